@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+enum class FileAccess {
+    Shared,    // the usual permissions for new files
+    OwnerOnly, // readable and writable by its owner only (it holds credentials)
+};
+
+// Replaces the file at `path` with `bytes` in one step: the new content goes to a temporary file
+// beside the target, is flushed to disk, and only then renamed over the old file. A failed or
+// interrupted write leaves the old file as it was and no temporary file behind.
+bool CommitFileAtomically(const QString &path, const QByteArray &bytes,
+                          FileAccess access = FileAccess::Shared);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+enum class MessageIcon { None, Information, Error };
+enum class MessageButtons { Ok, OkCancel };
+enum class MessageAnswer { Ok, Cancel };
+
+// The one way the core talks to the user: a modal message box over the window that owns the
+// operation. The window implements it with real message boxes, tests with a recorder.
+class IMessageBox
+{
+public:
+    virtual ~IMessageBox() = default;
+    virtual MessageAnswer ShowMessage(const QString &text, const QString &caption, MessageIcon icon,
+                                      MessageButtons buttons)
+        = 0;
+};

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+// Our own profile (INI) layer, in place of a host's profile functions. It keeps the rules the
+// reader device and existing files rely on:
+// - sections appear in the order of their first write, and a new key goes to the end of its
+//   section; lines are "key=value", CRLF-terminated, with no blank lines;
+// - section and key names compare case-insensitively, the first occurrence wins, lines starting
+//   with ';' are comments, and values are taken verbatim (no trimming, no quote removal), so that
+//   every value written reads back unchanged;
+// - a value read is cut to 1023 characters, as a host's 1024-character buffer would cut it.
+class CProfileFile
+{
+public:
+    static constexpr int MaxValueLength = 1023;
+
+    static CProfileFile FromBytes(const QByteArray &bytes);
+
+    // The value of `key` in `section`, or `defaultValue` when either is missing.
+    QString Value(QStringView section, QStringView key, const QString &defaultValue = {}) const;
+    bool Contains(QStringView section, QStringView key) const;
+
+    // Sets or adds a value. Fails, changing nothing, when the value holds a line break or a NUL
+    // character: either would corrupt the file or be cut short by the reader.
+    bool SetValue(const QString &section, const QString &key, const QString &value);
+
+    QByteArray ToBytes() const;
+    bool IsEmpty() const { return m_sections.isEmpty(); }
+
+private:
+    struct Entry
+    {
+        QString key;
+        QString value;
+    };
+    struct Section
+    {
+        QString name;
+        QList<Entry> entries;
+    };
+
+    static QString IndexKey(QStringView section, QStringView key);
+    int SectionIndex(const QString &name, bool create);
+    void AddEntry(int section, const QString &key, const QString &value);
+
+    QList<Section> m_sections;
+    QHash<QString, int> m_sectionIndex; // folded section name -> index into m_sections
+    QHash<QString, std::pair<int, int>> m_entryIndex; // folded "section\nkey" -> first entry
+};
+
+// Byte forms of a settings file. Text whose every character survives as single-byte Latin-1 is
+// written that way (what the reader device is used to from Western Windows hosts); anything else
+// as UTF-8 with a byte-order mark.
+QByteArray EncodeProfileText(const QString &text);
+// Accepts UTF-16 with a BOM, UTF-8 with a BOM, UTF-8 without one when the bytes are valid, and
+// otherwise Windows-1252, the form files made on Western Windows hosts have.
+QString DecodeProfileBytes(const QByteArray &bytes);

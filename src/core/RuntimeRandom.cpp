@@ -1,0 +1,52 @@
+#include "RuntimeRandom.h"
+
+#include <chrono>
+#include <ctime>
+
+namespace {
+
+thread_local quint32 t_state = 1;
+TickSource g_tickSource = nullptr;
+
+quint32 SystemTickCount()
+{
+#if defined(CLOCK_BOOTTIME)
+    timespec ts {};
+    if (clock_gettime(CLOCK_BOOTTIME, &ts) == 0)
+        return quint32(quint64(ts.tv_sec) * 1000u + quint64(ts.tv_nsec) / 1000000u);
+#endif
+    using namespace std::chrono;
+    return quint32(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+} // namespace
+
+namespace RuntimeRandom {
+
+int Draw()
+{
+    t_state = t_state * 214013u + 2531011u;
+    return int((t_state >> 16) & 0x7FFF);
+}
+
+void Seed(quint32 seed)
+{
+    t_state = seed;
+}
+
+quint32 State()
+{
+    return t_state;
+}
+
+} // namespace RuntimeRandom
+
+quint32 TickCount()
+{
+    return g_tickSource ? g_tickSource() : SystemTickCount();
+}
+
+void SetTickSource(TickSource source)
+{
+    g_tickSource = source;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QtGlobal>
+
+// The C runtime generator as the Windows runtime defines it, which the reader's counterpart of
+// this code used for IVs: a per-thread 32-bit state, initially 1; each draw steps it by
+// state * 214013 + 2531011 and yields bits 16..30, 0..32767.
+namespace RuntimeRandom {
+int Draw();
+void Seed(quint32 seed);
+quint32 State();
+} // namespace RuntimeRandom
+
+// Milliseconds since the host started, truncated to 32 bits. Tests install a fixed source.
+using TickSource = quint32 (*)();
+quint32 TickCount();
+void SetTickSource(TickSource source); // nullptr restores the system clock

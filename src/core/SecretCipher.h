@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Sealed secrets, a contract with the reader device: the secret's bytes in the host's OEM code
+// page, zero-filled to whole 16-byte blocks (no length byte, no extra block), encrypted with
+// AES-128-CBC under the device key behind a fresh IV, and written as upper-case hex of
+// IV followed by ciphertext. Both operations return 1 on success and 0 on failure; on failure
+// `out` is left untouched.
+
+inline constexpr int SecretTextLimit = 1024; // characters of a result, terminator included
+inline constexpr int MaxSecretBytes = 480;   // a longer byte form would not fit that limit
+
+int EncryptSecret(QStringView plain, QString &out);
+int DecryptSecret(QStringView sealed, QString &out);

@@ -1,0 +1,149 @@
+#include "SettingsWriter.h"
+
+#include "AtomicFile.h"
+#include "ProfileFile.h"
+#include "SecretCipher.h"
+#include "SettingsKeys.h"
+
+QString ProfileKeyName(int n, int index)
+{
+    Q_ASSERT(n >= 0 && n < MaxWirelessProfiles && index >= 0 && index < ConnectionFieldCount);
+    const QStringView base = kWirelessKeys[size_t(index)].name;
+    if (n == 0)
+        return base.toString();
+    QString key = base.toString();
+    key += u'_';
+    key += QString::number(n + 1);
+    return key;
+}
+
+QString FormatIpAddress(const IpAddressField &address)
+{
+    if (!address.IsComplete())
+        return {};
+    return QString::number(address.m_octets[0]) + u'.' + QString::number(address.m_octets[1])
+        + u'.' + QString::number(address.m_octets[2]) + u'.'
+        + QString::number(address.m_octets[3]);
+}
+
+namespace {
+
+const IpAddressField &AddressOf(const CNetworkSetting &record, int field)
+{
+    switch (field) {
+    case FieldIpAddress:
+        return record.m_ipAddress;
+    case FieldSubnetMask:
+        return record.m_subnetMask;
+    case FieldDefaultGateway:
+        return record.m_defaultGateway;
+    case FieldDns:
+        return record.m_dns;
+    default:
+        return record.m_secondaryDns;
+    }
+}
+
+// The stored text of one field; false when it cannot be stored.
+bool ComposeValue(const CNetworkSetting &record, int field, QString &value)
+{
+    switch (field) {
+    case FieldDhcp:
+        value = QString::number(record.m_dhcp);
+        return true;
+    case FieldIpAddress:
+    case FieldSubnetMask:
+    case FieldDefaultGateway:
+    case FieldDns:
+    case FieldSecondaryDns:
+        value = FormatIpAddress(AddressOf(record, field));
+        return true;
+    case FieldUseProxy:
+        value = record.m_useProxy == 1 ? QStringLiteral("1") : QStringLiteral("0");
+        return true;
+    case FieldProxyAddress:
+        value = record.m_proxyAddress;
+        return true;
+    case FieldProxyPort:
+        value = record.m_proxyPort;
+        return true;
+    case FieldSsid:
+        value = record.m_ssid;
+        return true;
+    case FieldSecurityMode:
+        value = QString::number(record.m_securityMode);
+        return true;
+    case FieldNetworkKey:
+        value.clear();
+        return record.m_networkKey.isEmpty() || EncryptSecret(record.m_networkKey, value) == 1;
+    case FieldStealthSsid:
+        value = QString::number(record.m_stealthSsid);
+        return true;
+    case FieldConnectAutomatically:
+        value = QString::number(record.m_connectAutomatically);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void RefreshWiredSetting(CSettingsDocument &document)
+{
+    const MainWindowControls &c = document.m_controls;
+    CNetworkSetting &wired = document.m_wiredSetting;
+    wired.m_dhcp = document.m_dhcpMode == 0 ? 1 : 0;
+    // Disabled controls keep their contents, and those contents are written.
+    wired.m_ipAddress = c.m_ipAddress.Address();
+    wired.m_subnetMask = c.m_subnetMask.Address();
+    wired.m_defaultGateway = c.m_defaultGateway.Address();
+    wired.m_dns = c.m_dns.Address();
+    wired.m_secondaryDns = c.m_secondaryDns.Address();
+    wired.m_useProxy = document.m_wiredUseProxy;
+    wired.m_proxyAddress = c.m_proxyAddress.m_text;
+    wired.m_proxyPort = c.m_proxyPort.m_text;
+}
+
+} // namespace
+
+bool ComposeSettingsFile(CSettingsDocument &document, CProfileFile &file)
+{
+    document.Gather();
+    RefreshWiredSetting(document);
+
+    const QString network = Section::UserNetworkSetting.toString();
+    const QString common = Section::Common.toString();
+    QString value;
+    for (int field = 0; field < WiredKeyCount; ++field) {
+        if (!ComposeValue(document.m_wiredSetting, field, value)
+            || !file.SetValue(network, kWiredKeys[size_t(field)].name.toString(), value))
+            return false;
+    }
+    const QString useWireless = QString::number(document.m_useWireless);
+    if (!file.SetValue(common, Key::NetworkPriority.toString(), useWireless)
+        || !file.SetValue(common, Key::PowerManagement.toString(), useWireless))
+        return false;
+
+    int count = 0;
+    for (const WirelessListEntry &entry : document.m_controls.m_wirelessList) {
+        if (count == MaxWirelessProfiles)
+            break;
+        if (entry.m_slot < 0 || entry.m_slot >= MaxWirelessProfiles)
+            continue;
+        const CNetworkSetting &profile = document.m_wirelessSettings[size_t(entry.m_slot)];
+        for (int field = 0; field < ConnectionFieldCount; ++field) {
+            if (!ComposeValue(profile, field, value)
+                || !file.SetValue(network, ProfileKeyName(count, field), value))
+                return false;
+        }
+        ++count;
+    }
+    return file.SetValue(common, Key::WirelessTotal.toString(), QString::number(count));
+}
+
+int WriteSettingsFile(CSettingsDocument &document, const QString &path)
+{
+    CProfileFile file;
+    if (!ComposeSettingsFile(document, file))
+        return 0;
+    return CommitFileAtomically(path, file.ToBytes()) ? 1 : 0;
+}
