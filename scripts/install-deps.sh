@@ -9,6 +9,7 @@ packages=(
     clang-14 libfuzzer-14-dev libclang-rt-14-dev
     xvfb x11-utils xauth
     fonts-dejavu-core
+    desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()
