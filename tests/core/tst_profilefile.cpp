@@ -56,6 +56,9 @@ void TestProfileFile::readsLikeTheHostProfileFunctions_data()
     QTest::newRow("LF-only and CR-only line ends")
         << QByteArray("[S]\nA=1\rK=2\n") << QStringLiteral("S") << QStringLiteral("K")
         << QStringLiteral("2");
+    QTest::newRow("blank lines of every kind")
+        << QByteArray("\n\n[S]\r\n\r\n\r\rK=v\n\n") << QStringLiteral("S") << QStringLiteral("K")
+        << QStringLiteral("v");
     QTest::newRow("line without = is ignored")
         << QByteArray("[S]\r\nK\r\nK=real\r\n") << QStringLiteral("S") << QStringLiteral("K")
         << QStringLiteral("real");
