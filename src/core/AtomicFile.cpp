@@ -2,9 +2,8 @@
 
 #include <QSaveFile>
 
-bool CommitFileAtomically(const QString &path, const QByteArray &bytes, FileAccess access)
+bool CommitThrough(QSaveFile &file, const QByteArray &bytes, FileAccess access)
 {
-    QSaveFile file(path);
     // Writing in place would lose the old file on a failure halfway: refuse instead.
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
@@ -19,4 +18,10 @@ bool CommitFileAtomically(const QString &path, const QByteArray &bytes, FileAcce
         return false;
     }
     return file.commit();
+}
+
+bool CommitFileAtomically(const QString &path, const QByteArray &bytes, FileAccess access)
+{
+    QSaveFile file(path);
+    return CommitThrough(file, bytes, access);
 }
