@@ -116,9 +116,10 @@ CProfileFile CProfileFile::FromBytes(const QByteArray &bytes)
             ++end;
         QStringView line = QStringView(text).sliced(pos, end - pos);
         pos = end;
+        // Exactly one line end (CRLF, CR or LF) per turn: an empty line must still move on.
         if (pos < size && text[pos] == u'\r')
             ++pos;
-        if (pos < size && text[pos] == u'\n' && (pos == 0 || text[pos - 1] != u'\n'))
+        if (pos < size && text[pos] == u'\n')
             ++pos;
 
         const QStringView head = line.trimmed();
