@@ -134,6 +134,7 @@ private Q_SLOTS:
     void tabSwitchingShowsExactlyOnePage();
     void showPageIgnoresOtherIndices_data();
     void showPageIgnoresOtherIndices();
+    void keyboardReachesControlsInReadingOrder();
     void dhcpRadiosEnableAddresses();
     void useProxyEnablesProxyEdits();
     void useWirelessFollowsOnlyAtGather();
@@ -348,6 +349,46 @@ void TestNetSetUtilDlg::showPageIgnoresOtherIndices()
         QVERIFY2(Find<QWidget>(name)->isVisible(), qPrintable(name));
     for (const QString &name : FolderPageControls)
         QVERIFY2(!Find<QWidget>(name)->isVisible(), qPrintable(name));
+}
+
+void TestNetSetUtilDlg::keyboardReachesControlsInReadingOrder()
+{
+    Open();
+    Click(Find<QRadioButton>(QStringLiteral("dhcpOffRadio")));
+    Click(Find<QCheckBox>(QStringLiteral("useProxyCheck")));
+    Find<QWidget>(QStringLiteral("loadSettingsButton"))->setFocus();
+
+    QStringList visited;
+    for (int step = 0; step < 15; ++step) {
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        // An address control is one stop, entered at its first field.
+        auto *address = qobject_cast<CIpAddressEdit *>(focus->parentWidget());
+        if (address)
+            QCOMPARE(focus, address->Field(0));
+        visited.append(address                   ? address->objectName()
+                : qobject_cast<QTabBar *>(focus) ? QStringLiteral("tabs")
+                                                 : focus->objectName());
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    const QStringList expected {
+        QStringLiteral("loadSettingsButton"),
+        QStringLiteral("createSettingFileButton"),
+        QStringLiteral("exitButton"),
+        QStringLiteral("tabs"),
+        QStringLiteral("dhcpOffRadio"),
+        QStringLiteral("ipAddressEdit"),
+        QStringLiteral("subnetMaskEdit"),
+        QStringLiteral("defaultGatewayEdit"),
+        QStringLiteral("dnsEdit"),
+        QStringLiteral("secondaryDnsEdit"),
+        QStringLiteral("useProxyCheck"),
+        QStringLiteral("proxyAddressEdit"),
+        QStringLiteral("proxyPortEdit"),
+        QStringLiteral("clearSettingsButton"),
+        QStringLiteral("loadSettingsButton"),
+    };
+    QCOMPARE(visited, expected);
 }
 
 void TestNetSetUtilDlg::dhcpRadiosEnableAddresses()
