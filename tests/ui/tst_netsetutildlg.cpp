@@ -143,6 +143,7 @@ private Q_SLOTS:
     void closeSequenceWritesStateFile_data();
     void closeSequenceWritesStateFile();
     void closeDropsInvalidProxySilently();
+    void enterOnAButtonClicksIt();
     void badStateFileReportedAtStart();
     void loadGoodFile();
     void loadBadFile();
@@ -567,6 +568,23 @@ void TestNetSetUtilDlg::closeDropsInvalidProxySilently()
 
     QVERIFY(m_recorder.m_messages.isEmpty());
     QVERIFY(ReadFile(StatePath()).contains("\r\nWIRED_PROXY=0\r\n"));
+}
+
+void TestNetSetUtilDlg::enterOnAButtonClicksIt()
+{
+    Open();
+    Click(Find<QRadioButton>(QStringLiteral("dhcpOffRadio")));
+    Find<CIpAddressEdit>(QStringLiteral("ipAddressEdit"))->SetFields({ 10, 1, 2, 3 });
+    auto *clear = Find<QPushButton>(QStringLiteral("clearSettingsButton"));
+    clear->setFocus();
+
+    QTest::keyClick(clear, Qt::Key_Return);
+
+    QVERIFY(m_window->isVisible());
+    QVERIFY(!QFile::exists(StatePath()));
+    QVERIFY(Find<QRadioButton>(QStringLiteral("dhcpOnRadio"))->isChecked());
+    QCOMPARE(
+        Find<CIpAddressEdit>(QStringLiteral("ipAddressEdit"))->Fields(), (Fields { B, B, B, B }));
 }
 
 void TestNetSetUtilDlg::badStateFileReportedAtStart()
