@@ -184,7 +184,12 @@ void OpenSession(CSettingsDocument &document, IMessageBox &box, const QString &s
     document.EnableProxyFields(false);
     document.Push();
     document.m_stateFilePath = stateFilePath;
-    ReadSettingsFile(document, box, stateFilePath);
+    // A state file that cannot be used (binary, too large, not a file) gives the start of a
+    // first run, not the half-reset document a refused load would leave; the close then
+    // replaces it.
+    CProfileFile file;
+    LoadSettingsProfile(stateFilePath, file);
+    ReadSettingsProfile(document, box, file);
     ReadFolderState(document, box, stateFilePath);
 }
 

@@ -183,6 +183,8 @@ private Q_SLOTS:
     void readFolderState_data();
     void readFolderState();
     void firstRunOpensWithDefaults();
+    void unusableStateFileStartsLikeAFirstRun_data();
+    void unusableStateFileStartsLikeAFirstRun();
     void nextRunRestoresTheWindow();
     void defaultFolderSettingKeepsItsTexts();
     void closeChecksSilently();
@@ -426,6 +428,49 @@ void TestStateFile::firstRunOpensWithDefaults()
     QCOMPARE(Mismatches(document, expected), QStringList());
     QCOMPARE(BrokenInvariants(document), QStringList());
     QVERIFY(!QFileInfo::exists(path));
+}
+
+void TestStateFile::unusableStateFileStartsLikeAFirstRun_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("binary state file") << QStringLiteral("binary");
+    QTest::newRow("state file above the size limit") << QStringLiteral("huge");
+    QTest::newRow("folder in place of the state file") << QStringLiteral("directory");
+}
+
+void TestStateFile::unusableStateFileStartsLikeAFirstRun()
+{
+    QFETCH(QString, kind);
+    const QString path = Path(QStringLiteral("unusable-") + kind + QStringLiteral(".dat"));
+    if (kind == u"binary")
+        QVERIFY(TestFiles::Write(path, QByteArray("[Common]\0\xff\x01", 12)));
+    else if (kind == u"huge")
+        QVERIFY(TestFiles::Write(path,
+            QByteArray("[NetworkSettingUtility]\nLAST_PATS=/x\n")
+                + QByteArray(MaxSettingsFileSize, ';')));
+    else
+        QVERIFY(QDir().mkpath(path));
+
+    CSettingsDocument document;
+    CMessageRecorder recorder;
+    OpenSession(document, recorder, path);
+    QCOMPARE(IdsOf(recorder), MessageIds {});
+    QCOMPARE(Mismatches(document,
+                 { QStringLiteral("useWireless=1"), QStringLiteral("folder.mode=0"),
+                     QStringLiteral("folder.enabled=0"), QStringLiteral("wired.dhcpMode=0"),
+                     QStringLiteral("list="), QStringLiteral("lastPath=") }),
+        QStringList());
+
+    FillSession(document);
+    CloseSession(document);
+    if (kind == u"directory") {
+        QVERIFY(QFileInfo(path).isDir());
+        return;
+    }
+    CSettingsDocument next;
+    OpenSession(next, recorder, path);
+    QCOMPARE(IdsOf(recorder), MessageIds {});
+    QCOMPARE(Mismatches(next, kFilledSession), QStringList());
 }
 
 void TestStateFile::nextRunRestoresTheWindow()
