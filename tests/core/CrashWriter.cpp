@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <cstdio>
+
 CSettingsDocument CrashTestDocument(int variant);
 
 int main(int argc, char **argv)
@@ -22,6 +24,11 @@ int main(int argc, char **argv)
             CloseSession(document);
         } else {
             WriteSettingsFile(document, path);
+        }
+        if (i == 0) {
+            // The parent starts its clock once one whole file exists.
+            std::fputs("ready\n", stdout);
+            std::fflush(stdout);
         }
     }
 }
