@@ -1,5 +1,5 @@
 // Whatever a settings file holds, the load leaves a consistent document; written and loaded
-// again, that document comes back unchanged and without a single report.
+// again, that document comes back unchanged.
 #include "MessageBox.h"
 #include "ProfileFile.h"
 #include "SettingsReader.h"
@@ -77,8 +77,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     CSettingsDocument again;
     CountingBox quiet;
-    Check(ReadSettingsProfile(again, quiet, CProfileFile::FromBytes(written.ToBytes())) == 1);
-    Check(quiet.m_count == 0);
+    const int againResult = ReadSettingsProfile(again, quiet, CProfileFile::FromBytes(written.ToBytes()));
+    // A clean load writes a clean file. After a failed one, what is still missing (a proxy that
+    // is on without its address) is reported again, and nothing else changes.
+    if (result == 1)
+        Check(againResult == 1 && quiet.m_count == 0);
     CheckConsistent(again);
     Check(SameNetworkPart(loaded, again));
     return 0;
