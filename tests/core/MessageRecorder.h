@@ -1,0 +1,28 @@
+#pragma once
+
+#include "MessageBox.h"
+
+#include <QList>
+#include <QString>
+
+// Stands in for the window's message boxes: keeps every message in order and answers at once.
+class CMessageRecorder final : public IMessageBox
+{
+public:
+    struct Message
+    {
+        QString text;
+        QString caption;
+        MessageIcon icon;
+        MessageButtons buttons;
+    };
+
+    MessageAnswer ShowMessage(const QString &text, const QString &caption, MessageIcon icon,
+        MessageButtons buttons) override
+    {
+        m_messages.append(Message { text, caption, icon, buttons });
+        return MessageAnswer::Ok;
+    }
+
+    QList<Message> m_messages;
+};
