@@ -1,36 +1,10 @@
 #include "MessageCatalog.h"
+#include "MessageRecorder.h"
 #include "WifiProperty.h"
 
 #include <QTest>
 
 namespace {
-
-struct ShownMessage
-{
-    QString m_text;
-    QString m_caption;
-    MessageIcon m_icon;
-    MessageButtons m_buttons;
-};
-
-class MessageRecorder : public IMessageBox
-{
-public:
-    MessageAnswer ShowMessage(const QString &text, const QString &caption, MessageIcon icon,
-        MessageButtons buttons) override
-    {
-        m_shown.append({ text, caption, icon, buttons });
-        return MessageAnswer::Ok;
-    }
-    QStringList Texts() const
-    {
-        QStringList texts;
-        for (const ShownMessage &shown : m_shown)
-            texts.append(shown.m_text);
-        return texts;
-    }
-    QList<ShownMessage> m_shown;
-};
 
 // "192.168.-.1": four parts, "-" a blank part; the empty text is a blank control.
 AddressControl Control(const QString &text)
@@ -57,6 +31,14 @@ IpAddressField Address(const QString &text)
         }
     }
     return address;
+}
+
+QStringList Texts(const CMessageRecorder &box)
+{
+    QStringList texts;
+    for (const CMessageRecorder::Message &message : box.m_messages)
+        texts.append(message.text);
+    return texts;
 }
 
 QString Blanked(const char *text)
@@ -149,9 +131,9 @@ void TestWifiProperty::choosingFifthEntryStoresWpa2Tkip()
     editor.m_values.m_ssid.m_text = QStringLiteral("Office");
     editor.m_values.m_networkKey.m_text = QStringLiteral("correct horse");
     editor.m_values.m_keyConfirm.m_text = QStringLiteral("correct horse");
-    MessageRecorder box;
+    CMessageRecorder box;
     QVERIFY(editor.Accept(box));
-    QCOMPARE(box.m_shown.size(), 0);
+    QCOMPARE(box.m_messages.size(), 0);
     QCOMPARE(editor.m_profile.m_securityMode, 5);
     QCOMPARE(editor.m_profile.m_networkKey, QStringLiteral("correct horse"));
 }
@@ -451,15 +433,15 @@ void TestWifiProperty::accept()
     values.m_proxyAddress.m_text = proxyAddress;
     values.m_proxyPort.m_text = proxyPort;
 
-    MessageRecorder box;
+    CMessageRecorder box;
     const bool accepted = editor.Accept(box);
 
-    QCOMPARE(box.Texts(), messages);
+    QCOMPARE(Texts(box), messages);
     QCOMPARE(accepted, messages.isEmpty());
-    for (const ShownMessage &shown : box.m_shown) {
-        QCOMPARE(shown.m_caption, kWirelessCaption);
-        QCOMPARE(shown.m_icon, MessageIcon::Error);
-        QCOMPARE(shown.m_buttons, MessageButtons::Ok);
+    for (const CMessageRecorder::Message &shown : box.m_messages) {
+        QCOMPARE(shown.caption, kWirelessCaption);
+        QCOMPARE(shown.icon, MessageIcon::Error);
+        QCOMPARE(shown.buttons, MessageButtons::Ok);
     }
     QCOMPARE(values.m_networkKey.m_text, keyBoxAfter);
     QCOMPARE(values.m_keyConfirm.m_text, confirmBoxAfter);
@@ -493,7 +475,7 @@ void TestWifiProperty::connectAutomaticallySurvivesOk()
     editor.Open();
     editor.m_values.m_ssid.m_text = QStringLiteral("Lab 2");
     editor.m_values.m_stealthChecked = true;
-    MessageRecorder box;
+    CMessageRecorder box;
     QVERIFY(editor.Accept(box));
     QCOMPARE(editor.m_profile.m_ssid, QStringLiteral("Lab 2"));
     QCOMPARE(editor.m_profile.m_stealthSsid, 1);
@@ -503,7 +485,7 @@ void TestWifiProperty::connectAutomaticallySurvivesOk()
     editor.m_values.m_ssid.m_text = QStringLiteral("Lab 3");
     QVERIFY(editor.Accept(box));
     QCOMPARE(editor.m_profile.m_connectAutomatically, 1);
-    QCOMPARE(box.m_shown.size(), 0);
+    QCOMPARE(box.m_messages.size(), 0);
 }
 
 void TestWifiProperty::clearResetsEverything()
@@ -639,9 +621,9 @@ void TestWifiProperty::fieldMessages()
         shown.append(message ? ComposedMessage(MessageText(*message)) : QString());
     QCOMPARE(shown, marks);
 
-    MessageRecorder box;
+    CMessageRecorder box;
     editor.Accept(box);
-    QCOMPARE(box.Texts(), okMessage.isEmpty() ? QStringList() : QStringList { okMessage });
+    QCOMPARE(Texts(box), okMessage.isEmpty() ? QStringList() : QStringList { okMessage });
 }
 
 QTEST_APPLESS_MAIN(TestWifiProperty)

@@ -1,29 +1,10 @@
 #include "MessageCatalog.h"
+#include "MessageRecorder.h"
 #include "WirelessList.h"
 
 #include <QTest>
 
 namespace {
-
-struct ShownMessage
-{
-    QString m_text;
-    QString m_caption;
-    MessageIcon m_icon;
-    MessageButtons m_buttons;
-};
-
-class MessageRecorder : public IMessageBox
-{
-public:
-    MessageAnswer ShowMessage(const QString &text, const QString &caption, MessageIcon icon,
-        MessageButtons buttons) override
-    {
-        m_shown.append({ text, caption, icon, buttons });
-        return MessageAnswer::Ok;
-    }
-    QList<ShownMessage> m_shown;
-};
 
 // Stands in for the property dialog: records what it was opened on and answers as told.
 class ScriptedDialog : public IWifiPropertyDialog
@@ -192,7 +173,7 @@ void TestWirelessList::entryWithoutSlotIsLeftAlone()
     document.m_controls.m_wirelessSelection = 1;
     RaiseWirelessPriority(document);
     MoveWirelessProfile(document, 1, 0);
-    MessageRecorder box;
+    CMessageRecorder box;
     DeleteWirelessProfile(document, box);
     ScriptedDialog dialog;
     EditWirelessProfile(document, dialog);
@@ -200,7 +181,7 @@ void TestWirelessList::entryWithoutSlotIsLeftAlone()
     QCOMPARE(Texts(document), (QStringList { QStringLiteral("A"), QStringLiteral("B") }));
     QCOMPARE(Slots(document), (QList<int> { 0, MaxWirelessProfiles }));
     QCOMPARE(document.m_controls.m_wirelessSelection, 1);
-    QCOMPARE(box.m_shown.size(), 0);
+    QCOMPARE(box.m_messages.size(), 0);
     QCOMPARE(dialog.m_openedOn.size(), 0);
 }
 
@@ -240,12 +221,12 @@ void TestWirelessList::deleteEntry()
     CSettingsDocument document;
     Fill(document, Letters(count));
     document.m_controls.m_wirelessSelection = selection;
-    MessageRecorder box;
+    CMessageRecorder box;
     DeleteWirelessProfile(document, box);
 
     QCOMPARE(Texts(document), texts);
     QCOMPARE(document.m_controls.m_wirelessSelection, selectionAfter);
-    QCOMPARE(box.m_shown.size(), 0);
+    QCOMPARE(box.m_messages.size(), 0);
     for (int slot = 0; slot < count; ++slot) {
         const CNetworkSetting &profile = document.m_wirelessSettings[size_t(slot)];
         if (slot == freedSlot)
@@ -258,13 +239,13 @@ void TestWirelessList::deleteEntry()
 void TestWirelessList::deleteOnEmptyList()
 {
     CSettingsDocument document;
-    MessageRecorder box;
+    CMessageRecorder box;
     DeleteWirelessProfile(document, box);
-    QCOMPARE(box.m_shown.size(), 1);
-    QCOMPARE(box.m_shown.at(0).m_text, QStringLiteral("No setting exist.   "));
-    QCOMPARE(box.m_shown.at(0).m_caption, QStringLiteral("Wireless setting"));
-    QCOMPARE(box.m_shown.at(0).m_icon, MessageIcon::Information);
-    QCOMPARE(box.m_shown.at(0).m_buttons, MessageButtons::Ok);
+    QCOMPARE(box.m_messages.size(), 1);
+    QCOMPARE(box.m_messages.at(0).text, QStringLiteral("No setting exist.   "));
+    QCOMPARE(box.m_messages.at(0).caption, QStringLiteral("Wireless setting"));
+    QCOMPARE(box.m_messages.at(0).icon, MessageIcon::Information);
+    QCOMPARE(box.m_messages.at(0).buttons, MessageButtons::Ok);
     QCOMPARE(document.m_controls.m_wirelessSelection, -1);
 }
 
@@ -274,7 +255,7 @@ void TestWirelessList::addAppendsInLowestFreeSlot()
     Fill(document, { QStringLiteral("A"), QStringLiteral("B") }, { 2, 0 });
     ScriptedDialog dialog;
     dialog.m_answer = Profile(QStringLiteral("N"));
-    MessageRecorder box;
+    CMessageRecorder box;
     AddWirelessProfile(document, box, dialog);
 
     QCOMPARE(dialog.m_openedOn.size(), 1);
@@ -284,7 +265,7 @@ void TestWirelessList::addAppendsInLowestFreeSlot()
     QCOMPARE(Slots(document), (QList<int> { 2, 0, 1 }));
     QCOMPARE(document.m_controls.m_wirelessSelection, 2);
     QCOMPARE(document.m_wirelessSettings[1], Profile(QStringLiteral("N")));
-    QCOMPARE(box.m_shown.size(), 0);
+    QCOMPARE(box.m_messages.size(), 0);
 }
 
 void TestWirelessList::addCancelled()
@@ -294,7 +275,7 @@ void TestWirelessList::addCancelled()
     document.m_controls.m_wirelessSelection = 0;
     ScriptedDialog dialog;
     dialog.m_accept = false;
-    MessageRecorder box;
+    CMessageRecorder box;
     AddWirelessProfile(document, box, dialog);
 
     QCOMPARE(dialog.m_openedOn.size(), 1);
@@ -310,16 +291,16 @@ void TestWirelessList::addRefusesAtThirty()
     document.m_controls.m_wirelessSelection = 4;
     ScriptedDialog dialog;
     dialog.m_answer = Profile(QStringLiteral("N"));
-    MessageRecorder box;
+    CMessageRecorder box;
     AddWirelessProfile(document, box, dialog);
 
     QCOMPARE(dialog.m_openedOn.size(), 0);
-    QCOMPARE(box.m_shown.size(), 1);
+    QCOMPARE(box.m_messages.size(), 1);
     QCOMPARE(
-        box.m_shown.at(0).m_text, QStringLiteral("Maximum number of wireless setting is 30.   "));
-    QCOMPARE(box.m_shown.at(0).m_caption, QStringLiteral("Wireless setting"));
-    QCOMPARE(box.m_shown.at(0).m_icon, MessageIcon::Information);
-    QCOMPARE(box.m_shown.at(0).m_buttons, MessageButtons::Ok);
+        box.m_messages.at(0).text, QStringLiteral("Maximum number of wireless setting is 30.   "));
+    QCOMPARE(box.m_messages.at(0).caption, QStringLiteral("Wireless setting"));
+    QCOMPARE(box.m_messages.at(0).icon, MessageIcon::Information);
+    QCOMPARE(box.m_messages.at(0).buttons, MessageButtons::Ok);
     QCOMPARE(document.m_controls.m_wirelessList.size(), 30);
     QCOMPARE(document.m_controls.m_wirelessSelection, 4);
 }
@@ -329,13 +310,13 @@ void TestWirelessList::addAfterDeleteReusesFreedSlot()
     CSettingsDocument document;
     Fill(document, Letters(30));
     document.m_controls.m_wirelessSelection = 3;
-    MessageRecorder box;
+    CMessageRecorder box;
     DeleteWirelessProfile(document, box);
     ScriptedDialog dialog;
     dialog.m_answer = Profile(QStringLiteral("N"));
     AddWirelessProfile(document, box, dialog);
 
-    QCOMPARE(box.m_shown.size(), 0);
+    QCOMPARE(box.m_messages.size(), 0);
     QCOMPARE(document.m_controls.m_wirelessList.size(), 30);
     QCOMPARE(document.m_controls.m_wirelessList.last().m_text, QStringLiteral("N"));
     QCOMPARE(document.m_controls.m_wirelessList.last().m_slot, 3);
@@ -350,7 +331,7 @@ void TestWirelessList::addSameSsidTwice()
     Fill(document, { QStringLiteral("A") });
     ScriptedDialog dialog;
     dialog.m_answer = Profile(QStringLiteral("A"));
-    MessageRecorder box;
+    CMessageRecorder box;
     AddWirelessProfile(document, box, dialog);
     QCOMPARE(Texts(document), (QStringList { QStringLiteral("A"), QStringLiteral("A") }));
     QCOMPARE(Slots(document), (QList<int> { 0, 1 }));
@@ -363,7 +344,7 @@ void TestWirelessList::addSkipsSlotStillNamedByEntry()
     document.m_wirelessSettings[0].m_ssid.clear();
     ScriptedDialog dialog;
     dialog.m_answer = Profile(QStringLiteral("N"));
-    MessageRecorder box;
+    CMessageRecorder box;
     AddWirelessProfile(document, box, dialog);
     QCOMPARE(Slots(document), (QList<int> { 0, 1, 2 }));
     QCOMPARE(document.m_wirelessSettings[2].m_ssid, QStringLiteral("N"));
