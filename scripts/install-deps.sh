@@ -8,7 +8,9 @@ packages=(
     qt6-base-dev libssl-dev openssl
     clang-14 libfuzzer-14-dev libclang-rt-14-dev
     xvfb x11-utils xauth
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-noto-cjk
+    desktop-file-utils appstream dpkg-dev file
+    libbenchmark-dev libinih-dev libsimpleini-dev xdotool valgrind
 )
 
 missing=()

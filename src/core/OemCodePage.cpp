@@ -79,8 +79,7 @@ QByteArray EncodeCodePoint(char32_t ucs, Converter &toOem)
 
 unsigned OemCodePageForLcid(quint32 lcid)
 {
-    if (lcid > 0xFFFF)
-        return 437;
+    lcid &= 0xFFFF; // a sort order does not change the code page
     switch (lcid) {
     case 0x0409: // English (United States)
         return 437;

@@ -116,10 +116,8 @@ CProfileFile CProfileFile::FromBytes(const QByteArray &bytes)
             ++end;
         QStringView line = QStringView(text).sliced(pos, end - pos);
         pos = end;
-        if (pos < size && text[pos] == u'\r')
-            ++pos;
-        if (pos < size && text[pos] == u'\n' && (pos == 0 || text[pos - 1] != u'\n'))
-            ++pos;
+        if (pos < size && text[pos++] == u'\r' && pos < size && text[pos] == u'\n')
+            ++pos; // CRLF is one line end
 
         const QStringView head = line.trimmed();
         if (head.isEmpty() || head.front() == u';')

@@ -58,16 +58,20 @@ struct CipherContextFree
 };
 using CipherContext = std::unique_ptr<EVP_CIPHER_CTX, CipherContextFree>;
 
-// CBC over whole blocks, without padding, so that the bytes equal those of the low-level AES
-// calls the device's side was written against.
-bool RunCbc(bool encrypt, const unsigned char *iv, const unsigned char *in, int length,
-            unsigned char *out)
+} // namespace
+
+// Padding is off so that the bytes equal those of the plain block-cipher calls the device's side
+// was written against.
+bool AesCbc128(bool encrypt, const unsigned char *key, const unsigned char *iv,
+               const unsigned char *in, int length, unsigned char *out)
 {
+    if (length % BlockSize != 0)
+        return false;
     thread_local CipherContext t_ctx(EVP_CIPHER_CTX_new());
     EVP_CIPHER_CTX *ctx = t_ctx.get();
     if (!ctx)
         return false;
-    if (EVP_CipherInit_ex(ctx, EVP_aes_128_cbc(), nullptr, kDeviceKey.data(), iv,
+    if (EVP_CipherInit_ex(ctx, EVP_aes_128_cbc(), nullptr, key, iv,
                           encrypt ? 1 : 0)
             != 1
         || EVP_CIPHER_CTX_set_padding(ctx, 0) != 1)
@@ -79,6 +83,8 @@ bool RunCbc(bool encrypt, const unsigned char *iv, const unsigned char *in, int 
         && written + finalWritten == length;
     return ok;
 }
+
+namespace {
 
 std::array<unsigned char, BlockSize> MakeIv()
 {
@@ -108,7 +114,7 @@ int EncryptSecret(QStringView plain, QString &out)
     QByteArray sealed(BlockSize + p, Qt::Uninitialized);
     auto *raw = reinterpret_cast<unsigned char *>(sealed.data());
     std::copy(iv.begin(), iv.end(), raw);
-    if (!RunCbc(true, iv.data(), reinterpret_cast<const unsigned char *>(padded.bytes().constData()),
+    if (!AesCbc128(true, kDeviceKey.data(), iv.data(), reinterpret_cast<const unsigned char *>(padded.bytes().constData()),
                 int(p), raw + BlockSize))
         return 0;
 
@@ -141,7 +147,7 @@ int DecryptSecret(QStringView sealed, QString &out)
     const qsizetype length = n - BlockSize;
     WipedBuffer plain(QByteArray(length + 1, '\0'));
     auto *rawData = reinterpret_cast<const unsigned char *>(raw.constData());
-    if (!RunCbc(false, rawData, rawData + BlockSize, int(length),
+    if (!AesCbc128(false, kDeviceKey.data(), rawData, rawData + BlockSize, int(length),
                 reinterpret_cast<unsigned char *>(plain.bytes().data())))
         return 0;
     const qsizetype end = plain.bytes().indexOf('\0');

@@ -13,3 +13,8 @@ inline constexpr int MaxSecretBytes = 480;   // a longer byte form would not fit
 
 int EncryptSecret(QStringView plain, QString &out);
 int DecryptSecret(QStringView sealed, QString &out);
+
+// AES-128-CBC over whole 16-byte blocks without padding, the primitive under the sealed form.
+// `length` must be a multiple of 16.
+bool AesCbc128(bool encrypt, const unsigned char *key, const unsigned char *iv,
+               const unsigned char *in, int length, unsigned char *out);

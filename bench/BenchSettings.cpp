@@ -1,0 +1,295 @@
+// Side-by-side benchmarks of the settings file work against plain INI parsers and bare OpenSSL.
+// Each figure is printed with its ratio to the peer it is judged against.
+#include "MessageBox.h"
+#include "MessageCatalog.h"
+#include "ProfileFile.h"
+#include "SecretCipher.h"
+#include "SettingsReader.h"
+#include "SettingsWriter.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <SimpleIni.h>
+#include <benchmark/benchmark.h>
+#include <ini.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+
+class SilentMessageBox : public IMessageBox
+{
+public:
+    MessageAnswer ShowMessage(const QString &, const QString &, MessageIcon, MessageButtons) override
+    {
+        ++m_count;
+        return MessageAnswer::Ok;
+    }
+    int m_count = 0;
+};
+
+// 30 profiles, each with a WPA key, fixed addresses and a proxy: the largest real file.
+CSettingsDocument FullDocument(int profiles = MaxWirelessProfiles)
+{
+    CSettingsDocument document;
+    document.m_controls.m_useWirelessChecked = true;
+    document.m_controls.m_dhcpModeRadio = 1;
+    document.m_controls.m_ipAddress.m_fields = { 192, 168, 10, 20 };
+    document.m_controls.m_subnetMask.m_fields = { 255, 255, 255, 0 };
+    document.m_controls.m_useProxyChecked = true;
+    document.m_controls.m_proxyAddress.m_text = QStringLiteral("proxy.example.net");
+    document.m_controls.m_proxyPort.m_text = QStringLiteral("3128");
+    for (int i = 0; i < profiles; ++i) {
+        CNetworkSetting &p = document.m_wirelessSettings[size_t(i % MaxWirelessProfiles)];
+        p.m_ssid = QStringLiteral("Office network %1").arg(i);
+        p.m_securityMode = SecurityModeWpa2PskAes;
+        p.m_networkKey = QString(63, QChar(u'a' + i % 26));
+        p.m_dhcp = 0;
+        p.m_ipAddress = IpAddressField::Complete(10, 1, std::uint8_t(i), 20);
+        p.m_subnetMask = IpAddressField::Complete(255, 255, 255, 0);
+        p.m_defaultGateway = IpAddressField::Complete(10, 1, std::uint8_t(i), 1);
+        p.m_dns = IpAddressField::Complete(10, 1, std::uint8_t(i), 2);
+        p.m_secondaryDns = IpAddressField::Complete(8, 8, 8, 8);
+        p.m_useProxy = 1;
+        p.m_proxyAddress = QStringLiteral("proxy%1.example.net").arg(i);
+        p.m_proxyPort = QStringLiteral("8080");
+        document.m_controls.m_wirelessList.append({ p.m_ssid, i % MaxWirelessProfiles });
+    }
+    return document;
+}
+
+struct Fixture
+{
+    Fixture()
+    {
+        CSettingsDocument document = FullDocument();
+        CProfileFile file;
+        ComposeSettingsFile(document, file);
+        bytes = file.ToBytes();
+        path = dir.filePath(QStringLiteral("NetworkSetting.ini"));
+        QFile out(path);
+        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
+            std::abort();
+    }
+    QTemporaryDir dir;
+    QString path;
+    QByteArray bytes;
+};
+
+Fixture &TheFixture()
+{
+    static Fixture fixture;
+    return fixture;
+}
+
+std::vector<std::pair<std::string, std::string>> AllKeys()
+{
+    std::vector<std::pair<std::string, std::string>> keys;
+    const CProfileFile file = CProfileFile::FromBytes(TheFixture().bytes);
+    ini_parse_string(
+        TheFixture().bytes.constData(),
+        [](void *user, const char *section, const char *name, const char *value) {
+            static_cast<std::vector<std::pair<std::string, std::string>> *>(user)->emplace_back(
+                std::string(section) + '\n' + name, value);
+            return 1;
+        },
+        &keys);
+    return keys;
+}
+
+void Load_ReadSettingsFile(benchmark::State &state)
+{
+    const QString path = TheFixture().path;
+    CSettingsDocument document;
+    SilentMessageBox box;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadSettingsFile(document, box, path));
+    if (box.m_count != 0 || document.m_controls.m_wirelessList.size() != MaxWirelessProfiles)
+        state.SkipWithError("the full file did not load cleanly");
+    state.SetBytesProcessed(state.iterations() * TheFixture().bytes.size());
+}
+
+void Load_InihParse(benchmark::State &state)
+{
+    const QByteArray &bytes = TheFixture().bytes;
+    for (auto _ : state) {
+        int count = 0;
+        ini_parse_string(bytes.constData(),
+                         [](void *user, const char *, const char *, const char *value) {
+                             *static_cast<int *>(user) += value[0] != 0;
+                             return 1;
+                         },
+                         &count);
+        benchmark::DoNotOptimize(count);
+    }
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+
+void Load_SimpleIniParse(benchmark::State &state)
+{
+    const QByteArray &bytes = TheFixture().bytes;
+    for (auto _ : state) {
+        CSimpleIniA ini;
+        benchmark::DoNotOptimize(ini.LoadData(bytes.constData(), size_t(bytes.size())));
+    }
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+
+void Load_BareFileRead(benchmark::State &state)
+{
+    const QString path = TheFixture().path;
+    for (auto _ : state) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            state.SkipWithError("cannot read");
+        benchmark::DoNotOptimize(file.readAll());
+    }
+}
+
+void Write_ComposeSettingsFile(benchmark::State &state)
+{
+    CSettingsDocument document = FullDocument();
+    for (auto _ : state) {
+        CProfileFile file;
+        ComposeSettingsFile(document, file);
+        benchmark::DoNotOptimize(file.ToBytes());
+    }
+}
+
+void Write_SimpleIniSave(benchmark::State &state)
+{
+    const auto keys = AllKeys();
+    for (auto _ : state) {
+        CSimpleIniA ini;
+        for (const auto &[sectionKey, value] : keys) {
+            const auto cut = sectionKey.find('\n');
+            ini.SetValue(sectionKey.substr(0, cut).c_str(), sectionKey.substr(cut + 1).c_str(),
+                         value.c_str());
+        }
+        std::string out;
+        ini.Save(out);
+        benchmark::DoNotOptimize(out);
+    }
+}
+
+const QString kKey63 = QString(63, QChar(u'k'));
+
+void Cipher_EncryptSecret(benchmark::State &state)
+{
+    QString out;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(EncryptSecret(kKey63, out));
+}
+
+void Cipher_DecryptSecret(benchmark::State &state)
+{
+    QString sealed, out;
+    EncryptSecret(kKey63, sealed);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DecryptSecret(sealed, out));
+}
+
+void Cipher_BareOpenSslCbc(benchmark::State &state)
+{
+    static const unsigned char key[16] = { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16 };
+    unsigned char iv[16] = {};
+    unsigned char in[64] = {};
+    unsigned char out[64];
+    for (auto _ : state) {
+        AesCbc128(true, key, iv, in, 64, out);
+        benchmark::DoNotOptimize(out);
+    }
+}
+
+void Catalogue_AllRows(benchmark::State &state)
+{
+    for (auto _ : state) {
+        qsizetype total = 0;
+        for (MessageId id = 0; id < MessageCount; ++id)
+            total += MessageText(id).size();
+        benchmark::DoNotOptimize(total);
+    }
+}
+
+template<int Profiles>
+void Scaling_Load(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    CSettingsDocument source = FullDocument(Profiles);
+    const QString path = dir.filePath(QStringLiteral("NetworkSetting.ini"));
+    WriteSettingsFile(source, path);
+    CSettingsDocument document;
+    SilentMessageBox box;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadSettingsFile(document, box, path));
+}
+
+BENCHMARK(Load_ReadSettingsFile);
+BENCHMARK(Load_InihParse);
+BENCHMARK(Load_SimpleIniParse);
+BENCHMARK(Load_BareFileRead);
+BENCHMARK(Write_ComposeSettingsFile);
+BENCHMARK(Write_SimpleIniSave);
+BENCHMARK(Cipher_EncryptSecret);
+BENCHMARK(Cipher_DecryptSecret);
+BENCHMARK(Cipher_BareOpenSslCbc);
+BENCHMARK(Catalogue_AllRows);
+BENCHMARK(Scaling_Load<1>);
+BENCHMARK(Scaling_Load<10>);
+BENCHMARK(Scaling_Load<30>);
+
+class RecordingReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &run : runs) {
+            if (run.run_type == Run::RT_Iteration && !run.skipped)
+                m_nanoseconds[run.benchmark_name()] = run.GetAdjustedRealTime()
+                    * (run.time_unit == benchmark::kMicrosecond ? 1e3
+                       : run.time_unit == benchmark::kMillisecond ? 1e6 : 1.0);
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    double Nanoseconds(const std::string &name) const
+    {
+        const auto it = m_nanoseconds.find(name);
+        return it == m_nanoseconds.end() ? 0.0 : it->second;
+    }
+
+private:
+    std::map<std::string, double> m_nanoseconds;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    RecordingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const auto ratio = [&reporter](const char *ours, const char *peer, double goal) {
+        const double a = reporter.Nanoseconds(ours);
+        const double b = reporter.Nanoseconds(peer);
+        if (a == 0 || b == 0)
+            return;
+        std::printf("%-28s / %-24s = %5.2f  (goal <= %.2f)  %s\n", ours, peer, a / b, goal,
+                    a / b <= goal ? "ok" : "OFF GOAL");
+    };
+    std::printf("\nRatios (%u-byte full file)\n", unsigned(TheFixture().bytes.size()));
+    ratio("Load_ReadSettingsFile", "Load_InihParse", 1.0);
+    ratio("Load_ReadSettingsFile", "Load_SimpleIniParse", 1.0);
+    ratio("Write_ComposeSettingsFile", "Write_SimpleIniSave", 1.0);
+    ratio("Cipher_EncryptSecret", "Cipher_BareOpenSslCbc", 1.5);
+    ratio("Cipher_DecryptSecret", "Cipher_BareOpenSslCbc", 1.5);
+    const double one = reporter.Nanoseconds("Scaling_Load<1>");
+    const double thirty = reporter.Nanoseconds("Scaling_Load<30>");
+    if (one > 0 && thirty > 0)
+        std::printf("Load of 30 profiles / 1 profile = %.1f (linear growth stays below about 30)\n",
+                    thirty / one);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,17 @@
+# A Debian package: cpack -G DEB in the build folder. Library dependencies come from
+# dpkg-shlibdeps, so the package asks for exactly the Qt and OpenSSL it was built against.
+set(CPACK_PACKAGE_NAME "meridock-netconf")
+set(CPACK_PACKAGE_VENDOR "MERIDOCK")
+set(CPACK_PACKAGE_CONTACT "MERIDOCK network configuration developers <netconf@meridock.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Prepare the network configuration of a MERIDOCK reader")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Edit the wired LAN, up to 30 prioritised Wi-Fi profiles and the wireless switch of a\nMERIDOCK reader and write them as NetworkSetting.ini onto its SD card.\nIncludes meridock-netconf-check, a command-line checker for settings files.")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_GENERATOR "DEB")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION "net")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://meridock.invalid/netconf")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+include(CPack)
