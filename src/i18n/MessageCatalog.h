@@ -68,6 +68,7 @@ enum : MessageId {
     LoadSettingsCaption = 45,
     SettingsLoaded = 46,
     SettingsLoadedWithError = 47,
+    SettingFileMissing = 48,
     FolderPasswordDecryptionError = 49,
     InvalidFolderDeviceNameInFile = 50,
     InvalidFolderUserIdInFile = 51,

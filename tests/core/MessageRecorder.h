@@ -21,8 +21,10 @@ public:
         MessageButtons buttons) override
     {
         m_messages.append(Message { text, caption, icon, buttons });
-        return MessageAnswer::Ok;
+        return m_answers.isEmpty() ? MessageAnswer::Ok : m_answers.takeFirst();
     }
 
     QList<Message> m_messages;
+    // Answers given in turn; once they are used up, every box is answered OK.
+    QList<MessageAnswer> m_answers;
 };

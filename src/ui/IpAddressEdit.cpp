@@ -1,0 +1,295 @@
+#include "IpAddressEdit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QRegularExpressionValidator>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+namespace {
+
+constexpr int MaxOctet = 255;
+
+// "a.b.c.d" with four decimal parts of one to three ASCII digits, each 0..255; blanks around
+// the whole text are dropped. Anything else is not an address and is refused whole.
+bool ParseDottedQuad(const QString &text, std::array<int, CIpAddressEdit::FieldCount> &fields)
+{
+    const QStringList parts = text.trimmed().split(u'.');
+    if (parts.size() != CIpAddressEdit::FieldCount)
+        return false;
+    for (int i = 0; i < CIpAddressEdit::FieldCount; ++i) {
+        const QString &part = parts[i];
+        if (part.isEmpty() || part.size() > 3)
+            return false;
+        for (QChar c : part) {
+            if (c < u'0' || c > u'9')
+                return false;
+        }
+        const int value = part.toInt();
+        if (value > MaxOctet)
+            return false;
+        fields[size_t(i)] = value;
+    }
+    return true;
+}
+
+bool IsDigitKey(const QKeyEvent *event)
+{
+    const QString text = event->text();
+    return text.size() == 1 && text[0] >= u'0' && text[0] <= u'9';
+}
+
+bool IsFieldSeparatorKey(const QKeyEvent *event)
+{
+    // A German keypad types ',' where others type '.'.
+    return event->text() == QStringLiteral(".")
+        || (event->key() == Qt::Key_Comma && (event->modifiers() & Qt::KeypadModifier));
+}
+
+} // namespace
+
+CIpAddressEdit::CIpAddressEdit(QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    auto *layout = new QHBoxLayout(this);
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    layout->setContentsMargins(frame, frame, frame, frame);
+    layout->setSpacing(0);
+
+    const QRegularExpression octet(QStringLiteral("[0-9]{0,3}"));
+    for (int i = 0; i < FieldCount; ++i) {
+        auto *field = new QLineEdit(this);
+        field->setFrame(false);
+        field->setAlignment(Qt::AlignCenter);
+        field->setMaxLength(3);
+        field->setValidator(new QRegularExpressionValidator(octet, field));
+        // One tab stop for the whole address, as users of the host control expect.
+        field->setFocusPolicy(i == 0 ? Qt::StrongFocus : Qt::ClickFocus);
+        field->setContextMenuPolicy(Qt::NoContextMenu);
+        field->installEventFilter(this);
+        connect(field, &QLineEdit::textEdited, this, [this, i] { OnFieldEdited(i); });
+        connect(field, &QLineEdit::editingFinished, this, [field] {
+            // "007" means 7; show it the way it will be read back.
+            if (!field->text().isEmpty())
+                field->setText(QString::number(field->text().toInt()));
+        });
+        m_fields[size_t(i)] = field;
+        layout->addWidget(field, 1);
+        if (i + 1 < FieldCount) {
+            auto *dot = new QLabel(QStringLiteral("."), this);
+            dot->setAlignment(Qt::AlignCenter);
+            dot->setAccessibleName(QString());
+            layout->addWidget(dot);
+        }
+    }
+    setFocusProxy(m_fields[0]);
+    setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+CIpAddressEdit::~CIpAddressEdit() = default;
+
+std::array<int, CIpAddressEdit::FieldCount> CIpAddressEdit::Fields() const
+{
+    std::array<int, FieldCount> fields {};
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const QString text = m_fields[i]->text();
+        fields[i] = text.isEmpty() ? BlankField : qMin(text.toInt(), MaxOctet);
+    }
+    return fields;
+}
+
+void CIpAddressEdit::SetFields(const std::array<int, FieldCount> &fields)
+{
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const int value = fields[i];
+        m_fields[i]->setText(value < 0 ? QString() : QString::number(qMin(value, MaxOctet)));
+    }
+}
+
+int CIpAddressEdit::FilledFieldCount() const
+{
+    int count = 0;
+    for (const QLineEdit *field : m_fields) {
+        if (!field->text().isEmpty())
+            ++count;
+    }
+    return count;
+}
+
+void CIpAddressEdit::SetAddress(quint32 value)
+{
+    SetFields({ int(value >> 24 & 0xFF), int(value >> 16 & 0xFF), int(value >> 8 & 0xFF),
+        int(value & 0xFF) });
+}
+
+void CIpAddressEdit::ClearAddress()
+{
+    SetFields({ BlankField, BlankField, BlankField, BlankField });
+}
+
+void CIpAddressEdit::SetAccessibleLabel(const QString &label)
+{
+    QString bare = label.trimmed();
+    while (bare.endsWith(u':') || bare.endsWith(QChar(0xFF1A)))
+        bare.chop(1);
+    setAccessibleName(bare);
+    for (int i = 0; i < FieldCount; ++i)
+        m_fields[size_t(i)]->setAccessibleName(
+            QStringLiteral("%1 %2/%3").arg(bare).arg(i + 1).arg(FieldCount));
+}
+
+QLineEdit *CIpAddressEdit::Field(int index) const
+{
+    Q_ASSERT(index >= 0 && index < FieldCount);
+    return m_fields[size_t(index)];
+}
+
+QSize CIpAddressEdit::sizeHint() const
+{
+    const QFontMetrics metrics = fontMetrics();
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    const int fieldWidth = metrics.horizontalAdvance(QStringLiteral("000")) + 8;
+    const int dotWidth = metrics.horizontalAdvance(u'.') + 4;
+    const int height = qMax(m_fields[0]->sizeHint().height(), metrics.height() + 4);
+    return { FieldCount * fieldWidth + (FieldCount - 1) * dotWidth + 2 * frame,
+        height + 2 * frame };
+}
+
+QSize CIpAddressEdit::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
+int CIpAddressEdit::IndexOf(const QObject *field) const
+{
+    for (int i = 0; i < FieldCount; ++i) {
+        if (m_fields[size_t(i)] == field)
+            return i;
+    }
+    return -1;
+}
+
+bool CIpAddressEdit::eventFilter(QObject *watched, QEvent *event)
+{
+    const int index = IndexOf(watched);
+    if (index >= 0) {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            return HandleKey(index, static_cast<QKeyEvent *>(event));
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            update();
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool CIpAddressEdit::HandleKey(int index, QKeyEvent *event)
+{
+    QLineEdit *field = m_fields[size_t(index)];
+    const bool last = index + 1 == FieldCount;
+
+    if (event->matches(QKeySequence::Paste)) {
+        std::array<int, FieldCount> pasted {};
+        const QClipboard *clipboard = QApplication::clipboard();
+        if (clipboard && ParseDottedQuad(clipboard->text(), pasted)) {
+            SetFields(pasted);
+            MoveTo(FieldCount - 1, false, true);
+            Q_EMIT AddressEdited();
+            return true;
+        }
+        return false; // the field's digit rule decides about anything else
+    }
+    if (IsFieldSeparatorKey(event)) {
+        // After a third digit has already moved on, the '.' that a user types out of habit
+        // lands in an empty field and must not skip it.
+        if (!last && !field->text().isEmpty())
+            MoveTo(index + 1, true, false);
+        return true;
+    }
+    if (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier))
+        return false;
+
+    const bool atStart = field->cursorPosition() == 0 && !field->hasSelectedText();
+    const bool atEnd = field->cursorPosition() == field->text().size() && !field->hasSelectedText();
+    switch (event->key()) {
+    case Qt::Key_Backspace:
+        if (field->text().isEmpty() && index > 0) {
+            MoveTo(index - 1, false, true);
+            return true;
+        }
+        return false;
+    case Qt::Key_Left:
+        if (atStart && index > 0 && !(event->modifiers() & Qt::ShiftModifier)) {
+            MoveTo(index - 1, false, true);
+            return true;
+        }
+        return false;
+    case Qt::Key_Right:
+        if (atEnd && !last && !(event->modifiers() & Qt::ShiftModifier)) {
+            MoveTo(index + 1, false, false);
+            return true;
+        }
+        return false;
+    default:
+        break;
+    }
+    // A digit typed into a full field goes on into the next one.
+    if (IsDigitKey(event) && atEnd && field->text().size() == field->maxLength() && !last) {
+        MoveTo(index + 1, true, false);
+        QCoreApplication::sendEvent(m_fields[size_t(index + 1)], event);
+        return true;
+    }
+    return false;
+}
+
+void CIpAddressEdit::OnFieldEdited(int index)
+{
+    QLineEdit *field = m_fields[size_t(index)];
+    const QString text = field->text();
+    if (!text.isEmpty()) {
+        if (text.toInt() > MaxOctet)
+            field->setText(QString::number(MaxOctet));
+        const bool full = field->text().size() == field->maxLength()
+            && field->cursorPosition() == field->text().size();
+        if (full && index + 1 < FieldCount)
+            MoveTo(index + 1, true, false);
+    }
+    Q_EMIT AddressEdited();
+}
+
+void CIpAddressEdit::MoveTo(int index, bool selectAll, bool cursorAtEnd)
+{
+    QLineEdit *field = m_fields[size_t(index)];
+    field->setFocus(Qt::OtherFocusReason);
+    if (selectAll)
+        field->selectAll();
+    else
+        field->setCursorPosition(cursorAtEnd ? int(field->text().size()) : 0);
+}
+
+void CIpAddressEdit::paintEvent(QPaintEvent *)
+{
+    QStyleOptionFrame option;
+    option.initFrom(this);
+    option.rect = rect();
+    option.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken;
+    for (const QLineEdit *field : m_fields) {
+        if (field->hasFocus())
+            option.state |= QStyle::State_HasFocus;
+    }
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+}

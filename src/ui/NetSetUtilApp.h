@@ -1,0 +1,9 @@
+#pragma once
+
+// The program's run: language, single instance, the main window run modally.
+class CNetSetUtilApp
+{
+public:
+    // Returns the process's exit code: 0, whether the window ran or another copy was running.
+    int Run();
+};

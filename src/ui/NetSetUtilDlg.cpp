@@ -1,0 +1,825 @@
+#include "NetSetUtilDlg.h"
+
+#include "AboutDlg.h"
+#include "FileDialogChooser.h"
+#include "IpAddressEdit.h"
+#include "MessageCatalog.h"
+#include "QtMessageBox.h"
+#include "StateFile.h"
+#include "UtilityIcon.h"
+#include "WindowCommands.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QShortcut>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+
+#include <string>
+#endif
+
+namespace {
+
+// The window's arrangement in logical pixels; longer texts widen their column or button, and
+// the window grows with them rather than clipping anything.
+constexpr QSize TabControlSize(600, 490);
+constexpr int RowHeight = 26;
+constexpr int RowSpacing = 12;
+constexpr int LabelColumnWidth = 200;
+constexpr int AddressWidth = 230;
+constexpr int ProxyAddressWidth = 230;
+constexpr int ProxyPortWidth = 100;
+constexpr int ButtonHeight = 30;
+constexpr int ListItemHeight = 22;
+
+constexpr int WirelessSlotRole = Qt::UserRole;
+
+class CListItemDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(qMax(size.height(), ListItemHeight));
+        return size;
+    }
+};
+
+// At least the arranged size, and never less than the widget's text needs.
+void SetMinimumExtent(QWidget *widget, int width, int height)
+{
+    const QSize hint = widget->sizeHint();
+    // A long text still gets some air at both ends of its button.
+    const int padding = qobject_cast<QPushButton *>(widget) ? 16 : 0;
+    widget->setMinimumSize(qMax(hint.width() + padding, width), qMax(hint.height(), height));
+}
+
+bool IsOwnEnabled(const QWidget *widget)
+{
+    // The widget's own flag, whatever its ancestors say.
+    return !widget->testAttribute(Qt::WA_ForceDisabled);
+}
+
+int RadioIndex(const QRadioButton *first, const QRadioButton *second)
+{
+    if (first->isChecked())
+        return 0;
+    if (second->isChecked())
+        return 1;
+    return -1;
+}
+
+void SetRadioIndex(QButtonGroup *group, QRadioButton *first, QRadioButton *second, int index)
+{
+    if (index == 0) {
+        first->setChecked(true);
+    } else if (index == 1) {
+        second->setChecked(true);
+    } else {
+        group->setExclusive(false);
+        first->setChecked(false);
+        second->setChecked(false);
+        group->setExclusive(true);
+    }
+}
+
+void CollectEdit(const QLineEdit *edit, EditControl &control)
+{
+    control.m_text = edit->text();
+    control.m_enabled = IsOwnEnabled(edit);
+}
+
+void ApplyEdit(QLineEdit *edit, const EditControl &control)
+{
+    if (edit->text() != control.m_text)
+        edit->setText(control.m_text);
+    edit->setEnabled(control.m_enabled);
+}
+
+void CollectAddress(const CIpAddressEdit *edit, AddressControl &control)
+{
+    control.m_fields = edit->Fields();
+    control.m_enabled = IsOwnEnabled(edit);
+}
+
+void ApplyAddress(CIpAddressEdit *edit, const AddressControl &control)
+{
+    if (edit->Fields() != control.m_fields)
+        edit->SetFields(control.m_fields);
+    edit->setEnabled(control.m_enabled);
+}
+
+QLineEdit *MakeEdit(QWidget *parent, const QString &name, int width)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setMinimumSize(width, RowHeight);
+    return edit;
+}
+
+QLabel *MakeLabel(QWidget *parent, const QString &name, QWidget *buddy)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setBuddy(buddy);
+    label->setMinimumHeight(RowHeight);
+    return label;
+}
+
+QPushButton *MakeButton(QWidget *parent, const QString &name)
+{
+    auto *button = new QPushButton(parent);
+    button->setObjectName(name);
+    // Enter on a focused button clicks it; elsewhere it is the window's OK command. No button
+    // stands in as the default, so none is drawn as one.
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+QString CNetSetUtilDlg::AboutMenuText()
+{
+    return QStringLiteral("&About This utility...");
+}
+
+CNetSetUtilDlg::CNetSetUtilDlg(QWidget *parent)
+    : QDialog(parent)
+    , m_hostMessageBox(std::make_unique<CQtMessageBox>(this))
+    , m_hostPathChooser(std::make_unique<CFileDialogChooser>(this))
+{
+    m_messageBox = m_hostMessageBox.get();
+    m_pathChooser = m_hostPathChooser.get();
+
+    setObjectName(QStringLiteral("netSetUtilDlg"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+        | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowIcon(UtilityIcon());
+    setWindowTitle(MessageText(Msg::MainWindowTitle).toString());
+
+    CreateControls();
+    ApplyTexts();
+    ApplyMinimumSizes();
+    ConnectControls();
+
+    m_tabControl->setCurrentIndex(0);
+    ShowPage(0);
+    m_loadSettings->setFocus(Qt::OtherFocusReason);
+
+    auto *help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, &CNetSetUtilDlg::ShowAboutBox);
+}
+
+CNetSetUtilDlg::~CNetSetUtilDlg() = default;
+
+void CNetSetUtilDlg::SetMessageBox(IMessageBox *box)
+{
+    m_messageBox = box ? box : m_hostMessageBox.get();
+}
+
+void CNetSetUtilDlg::SetPathChooser(IPathChooser *chooser)
+{
+    m_pathChooser = chooser ? chooser : m_hostPathChooser.get();
+}
+
+void CNetSetUtilDlg::StartSession(const QString &stateFilePath)
+{
+    RunOnDocument([&] { OpenSession(m_document, *m_messageBox, stateFilePath); });
+}
+
+void CNetSetUtilDlg::CreateControls()
+{
+    // Created in tab order: the three commands first, so that focus starts on "Load settings".
+    m_loadSettings = MakeButton(this, QStringLiteral("loadSettingsButton"));
+    m_createSettingFile = MakeButton(this, QStringLiteral("createSettingFileButton"));
+    m_exit = MakeButton(this, QStringLiteral("exitButton"));
+
+    m_tabControl = new QTabWidget(this);
+    m_tabControl->setObjectName(QStringLiteral("tabControl"));
+    m_tabControl->setMinimumSize(TabControlSize);
+    m_tabControl->addTab(CreateWiredPage(), QString());
+    m_tabControl->addTab(CreateWirelessPage(), QString());
+    m_folderPage = CreateFolderPage();
+
+    auto *commands = new QHBoxLayout;
+    commands->setSpacing(10);
+    commands->addWidget(m_loadSettings);
+    commands->addWidget(m_createSettingFile);
+    commands->addStretch(1);
+    commands->addSpacing(20);
+    commands->addWidget(m_exit);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 15, 20, 15);
+    layout->setSpacing(15);
+    layout->addWidget(m_tabControl, 1);
+    layout->addLayout(commands);
+    // The window keeps exactly the size its contents need, so no text can ever be squeezed.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QWidget *CNetSetUtilDlg::CreateWiredPage()
+{
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("wiredPage"));
+
+    m_ipSettingsGroup = new QGroupBox(page);
+    m_ipSettingsGroup->setObjectName(QStringLiteral("ipSettingsGroup"));
+    m_dhcpOn = new QRadioButton(m_ipSettingsGroup);
+    m_dhcpOn->setObjectName(QStringLiteral("dhcpOnRadio"));
+    m_dhcpOff = new QRadioButton(m_ipSettingsGroup);
+    m_dhcpOff->setObjectName(QStringLiteral("dhcpOffRadio"));
+    m_dhcpGroup = new QButtonGroup(this);
+    m_dhcpGroup->addButton(m_dhcpOn, 0);
+    m_dhcpGroup->addButton(m_dhcpOff, 1);
+
+    auto makeAddress = [this](const QString &name) {
+        auto *edit = new CIpAddressEdit(m_ipSettingsGroup);
+        edit->setObjectName(name);
+        edit->setMinimumSize(AddressWidth, RowHeight);
+        return edit;
+    };
+    m_ipAddress = makeAddress(QStringLiteral("ipAddressEdit"));
+    m_subnetMask = makeAddress(QStringLiteral("subnetMaskEdit"));
+    m_defaultGateway = makeAddress(QStringLiteral("defaultGatewayEdit"));
+    m_dns = makeAddress(QStringLiteral("dnsEdit"));
+    m_secondaryDns = makeAddress(QStringLiteral("secondaryDnsEdit"));
+    m_ipAddressLabel = MakeLabel(m_ipSettingsGroup, QStringLiteral("ipAddressLabel"), m_ipAddress);
+    m_subnetMaskLabel
+        = MakeLabel(m_ipSettingsGroup, QStringLiteral("subnetMaskLabel"), m_subnetMask);
+    m_defaultGatewayLabel
+        = MakeLabel(m_ipSettingsGroup, QStringLiteral("defaultGatewayLabel"), m_defaultGateway);
+    m_dnsLabel = MakeLabel(m_ipSettingsGroup, QStringLiteral("dnsLabel"), m_dns);
+    m_secondaryDnsLabel
+        = MakeLabel(m_ipSettingsGroup, QStringLiteral("secondaryDnsLabel"), m_secondaryDns);
+
+    auto *dhcpRow = new QHBoxLayout;
+    dhcpRow->setContentsMargins(10, 0, 0, 0);
+    dhcpRow->setSpacing(10);
+    dhcpRow->addWidget(m_dhcpOn);
+    dhcpRow->addWidget(m_dhcpOff);
+    dhcpRow->addStretch(1);
+
+    auto *ipGrid = new QGridLayout(m_ipSettingsGroup);
+    ipGrid->setContentsMargins(20, 10, 20, 14);
+    ipGrid->setHorizontalSpacing(30);
+    ipGrid->setVerticalSpacing(RowSpacing);
+    ipGrid->addLayout(dhcpRow, 0, 0, 1, 3);
+    const std::pair<QLabel *, CIpAddressEdit *> rows[] = {
+        { m_ipAddressLabel, m_ipAddress },
+        { m_subnetMaskLabel, m_subnetMask },
+        { m_defaultGatewayLabel, m_defaultGateway },
+        { m_dnsLabel, m_dns },
+        { m_secondaryDnsLabel, m_secondaryDns },
+    };
+    int row = 1;
+    for (const auto &[label, edit] : rows) {
+        ipGrid->addWidget(label, row, 0);
+        ipGrid->addWidget(edit, row, 1);
+        ++row;
+    }
+    ipGrid->setColumnStretch(2, 1);
+
+    m_proxyGroup = new QGroupBox(page);
+    m_proxyGroup->setObjectName(QStringLiteral("proxyGroup"));
+    m_useProxy = new QCheckBox(m_proxyGroup);
+    m_useProxy->setObjectName(QStringLiteral("useProxyCheck"));
+    m_proxyAddress = MakeEdit(m_proxyGroup, QStringLiteral("proxyAddressEdit"), ProxyAddressWidth);
+    m_proxyPort = MakeEdit(m_proxyGroup, QStringLiteral("proxyPortEdit"), ProxyPortWidth);
+    // Five digits are all a port has.
+    m_proxyPort->setFixedWidth(qMax(ProxyPortWidth,
+        m_proxyPort->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12));
+    m_proxyPort->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_proxyPort));
+    m_proxyAddressLabel
+        = MakeLabel(m_proxyGroup, QStringLiteral("proxyAddressLabel"), m_proxyAddress);
+    m_proxyPortLabel = MakeLabel(m_proxyGroup, QStringLiteral("proxyPortLabel"), m_proxyPort);
+
+    auto *proxyCheckRow = new QHBoxLayout;
+    proxyCheckRow->setContentsMargins(10, 0, 0, 0);
+    proxyCheckRow->addWidget(m_useProxy);
+    proxyCheckRow->addStretch(1);
+
+    auto *proxyGrid = new QGridLayout(m_proxyGroup);
+    proxyGrid->setContentsMargins(20, 10, 20, 14);
+    proxyGrid->setHorizontalSpacing(30);
+    proxyGrid->setVerticalSpacing(RowSpacing);
+    proxyGrid->addLayout(proxyCheckRow, 0, 0, 1, 3);
+    proxyGrid->addWidget(m_proxyAddressLabel, 1, 0);
+    proxyGrid->addWidget(m_proxyAddress, 1, 1);
+    proxyGrid->addWidget(m_proxyPortLabel, 2, 0);
+    proxyGrid->addWidget(m_proxyPort, 2, 1, Qt::AlignLeft);
+    proxyGrid->setColumnStretch(2, 1);
+
+    m_clearSettings = MakeButton(page, QStringLiteral("clearSettingsButton"));
+    auto *clearRow = new QHBoxLayout;
+    clearRow->setContentsMargins(0, 0, 10, 0);
+    clearRow->addStretch(1);
+    clearRow->addWidget(m_clearSettings);
+
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(28, 10, 28, 10);
+    layout->setSpacing(8);
+    layout->addWidget(m_ipSettingsGroup);
+    layout->addWidget(m_proxyGroup);
+    layout->addLayout(clearRow);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget *CNetSetUtilDlg::CreateWirelessPage()
+{
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("wirelessPage"));
+
+    m_useWireless = new QCheckBox(page);
+    m_useWireless->setObjectName(QStringLiteral("useWirelessCheck"));
+    m_wirelessList = new QListWidget(page);
+    m_wirelessList->setObjectName(QStringLiteral("wirelessList"));
+    m_wirelessList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_wirelessList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_wirelessList->setSortingEnabled(false);
+    m_wirelessList->setItemDelegate(new CListItemDelegate(m_wirelessList));
+    m_wirelessList->setMinimumSize(350, 270);
+    m_wirelessListLabel = MakeLabel(page, QStringLiteral("wirelessListLabel"), m_wirelessList);
+    m_priorityUp = MakeButton(page, QStringLiteral("priorityUpButton"));
+    m_priorityDown = MakeButton(page, QStringLiteral("priorityDownButton"));
+    m_add = MakeButton(page, QStringLiteral("addButton"));
+    m_delete = MakeButton(page, QStringLiteral("deleteButton"));
+    m_property = MakeButton(page, QStringLiteral("propertyButton"));
+
+    auto *priority = new QVBoxLayout;
+    priority->setSpacing(20);
+    priority->addStretch(1);
+    priority->addWidget(m_priorityUp);
+    priority->addWidget(m_priorityDown);
+    priority->addSpacing(20);
+
+    auto *addDelete = new QHBoxLayout;
+    addDelete->setSpacing(10);
+    addDelete->addWidget(m_add, 1);
+    addDelete->addWidget(m_delete, 1);
+
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(20);
+    grid->setVerticalSpacing(24);
+    grid->addWidget(m_wirelessList, 0, 0);
+    grid->addLayout(priority, 0, 1);
+    grid->addLayout(addDelete, 1, 0);
+    grid->addWidget(m_property, 1, 1);
+    grid->setColumnStretch(2, 1);
+
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(28, 15, 28, 10);
+    layout->setSpacing(4);
+    layout->addWidget(m_useWireless);
+    layout->addSpacing(10);
+    layout->addWidget(m_wirelessListLabel);
+    layout->addLayout(grid);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget *CNetSetUtilDlg::CreateFolderPage()
+{
+    auto *page = new QWidget(this);
+    page->setObjectName(QStringLiteral("folderPage"));
+
+    m_folderDefault = new QRadioButton(page);
+    m_folderDefault->setObjectName(QStringLiteral("folderDefaultRadio"));
+    m_folderCustomize = new QRadioButton(page);
+    m_folderCustomize->setObjectName(QStringLiteral("folderCustomizeRadio"));
+    m_folderGroup = new QButtonGroup(this);
+    m_folderGroup->addButton(m_folderDefault, 0);
+    m_folderGroup->addButton(m_folderCustomize, 1);
+
+    m_folderSettingsGroup = new QGroupBox(page);
+    m_folderSettingsGroup->setObjectName(QStringLiteral("folderSettingsGroup"));
+    m_deviceName = MakeEdit(m_folderSettingsGroup, QStringLiteral("deviceNameEdit"), 325);
+    m_userId = MakeEdit(m_folderSettingsGroup, QStringLiteral("userIdEdit"), 325);
+    m_password = MakeEdit(m_folderSettingsGroup, QStringLiteral("passwordEdit"), 325);
+    m_password->setEchoMode(QLineEdit::Password);
+    m_passwordConfirm = MakeEdit(m_folderSettingsGroup, QStringLiteral("passwordConfirmEdit"), 325);
+    m_passwordConfirm->setEchoMode(QLineEdit::Password);
+    m_deviceNameLabel
+        = MakeLabel(m_folderSettingsGroup, QStringLiteral("deviceNameLabel"), m_deviceName);
+    m_userIdLabel = MakeLabel(m_folderSettingsGroup, QStringLiteral("userIdLabel"), m_userId);
+    m_passwordLabel = MakeLabel(m_folderSettingsGroup, QStringLiteral("passwordLabel"), m_password);
+    m_passwordConfirmLabel = MakeLabel(
+        m_folderSettingsGroup, QStringLiteral("passwordConfirmLabel"), m_passwordConfirm);
+
+    auto *grid = new QGridLayout(m_folderSettingsGroup);
+    grid->addWidget(m_deviceNameLabel, 0, 0);
+    grid->addWidget(m_deviceName, 0, 1);
+    grid->addWidget(m_userIdLabel, 1, 0);
+    grid->addWidget(m_userId, 1, 1);
+    grid->addWidget(m_passwordLabel, 2, 0);
+    grid->addWidget(m_password, 2, 1);
+    grid->addWidget(m_passwordConfirmLabel, 3, 0);
+    grid->addWidget(m_passwordConfirm, 3, 1);
+
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(m_folderDefault);
+    layout->addWidget(m_folderCustomize);
+    layout->addWidget(m_folderSettingsGroup);
+
+    // Never part of the window's layout and never shown; see ShowPage.
+    page->hide();
+    return page;
+}
+
+void CNetSetUtilDlg::ApplyTexts()
+{
+    auto text = [](MessageId id) {
+        return MessageText(id).toString();
+    };
+
+    m_loadSettings->setText(text(Msg::LoadSettingsButton));
+    m_createSettingFile->setText(text(Msg::CreateSettingFileButton));
+    m_exit->setText(text(Msg::ExitButton));
+    m_tabControl->setAccessibleName(text(Msg::TabControlName));
+    m_tabControl->setTabText(0, text(Msg::WiredLanTab));
+    m_tabControl->setTabText(1, text(Msg::WirelessLanTab));
+
+    m_ipSettingsGroup->setTitle(text(Msg::WiredIpSettingsGroup));
+    m_dhcpOn->setText(text(Msg::WiredDhcpOn));
+    m_dhcpOff->setText(text(Msg::WiredDhcpOff));
+    const std::pair<QLabel *, MessageId> labels[] = {
+        { m_ipAddressLabel, Msg::WiredIpAddressLabel },
+        { m_subnetMaskLabel, Msg::WiredSubnetMaskLabel },
+        { m_defaultGatewayLabel, Msg::WiredDefaultGatewayLabel },
+        { m_dnsLabel, Msg::WiredDnsLabel },
+        { m_secondaryDnsLabel, Msg::WiredSecondaryDnsLabel },
+        { m_proxyAddressLabel, Msg::WiredProxyAddressLabel },
+        { m_proxyPortLabel, Msg::WiredProxyPortLabel },
+        { m_wirelessListLabel, Msg::WirelessSettingsList },
+        { m_deviceNameLabel, Msg::DeviceNameLabel },
+        { m_userIdLabel, Msg::UserIdLabel },
+        { m_passwordLabel, Msg::PasswordLabel },
+        { m_passwordConfirmLabel, Msg::ConfirmPasswordLabel },
+    };
+    for (const auto &[label, id] : labels) {
+        label->setText(text(id));
+        if (auto *address = qobject_cast<CIpAddressEdit *>(label->buddy()))
+            address->SetAccessibleLabel(text(id));
+        else if (label->buddy())
+            label->buddy()->setAccessibleName(text(id));
+    }
+    m_proxyGroup->setTitle(text(Msg::WiredProxySettingsGroup));
+    m_useProxy->setText(text(Msg::WiredUseProxy));
+    m_clearSettings->setText(text(Msg::ClearSettingsButton));
+
+    m_useWireless->setText(text(Msg::UseWirelessToConnect));
+    m_priorityUp->setText(text(Msg::PriorityUpButton));
+    m_priorityDown->setText(text(Msg::PriorityDownButton));
+    m_add->setText(text(Msg::AddButton));
+    m_delete->setText(text(Msg::DeleteButton));
+    m_property->setText(text(Msg::PropertyButton));
+
+    m_folderDefault->setText(text(Msg::UseDefaultSetting));
+    m_folderCustomize->setText(text(Msg::CustomizeSettings));
+    m_folderSettingsGroup->setTitle(text(Msg::NetworkFolderSettingsGroup));
+}
+
+void CNetSetUtilDlg::ApplyMinimumSizes()
+{
+    SetMinimumExtent(m_loadSettings, 230, ButtonHeight);
+    SetMinimumExtent(m_createSettingFile, 230, ButtonHeight);
+    SetMinimumExtent(m_exit, 110, ButtonHeight);
+    SetMinimumExtent(m_clearSettings, 180, ButtonHeight);
+    for (QPushButton *button : { m_priorityUp, m_priorityDown, m_add, m_delete, m_property })
+        SetMinimumExtent(button, 170, ButtonHeight);
+    for (QAbstractButton *button : std::initializer_list<QAbstractButton *> {
+             m_dhcpOn, m_dhcpOff, m_useProxy, m_folderDefault, m_folderCustomize })
+        SetMinimumExtent(button, 180, RowHeight);
+    SetMinimumExtent(m_useWireless, 0, 30);
+
+    // One label column for both wired groups, so that the fields line up.
+    int labelWidth = LabelColumnWidth;
+    for (const QLabel *label : { m_ipAddressLabel, m_subnetMaskLabel, m_defaultGatewayLabel,
+             m_dnsLabel, m_secondaryDnsLabel, m_proxyAddressLabel, m_proxyPortLabel })
+        labelWidth = qMax(labelWidth, label->sizeHint().width());
+    for (QGroupBox *group : { m_ipSettingsGroup, m_proxyGroup }) {
+        auto *grid = static_cast<QGridLayout *>(group->layout());
+        grid->setColumnMinimumWidth(0, labelWidth);
+    }
+}
+
+void CNetSetUtilDlg::ConnectControls()
+{
+    connect(m_loadSettings, &QPushButton::clicked, this, &CNetSetUtilDlg::OnLoadSettings);
+    connect(m_createSettingFile, &QPushButton::clicked, this, &CNetSetUtilDlg::OnCreateSettingFile);
+    connect(m_exit, &QPushButton::clicked, this, &CNetSetUtilDlg::reject);
+    connect(m_tabControl, &QTabWidget::currentChanged, this, &CNetSetUtilDlg::ShowPage);
+
+    connect(m_folderDefault, &QRadioButton::clicked, this, [this] { OnFolderModeClicked(false); });
+    connect(m_folderCustomize, &QRadioButton::clicked, this, [this] { OnFolderModeClicked(true); });
+    connect(m_dhcpOn, &QRadioButton::clicked, this, [this] { OnDhcpClicked(false); });
+    connect(m_dhcpOff, &QRadioButton::clicked, this, [this] { OnDhcpClicked(true); });
+    connect(m_useProxy, &QCheckBox::clicked, this, &CNetSetUtilDlg::OnUseProxyClicked);
+    connect(m_clearSettings, &QPushButton::clicked, this, &CNetSetUtilDlg::OnClearSettings);
+    // "Use wireless to connect network" needs no handler: the next gather takes its state.
+
+    connect(m_priorityUp, &QPushButton::clicked, this, &CNetSetUtilDlg::OnPriorityUp);
+    connect(m_priorityDown, &QPushButton::clicked, this, &CNetSetUtilDlg::OnPriorityDown);
+    connect(m_add, &QPushButton::clicked, this, &CNetSetUtilDlg::OnAdd);
+    connect(m_delete, &QPushButton::clicked, this, &CNetSetUtilDlg::OnDelete);
+    connect(m_property, &QPushButton::clicked, this, &CNetSetUtilDlg::OnProperty);
+    connect(m_wirelessList, &QListWidget::itemDoubleClicked, this,
+        &CNetSetUtilDlg::OnListDoubleClicked);
+}
+
+void CNetSetUtilDlg::CollectControlState()
+{
+    MainWindowControls &c = m_document.m_controls;
+
+    c.m_folderModeRadio = RadioIndex(m_folderDefault, m_folderCustomize);
+    CollectEdit(m_deviceName, c.m_deviceName);
+    CollectEdit(m_userId, c.m_userId);
+    CollectEdit(m_password, c.m_password);
+    CollectEdit(m_passwordConfirm, c.m_passwordConfirm);
+
+    c.m_dhcpModeRadio = RadioIndex(m_dhcpOn, m_dhcpOff);
+    CollectAddress(m_ipAddress, c.m_ipAddress);
+    CollectAddress(m_subnetMask, c.m_subnetMask);
+    CollectAddress(m_defaultGateway, c.m_defaultGateway);
+    CollectAddress(m_dns, c.m_dns);
+    CollectAddress(m_secondaryDns, c.m_secondaryDns);
+    c.m_useProxyChecked = m_useProxy->isChecked();
+    CollectEdit(m_proxyAddress, c.m_proxyAddress);
+    CollectEdit(m_proxyPort, c.m_proxyPort);
+
+    c.m_useWirelessChecked = m_useWireless->isChecked();
+    c.m_wirelessList.clear();
+    for (int row = 0; row < m_wirelessList->count(); ++row) {
+        const QListWidgetItem *item = m_wirelessList->item(row);
+        c.m_wirelessList.append({ item->text(), item->data(WirelessSlotRole).toInt() });
+    }
+    const QModelIndexList selected = m_wirelessList->selectionModel()->selectedIndexes();
+    c.m_wirelessSelection = selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void CNetSetUtilDlg::ApplyControlState()
+{
+    const MainWindowControls &c = m_document.m_controls;
+
+    SetRadioIndex(m_folderGroup, m_folderDefault, m_folderCustomize, c.m_folderModeRadio);
+    ApplyEdit(m_deviceName, c.m_deviceName);
+    ApplyEdit(m_userId, c.m_userId);
+    ApplyEdit(m_password, c.m_password);
+    ApplyEdit(m_passwordConfirm, c.m_passwordConfirm);
+
+    SetRadioIndex(m_dhcpGroup, m_dhcpOn, m_dhcpOff, c.m_dhcpModeRadio);
+    ApplyAddress(m_ipAddress, c.m_ipAddress);
+    ApplyAddress(m_subnetMask, c.m_subnetMask);
+    ApplyAddress(m_defaultGateway, c.m_defaultGateway);
+    ApplyAddress(m_dns, c.m_dns);
+    ApplyAddress(m_secondaryDns, c.m_secondaryDns);
+    m_useProxy->setChecked(c.m_useProxyChecked);
+    ApplyEdit(m_proxyAddress, c.m_proxyAddress);
+    ApplyEdit(m_proxyPort, c.m_proxyPort);
+
+    m_useWireless->setChecked(c.m_useWirelessChecked);
+    bool sameEntries = m_wirelessList->count() == c.m_wirelessList.size();
+    for (int row = 0; sameEntries && row < m_wirelessList->count(); ++row) {
+        const QListWidgetItem *item = m_wirelessList->item(row);
+        const WirelessListEntry &entry = c.m_wirelessList[row];
+        sameEntries
+            = item->text() == entry.m_text && item->data(WirelessSlotRole).toInt() == entry.m_slot;
+    }
+    if (!sameEntries) {
+        m_wirelessList->clear();
+        for (const WirelessListEntry &entry : c.m_wirelessList) {
+            auto *item = new QListWidgetItem(entry.m_text, m_wirelessList);
+            item->setData(WirelessSlotRole, entry.m_slot);
+        }
+    }
+    if (c.m_wirelessSelection >= 0 && c.m_wirelessSelection < m_wirelessList->count()) {
+        m_wirelessList->setCurrentRow(c.m_wirelessSelection, QItemSelectionModel::ClearAndSelect);
+    } else {
+        m_wirelessList->clearSelection();
+        m_wirelessList->setCurrentRow(-1);
+    }
+}
+
+template<typename Operation> void CNetSetUtilDlg::RunOnDocument(Operation &&operation)
+{
+    CollectControlState();
+    operation();
+    ApplyControlState();
+}
+
+void CNetSetUtilDlg::ShowPage(int index)
+{
+    if (index != 0 && index != 1)
+        return;
+    if (m_tabControl->currentIndex() != index)
+        m_tabControl->setCurrentIndex(index);
+    m_folderPage->hide();
+}
+
+void CNetSetUtilDlg::OnLoadSettings()
+{
+    RunOnDocument([this] { LoadSettingsCommand(m_document, *m_messageBox, *m_pathChooser); });
+}
+
+void CNetSetUtilDlg::OnCreateSettingFile()
+{
+    RunOnDocument([this] { CreateSettingFileCommand(m_document, *m_messageBox, *m_pathChooser); });
+}
+
+void CNetSetUtilDlg::OnClearSettings()
+{
+    RunOnDocument([this] { ClearWiredSettings(m_document); });
+}
+
+void CNetSetUtilDlg::OnUseProxyClicked()
+{
+    RunOnDocument([this] { ApplyUseProxyChoice(m_document); });
+}
+
+void CNetSetUtilDlg::OnDhcpClicked(bool dhcpOff)
+{
+    // Only the enabling follows the click; m_dhcpMode follows at the next gather.
+    RunOnDocument([this, dhcpOff] { m_document.EnableAddressFields(dhcpOff); });
+}
+
+void CNetSetUtilDlg::OnFolderModeClicked(bool customize)
+{
+    RunOnDocument([this, customize] { m_document.EnableFolderFields(customize); });
+}
+
+void CNetSetUtilDlg::OnPriorityUp()
+{ }
+void CNetSetUtilDlg::OnPriorityDown()
+{ }
+void CNetSetUtilDlg::OnAdd()
+{ }
+void CNetSetUtilDlg::OnDelete()
+{ }
+void CNetSetUtilDlg::OnProperty()
+{ }
+void CNetSetUtilDlg::OnListDoubleClicked()
+{ }
+
+void CNetSetUtilDlg::RunCloseSequence(bool ok)
+{
+    RunOnDocument(
+        [this, ok] { FinishSession(m_document, ok ? CloseCommand::Ok : CloseCommand::Cancel); });
+}
+
+void CNetSetUtilDlg::accept()
+{
+    if (m_closing)
+        return;
+    m_closing = true;
+    RunCloseSequence(true);
+    QDialog::accept();
+    m_closing = false;
+}
+
+void CNetSetUtilDlg::reject()
+{
+    if (m_closing)
+        return;
+    m_closing = true;
+    RunCloseSequence(false);
+    QDialog::reject();
+    m_closing = false;
+}
+
+void CNetSetUtilDlg::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = event->modifiers() == Qt::NoModifier
+        || (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        // Reaches the window only when the focused control did not use the key.
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget());
+            button && button->isVisible())
+            button->click();
+        else
+            accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CNetSetUtilDlg::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu menu(this);
+    menu.addAction(AboutMenuText(), this, &CNetSetUtilDlg::ShowAboutBox);
+    menu.exec(event->globalPos());
+}
+
+void CNetSetUtilDlg::ShowAboutBox()
+{
+    CAboutDlg about(this);
+    about.exec();
+}
+
+QList<QWidget *> CNetSetUtilDlg::OwnWindowsToBringForward() const
+{
+    // Only this process's windows: another program's window that shares a title is not ours
+    // to raise.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QList<QWidget *> found;
+    for (const QString &title : ForwardWindowTitles()) {
+        for (QWidget *window : windows) {
+            if (window != this && window->isVisible() && window->windowTitle() == title
+                && !found.contains(window))
+                found.append(window);
+        }
+    }
+    return found;
+}
+
+void CNetSetUtilDlg::BringOwnWindowsForward()
+{
+    if (m_bringingForward)
+        return;
+    m_bringingForward = true;
+    const QList<QWidget *> windows = OwnWindowsToBringForward();
+    for (QWidget *window : windows)
+        window->raise();
+    if (!windows.isEmpty())
+        windows.last()->activateWindow();
+    m_bringingForward = false;
+}
+
+void CNetSetUtilDlg::BringToFront()
+{
+    // As the host does for a second start: to the front, but a minimised window stays so.
+    raise();
+    activateWindow();
+}
+
+bool CNetSetUtilDlg::event(QEvent *event)
+{
+    const bool handled = QDialog::event(event);
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::WindowActivate:
+    case QEvent::WindowStateChange:
+    case QEvent::ZOrderChange:
+        BringOwnWindowsForward();
+        break;
+    default:
+        break;
+    }
+    return handled;
+}
+
+#ifdef Q_OS_WIN
+namespace {
+constexpr UINT AboutCommand = 0x0010;
+}
+
+void CNetSetUtilDlg::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (m_systemMenuReady)
+        return;
+    m_systemMenuReady = true;
+    HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
+    if (!menu)
+        return;
+    const std::wstring text = AboutMenuText().toStdWString();
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, AboutCommand, text.c_str());
+}
+
+bool CNetSetUtilDlg::nativeEvent(const QByteArray &eventType, void *message, qintptr *result)
+{
+    const MSG *msg = static_cast<const MSG *>(message);
+    if (eventType == "windows_generic_MSG" && msg->message == WM_SYSCOMMAND
+        && (msg->wParam & 0xFFF0) == AboutCommand) {
+        ShowAboutBox();
+        *result = 0;
+        return true;
+    }
+    return QDialog::nativeEvent(eventType, message, result);
+}
+#endif

@@ -1,0 +1,169 @@
+#pragma once
+
+#include "FileCommands.h"
+#include "SettingsDocument.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class CIpAddressEdit;
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+
+// The main window: the wired and wireless pages over one tab control, the file commands and
+// Exit. It owns the settings document; its widgets only mirror the document's window-held
+// values (m_controls): every command copies the widgets into them, runs the core operation and
+// copies them back.
+class CNetSetUtilDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Same in every language.
+    static QString AboutMenuText();
+
+    explicit CNetSetUtilDlg(QWidget *parent = nullptr);
+    ~CNetSetUtilDlg() override;
+
+    // Replace the host's message boxes and file dialogs; the window does not take ownership.
+    void SetMessageBox(IMessageBox *box);
+    void SetPathChooser(IPathChooser *chooser);
+
+    // Resets the document and reads the state file at `stateFilePath` into the window. Any
+    // message about a bad value in it comes before the window shows.
+    void StartSession(const QString &stateFilePath);
+
+    CSettingsDocument &Document() { return m_document; }
+    const CSettingsDocument &Document() const { return m_document; }
+
+    // Widgets -> m_controls, and back. Both directions carry every value losslessly.
+    void CollectControlState();
+    void ApplyControlState();
+
+    // Shows page 0 (wired) or 1 (wireless); the network folder page stays hidden. Other
+    // indices change nothing.
+    void ShowPage(int index);
+    void ShowAboutBox();
+    // Brings this program's own open dialogs and message boxes back in front of the window.
+    void BringOwnWindowsForward();
+    // Our own open windows that BringOwnWindowsForward raises, in that order.
+    QList<QWidget *> OwnWindowsToBringForward() const;
+    // A later start of the program asked for this window.
+    void BringToFront();
+
+public Q_SLOTS:
+    // The OK command (Enter outside a push button) and the Cancel command (Exit, Esc, the
+    // close box) both run the close sequence, which writes the state file.
+    void accept() override;
+    void reject() override;
+
+protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+#ifdef Q_OS_WIN
+    bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
+    void showEvent(QShowEvent *event) override;
+#endif
+
+private:
+    void CreateControls();
+    QWidget *CreateWiredPage();
+    QWidget *CreateWirelessPage();
+    QWidget *CreateFolderPage();
+    void ApplyTexts();
+    void ApplyMinimumSizes();
+    void ConnectControls();
+
+    // Copies the widgets into m_controls, runs `operation`, copies m_controls back.
+    template<typename Operation> void RunOnDocument(Operation &&operation);
+    void RunCloseSequence(bool ok);
+
+    void OnLoadSettings();
+    void OnCreateSettingFile();
+    void OnClearSettings();
+    void OnUseProxyClicked();
+    void OnDhcpClicked(bool dhcpOff);
+    void OnFolderModeClicked(bool customize);
+
+    // The wireless profile list commands; they belong to the list's own work and do nothing yet.
+    void OnPriorityUp();
+    void OnPriorityDown();
+    void OnAdd();
+    void OnDelete();
+    void OnProperty();
+    void OnListDoubleClicked();
+
+    CSettingsDocument m_document;
+    std::unique_ptr<IMessageBox> m_hostMessageBox;
+    std::unique_ptr<IPathChooser> m_hostPathChooser;
+    IMessageBox *m_messageBox = nullptr;
+    IPathChooser *m_pathChooser = nullptr;
+    bool m_closing = false;
+    bool m_bringingForward = false;
+#ifdef Q_OS_WIN
+    bool m_systemMenuReady = false;
+#endif
+
+    // Bottom row, shown on every page.
+    QPushButton *m_loadSettings = nullptr;
+    QPushButton *m_createSettingFile = nullptr;
+    QPushButton *m_exit = nullptr;
+    QTabWidget *m_tabControl = nullptr;
+
+    // Page 0, wired LAN.
+    QGroupBox *m_ipSettingsGroup = nullptr;
+    QRadioButton *m_dhcpOn = nullptr;
+    QRadioButton *m_dhcpOff = nullptr;
+    QButtonGroup *m_dhcpGroup = nullptr;
+    QLabel *m_ipAddressLabel = nullptr;
+    QLabel *m_subnetMaskLabel = nullptr;
+    QLabel *m_defaultGatewayLabel = nullptr;
+    QLabel *m_dnsLabel = nullptr;
+    QLabel *m_secondaryDnsLabel = nullptr;
+    CIpAddressEdit *m_ipAddress = nullptr;
+    CIpAddressEdit *m_subnetMask = nullptr;
+    CIpAddressEdit *m_defaultGateway = nullptr;
+    CIpAddressEdit *m_dns = nullptr;
+    CIpAddressEdit *m_secondaryDns = nullptr;
+    QGroupBox *m_proxyGroup = nullptr;
+    QCheckBox *m_useProxy = nullptr;
+    QLabel *m_proxyAddressLabel = nullptr;
+    QLineEdit *m_proxyAddress = nullptr;
+    QLabel *m_proxyPortLabel = nullptr;
+    QLineEdit *m_proxyPort = nullptr;
+    QPushButton *m_clearSettings = nullptr;
+
+    // Page 1, wireless LAN.
+    QCheckBox *m_useWireless = nullptr;
+    QLabel *m_wirelessListLabel = nullptr;
+    QListWidget *m_wirelessList = nullptr;
+    QPushButton *m_priorityUp = nullptr;
+    QPushButton *m_priorityDown = nullptr;
+    QPushButton *m_add = nullptr;
+    QPushButton *m_delete = nullptr;
+    QPushButton *m_property = nullptr;
+
+    // Page 2, network folder: never shown, yet the working store of those values.
+    QWidget *m_folderPage = nullptr;
+    QRadioButton *m_folderDefault = nullptr;
+    QRadioButton *m_folderCustomize = nullptr;
+    QButtonGroup *m_folderGroup = nullptr;
+    QGroupBox *m_folderSettingsGroup = nullptr;
+    QLabel *m_deviceNameLabel = nullptr;
+    QLabel *m_userIdLabel = nullptr;
+    QLabel *m_passwordLabel = nullptr;
+    QLabel *m_passwordConfirmLabel = nullptr;
+    QLineEdit *m_deviceName = nullptr;
+    QLineEdit *m_userId = nullptr;
+    QLineEdit *m_password = nullptr;
+    QLineEdit *m_passwordConfirm = nullptr;
+};

@@ -1,0 +1,41 @@
+#include "QtMessageBox.h"
+
+#include "MessageCatalog.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+CQtMessageBox::CQtMessageBox(QWidget *owner)
+    : m_owner(owner)
+{ }
+
+MessageAnswer CQtMessageBox::ShowMessage(
+    const QString &text, const QString &caption, MessageIcon icon, MessageButtons buttons)
+{
+    QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
+    switch (icon) {
+    case MessageIcon::None:
+        break;
+    case MessageIcon::Information:
+        boxIcon = QMessageBox::Information;
+        break;
+    case MessageIcon::Error:
+        boxIcon = QMessageBox::Critical;
+        break;
+    }
+    QMessageBox box(boxIcon, caption, text, QMessageBox::NoButton, m_owner);
+    // Catalogue texts are plain; one that happens to look like markup must still read as typed.
+    box.setTextFormat(Qt::PlainText);
+    QPushButton *ok = box.addButton(QMessageBox::Ok);
+    ok->setText(MessageText(Msg::OkButton).toString());
+    box.setDefaultButton(ok);
+    if (buttons == MessageButtons::OkCancel) {
+        QPushButton *cancel = box.addButton(QMessageBox::Cancel);
+        cancel->setText(MessageText(Msg::CancelButton).toString());
+        box.setEscapeButton(cancel);
+    } else {
+        box.setEscapeButton(ok);
+    }
+    box.exec();
+    return box.clickedButton() == ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QLocalServer;
+
+// One running copy per user and program name. The first copy holds a marker that the system
+// drops when the process ends in any way, so a crashed copy never blocks the next start, and
+// listens for later copies, which only ask it to come forward and then end.
+class CSingleInstance : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `key`: the program file's base name; copies started under other names do not meet.
+    explicit CSingleInstance(const QString &key, QObject *parent = nullptr);
+    ~CSingleInstance() override;
+
+    // The program file's base name as the process was started, without folder and extension.
+    static QString ProgramKey();
+    // Where the marker and the local socket live: the user's own runtime folder.
+    static QString MarkerFolder();
+    static QString ServerName(const QString &key);
+
+    // True when this is the first copy: it now holds the marker and listens. False when another
+    // copy holds it. A marker that cannot be made at all does not stop the start.
+    bool Claim();
+    // Asks the copy holding the marker to bring its window forward; nothing happens when none
+    // answers.
+    void NotifyRunningCopy();
+
+Q_SIGNALS:
+    void RaiseRequested();
+
+private:
+    void OnNewConnection();
+
+    QString m_key;
+    std::unique_ptr<QLocalServer> m_server;
+#ifdef Q_OS_WIN
+    void *m_mutex = nullptr;
+#else
+    int m_lockFd = -1;
+#endif
+};

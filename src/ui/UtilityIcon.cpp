@@ -1,0 +1,9 @@
+#include "UtilityIcon.h"
+
+QIcon UtilityIcon()
+{
+    QIcon icon;
+    for (int size : { 16, 24, 32, 48, 64, 128, 256 })
+        icon.addFile(QStringLiteral(":/icons/meridock-netconf-%1.png").arg(size), QSize(size, size));
+    return icon;
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+// The utility's window icon, the same images the desktop entry installs.
+QIcon UtilityIcon();

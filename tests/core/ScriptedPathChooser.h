@@ -1,0 +1,44 @@
+#pragma once
+
+#include "FileCommands.h"
+#include "MessageBox.h"
+#include "MessageCatalog.h"
+
+#include <QStringList>
+
+// Stands in for the file dialogs: answers with the scripted paths and notes every question.
+class CScriptedPathChooser final : public IPathChooser
+{
+public:
+    QString ChooseFileToOpen(const QString &startFolder) override
+    {
+        m_calls.append(QStringLiteral("open:") + startFolder);
+        return m_file;
+    }
+    QString ChooseFolder(const QString &startFolder) override
+    {
+        m_calls.append(QStringLiteral("folder:") + startFolder);
+        return m_folder;
+    }
+
+    QString m_file;
+    QString m_folder;
+    QStringList m_calls;
+};
+
+// One message box as a comparable line: text, caption, icon and buttons.
+inline QString MessageLine(
+    const QString &text, const QString &caption, MessageIcon icon, MessageButtons buttons)
+{
+    static const char *const icons[] = { "none", "information", "error" };
+    return text + u'|' + caption + u'|' + QLatin1String(icons[int(icon)]) + u'|'
+        + (buttons == MessageButtons::Ok ? QStringLiteral("ok") : QStringLiteral("ok/cancel"));
+}
+
+// The line a catalogue message must give: its text followed by three blanks.
+inline QString ExpectedMessage(MessageId text, MessageId caption, MessageIcon icon,
+    MessageButtons buttons = MessageButtons::Ok)
+{
+    return MessageLine(MessageText(text).toString() + QStringLiteral("   "),
+        MessageText(caption).toString(), icon, buttons);
+}
