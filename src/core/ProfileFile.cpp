@@ -116,8 +116,11 @@ CProfileFile CProfileFile::FromBytes(const QByteArray &bytes)
             ++end;
         QStringView line = QStringView(text).sliced(pos, end - pos);
         pos = end;
-        if (pos < size && text[pos++] == u'\r' && pos < size && text[pos] == u'\n')
-            ++pos; // CRLF is one line end
+        // Exactly one line end (CRLF, CR or LF) per turn: an empty line must still move on.
+        if (pos < size && text[pos] == u'\r')
+            ++pos;
+        if (pos < size && text[pos] == u'\n')
+            ++pos;
 
         const QStringView head = line.trimmed();
         if (head.isEmpty() || head.front() == u';')

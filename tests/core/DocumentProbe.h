@@ -1,0 +1,35 @@
+#pragma once
+
+#include "SettingsDocument.h"
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+// Reads a document out as "name" -> text pairs, so that tests can state what they expect as
+// short "name=value" lines and a failure names the value that differs.
+namespace DocumentProbe {
+
+QString Dotted(const IpAddressField &address);
+QString Dotted(const AddressControl &control);
+// Every field of a record on one line, for comparisons that show what differs.
+QString ProfileText(const CNetworkSetting &record);
+
+// Window-held values and every profile slot in use ("p0.ssid", "p0.key", ...).
+// With allSlots, the free slots are described too (for before/after comparisons).
+QMap<QString, QString> Describe(const CSettingsDocument &document, bool allSlots = false);
+
+// Compares `expectations` ("name=value" lines) with Describe(document); returns the differences
+// as readable lines, empty when everything matches.
+QStringList Mismatches(const CSettingsDocument &document, const QStringList &expectations);
+
+// Breaks of the rules every load must leave behind, whatever the file held: list items refer to
+// slots 0..n-1 in order, every other slot is free, listed profiles pass the checks, the bound
+// members were pushed, every address is complete or blank. Empty when all hold.
+QStringList BrokenInvariants(const CSettingsDocument &document);
+
+// A document whose every value differs from what a load produces, to show that a load replaces
+// them all.
+void Prefill(CSettingsDocument &document);
+
+} // namespace DocumentProbe
