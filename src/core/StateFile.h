@@ -19,6 +19,7 @@ int ReadFolderState(CSettingsDocument &document, IMessageBox &box, const QString
 
 // Start of a run: resets the document and the window-held values, then reads the state file
 // (settings first, then the extra section). Messages about bad values go through `box`.
+// A state file that cannot be used at all starts the run as a missing one would.
 void OpenSession(CSettingsDocument &document, IMessageBox &box, const QString &stateFilePath);
 // End of a run, however the window closes: silent checks, then the settings and the extra
 // section written to the state file as one replacement, readable by its owner only.

@@ -1,0 +1,17 @@
+#include "CheckerCommand.h"
+#include "HostLocale.h"
+#include "MessageCatalog.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    SelectLanguageSlot(UserDefaultLcid());
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return RunNetconfCheck(QCoreApplication::arguments(), out, err);
+}
