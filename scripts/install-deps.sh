@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libssl-dev openssl
+    qt6-base-dev qt6-translations-l10n libssl-dev openssl
     clang-14 libfuzzer-14-dev libclang-rt-14-dev
     xvfb x11-utils xauth
     fonts-dejavu-core fonts-noto-cjk

@@ -62,7 +62,7 @@ CAboutDlg::CAboutDlg(QWidget *parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     // Wide enough that the notices wrap into a few lines, not a narrow column.
     for (QLabel *label : { maker, version, notice, acknowledgement })
-        label->setMinimumWidth(380);
+        label->setMinimumWidth(470);
 }
 
 QString CAboutDlg::MakerLine()

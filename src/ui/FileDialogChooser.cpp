@@ -5,6 +5,19 @@
 #include <QDir>
 #include <QFileDialog>
 
+namespace {
+
+// The host's dialogs open on the desktop when there is no folder to go back to; the current
+// directory of a program started from a menu means nothing to its user.
+QString StartFolder(const QString &folder)
+{
+    if (!folder.isEmpty() && QDir(folder).exists())
+        return folder;
+    return QDir::homePath();
+}
+
+} // namespace
+
 CFileDialogChooser::CFileDialogChooser(QWidget *owner)
     : m_owner(owner)
 { }
@@ -16,8 +29,7 @@ QString CFileDialogChooser::ChooseFileToOpen(const QString &startFolder)
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(QStringLiteral("(*.ini)"));
     dialog.setDefaultSuffix(QStringLiteral("ini"));
-    if (!startFolder.isEmpty() && QDir(startFolder).exists())
-        dialog.setDirectory(startFolder);
+    dialog.setDirectory(StartFolder(startFolder));
     dialog.selectFile(SettingsFileName.toString());
     if (dialog.exec() != QDialog::Accepted)
         return {};
@@ -31,8 +43,7 @@ QString CFileDialogChooser::ChooseFolder(const QString &startFolder)
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
     // Opening inside the last folder lets the user confirm it with one click.
-    if (!startFolder.isEmpty() && QDir(startFolder).exists())
-        dialog.setDirectory(startFolder);
+    dialog.setDirectory(StartFolder(startFolder));
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return QDir::toNativeSeparators(dialog.selectedFiles().value(0));

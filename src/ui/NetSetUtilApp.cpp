@@ -6,10 +6,43 @@
 #include "SingleInstance.h"
 #include "StateFile.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace {
+
+// Qt's own texts (the file dialogs, standard buttons) in the language of the slot, where Qt
+// ships a translation; otherwise they stay English like the rest of an English window.
+constexpr const char *kQtLanguageOfSlot[LanguageSlotCount] = {
+    "en",
+    "en",
+    "fr",
+    "de",
+    "sv",
+    "nl",
+    "fi",
+    "nb",
+    "ru",
+    "ja",
+    "zh_CN",
+    "da",
+    "it",
+    "pl",
+    "es",
+};
+
+} // namespace
+
 int CNetSetUtilApp::Run()
 {
     // Every text from here on, window titles included, comes from this slot.
     SelectLanguageSlot(UserDefaultLcid());
+    QTranslator qtTexts;
+    if (qtTexts.load(
+            QStringLiteral("qtbase_") + QLatin1String(kQtLanguageOfSlot[CurrentLanguageSlot()]),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
 
     CSingleInstance instance(CSingleInstance::ProgramKey());
     if (!instance.Claim()) {

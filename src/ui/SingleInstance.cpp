@@ -9,6 +9,8 @@
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
+
+#include <string>
 #else
 #include <cerrno>
 #include <fcntl.h>

@@ -134,6 +134,7 @@ private Q_SLOTS:
     void tabSwitchingShowsExactlyOnePage();
     void showPageIgnoresOtherIndices_data();
     void showPageIgnoresOtherIndices();
+    void keyboardReachesControlsInReadingOrder();
     void dhcpRadiosEnableAddresses();
     void useProxyEnablesProxyEdits();
     void useWirelessFollowsOnlyAtGather();
@@ -142,6 +143,7 @@ private Q_SLOTS:
     void closeSequenceWritesStateFile_data();
     void closeSequenceWritesStateFile();
     void closeDropsInvalidProxySilently();
+    void enterOnAButtonClicksIt();
     void badStateFileReportedAtStart();
     void loadGoodFile();
     void loadBadFile();
@@ -350,6 +352,46 @@ void TestNetSetUtilDlg::showPageIgnoresOtherIndices()
         QVERIFY2(!Find<QWidget>(name)->isVisible(), qPrintable(name));
 }
 
+void TestNetSetUtilDlg::keyboardReachesControlsInReadingOrder()
+{
+    Open();
+    Click(Find<QRadioButton>(QStringLiteral("dhcpOffRadio")));
+    Click(Find<QCheckBox>(QStringLiteral("useProxyCheck")));
+    Find<QWidget>(QStringLiteral("loadSettingsButton"))->setFocus();
+
+    QStringList visited;
+    for (int step = 0; step < 15; ++step) {
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        // An address control is one stop, entered at its first field.
+        auto *address = qobject_cast<CIpAddressEdit *>(focus->parentWidget());
+        if (address)
+            QCOMPARE(focus, address->Field(0));
+        visited.append(address                   ? address->objectName()
+                : qobject_cast<QTabBar *>(focus) ? QStringLiteral("tabs")
+                                                 : focus->objectName());
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    const QStringList expected {
+        QStringLiteral("loadSettingsButton"),
+        QStringLiteral("createSettingFileButton"),
+        QStringLiteral("exitButton"),
+        QStringLiteral("tabs"),
+        QStringLiteral("dhcpOffRadio"),
+        QStringLiteral("ipAddressEdit"),
+        QStringLiteral("subnetMaskEdit"),
+        QStringLiteral("defaultGatewayEdit"),
+        QStringLiteral("dnsEdit"),
+        QStringLiteral("secondaryDnsEdit"),
+        QStringLiteral("useProxyCheck"),
+        QStringLiteral("proxyAddressEdit"),
+        QStringLiteral("proxyPortEdit"),
+        QStringLiteral("clearSettingsButton"),
+        QStringLiteral("loadSettingsButton"),
+    };
+    QCOMPARE(visited, expected);
+}
+
 void TestNetSetUtilDlg::dhcpRadiosEnableAddresses()
 {
     Open();
@@ -526,6 +568,23 @@ void TestNetSetUtilDlg::closeDropsInvalidProxySilently()
 
     QVERIFY(m_recorder.m_messages.isEmpty());
     QVERIFY(ReadFile(StatePath()).contains("\r\nWIRED_PROXY=0\r\n"));
+}
+
+void TestNetSetUtilDlg::enterOnAButtonClicksIt()
+{
+    Open();
+    Click(Find<QRadioButton>(QStringLiteral("dhcpOffRadio")));
+    Find<CIpAddressEdit>(QStringLiteral("ipAddressEdit"))->SetFields({ 10, 1, 2, 3 });
+    auto *clear = Find<QPushButton>(QStringLiteral("clearSettingsButton"));
+    clear->setFocus();
+
+    QTest::keyClick(clear, Qt::Key_Return);
+
+    QVERIFY(m_window->isVisible());
+    QVERIFY(!QFile::exists(StatePath()));
+    QVERIFY(Find<QRadioButton>(QStringLiteral("dhcpOnRadio"))->isChecked());
+    QCOMPARE(
+        Find<CIpAddressEdit>(QStringLiteral("ipAddressEdit"))->Fields(), (Fields { B, B, B, B }));
 }
 
 void TestNetSetUtilDlg::badStateFileReportedAtStart()
