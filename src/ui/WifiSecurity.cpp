@@ -7,11 +7,13 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
@@ -38,16 +40,46 @@ void MirrorAddress(CIpAddressEdit *edit, const AddressControl &control)
     edit->setEnabled(control.m_enabled);
 }
 
-void ShowFieldMark(QWidget *field, const QString &message, QStringView styleSelector)
+// A red frame drawn over a field. It sits on top of the field instead of restyling it, so that
+// marking a field never changes its size or its platform look.
+class CFieldMark : public QWidget
 {
-    if (field->property("fieldMessage").toString() == message)
-        return;
-    field->setProperty("fieldMessage", message);
+public:
+    explicit CFieldMark(QWidget *field)
+        : QWidget(field)
+    {
+        setObjectName(QStringLiteral("fieldMark"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        field->installEventFilter(this);
+        setGeometry(field->rect());
+        hide();
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == parent() && event->type() == QEvent::Resize)
+            setGeometry(parentWidget()->rect());
+        return QWidget::eventFilter(watched, event);
+    }
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setPen(QPen(QColor(0xc0, 0, 0), 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+};
+
+void ShowFieldMark(QWidget *field, const QString &message)
+{
+    auto *mark
+        = field->findChild<QWidget *>(QStringLiteral("fieldMark"), Qt::FindDirectChildrenOnly);
+    Q_ASSERT(mark);
+    mark->setVisible(!message.isEmpty());
+    mark->raise();
     field->setToolTip(message);
     field->setAccessibleDescription(message);
-    field->setStyleSheet(message.isEmpty()
-            ? QString()
-            : styleSelector.toString() + QStringLiteral(" { border: 1px solid #c00000; }"));
 }
 
 } // namespace
@@ -58,6 +90,10 @@ CWifiSecurity::CWifiSecurity(QWidget *owner)
     , m_messageBox(m_hostMessageBox.get())
 {
     CreateControls();
+    // Made before the tab order is set, so that the marks take no place in it.
+    for (QWidget *field : std::initializer_list<QWidget *> { m_ssid, m_networkKey, m_keyConfirm,
+             m_ipAddress, m_subnetMask, m_proxyAddress, m_proxyPort })
+        new CFieldMark(field);
     ApplyTexts();
     SetTabOrder();
     ConnectControls();
@@ -370,14 +406,14 @@ void CWifiSecurity::UpdateFieldMarks()
         { m_proxyPort, WifiPropertyField::ProxyPort },
     } };
     for (const auto &[edit, field] : edits)
-        ShowFieldMark(edit, textOf(field), u"QLineEdit");
+        ShowFieldMark(edit, textOf(field));
     const std::array<std::pair<CIpAddressEdit *, WifiPropertyField>, 2> addresses { {
         { m_ipAddress, WifiPropertyField::IpAddress },
         { m_subnetMask, WifiPropertyField::SubnetMask },
     } };
     for (const auto &[edit, field] : addresses) {
         const QString text = textOf(field);
-        ShowFieldMark(edit, text, u"CIpAddressEdit");
+        ShowFieldMark(edit, text);
         // A screen reader reads the octet that has the focus, not the frame around it.
         for (int i = 0; i < CIpAddressEdit::FieldCount; ++i)
             edit->Field(i)->setAccessibleDescription(text);

@@ -62,6 +62,13 @@ void Click(QAbstractButton *button)
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
 }
 
+bool Marked(const QWidget *field)
+{
+    const QWidget *mark
+        = field->findChild<QWidget *>(QStringLiteral("fieldMark"), Qt::FindDirectChildrenOnly);
+    return mark && mark->isVisible() && mark->geometry() == field->rect();
+}
+
 QString Tip(const QWidget *widget)
 {
     return widget->toolTip();
@@ -451,13 +458,14 @@ void TestWifiSecurity::liveMarks()
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
     QLineEdit *ssid = Edit(dialog, "ssid");
+    const QSize dialogSize = dialog.size();
     QCOMPARE(Tip(ssid), QStringLiteral("Please input SSID."));
     QCOMPARE(ssid->accessibleDescription(), QStringLiteral("Please input SSID."));
-    QVERIFY(!ssid->styleSheet().isEmpty());
+    QVERIFY(Marked(ssid));
     QTest::keyClicks(ssid, QStringLiteral("Home"));
     QCOMPARE(Tip(ssid), QString());
     QCOMPARE(ssid->accessibleDescription(), QString());
-    QVERIFY(ssid->styleSheet().isEmpty());
+    QVERIFY(!Marked(ssid));
 
     Find<QComboBox>(dialog, "security")->setCurrentIndex(1);
     QLineEdit *key = Edit(dialog, "networkKey");
@@ -479,10 +487,16 @@ void TestWifiSecurity::liveMarks()
     TypeAddress(ip, QStringLiteral("127.0.0.1"));
     QCOMPARE(Tip(ip), QStringLiteral("Invalid IP address."));
     QCOMPARE(ip->Field(2)->accessibleDescription(), QStringLiteral("Invalid IP address."));
-    QVERIFY(!ip->styleSheet().isEmpty());
+    QVERIFY(Marked(ip));
+    for (int i = 0; i < CIpAddressEdit::FieldCount; ++i)
+        QVERIFY(ip->Field(i)->isVisible());
     Click(Find<QRadioButton>(dialog, "dhcpOn"));
     QCOMPARE(Tip(ip), QString());
     QCOMPARE(Tip(mask), QString());
+    QVERIFY(!Marked(ip));
+    // A mark never moves or resizes anything.
+    QCoreApplication::processEvents();
+    QCOMPARE(dialog.size(), dialogSize);
 
     Click(Find<QCheckBox>(dialog, "useProxy"));
     QCOMPARE(Tip(Edit(dialog, "proxyAddress")), QStringLiteral("Please input Proxy address."));
