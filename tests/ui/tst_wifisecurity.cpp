@@ -34,14 +34,12 @@ CIpAddressEdit *AddressEdit(const QWidget &dialog, const char *name)
     return Find<CIpAddressEdit>(dialog, name);
 }
 
-// Types each part of a dotted address into its own octet field.
+// Types a dotted address as a user does: digits and dots, starting in the first octet field.
 void TypeAddress(CIpAddressEdit *edit, const QString &text)
 {
-    const QStringList parts = text.split(u'.');
-    for (int i = 0; i < parts.size(); ++i) {
-        edit->Field(i)->setFocus();
-        QTest::keyClicks(edit->Field(i), parts.at(i));
-    }
+    edit->Field(0)->setFocus();
+    for (QChar c : text)
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
 }
 
 // The named widget that has the focus; an octet field stands for its address control.
