@@ -2,6 +2,12 @@
 
 #include <QString>
 
+// Every message box shows its catalogue text followed by three blanks.
+inline QString ComposedMessage(QStringView text)
+{
+    return text.toString() + QStringLiteral("   ");
+}
+
 enum class MessageIcon { None, Information, Error };
 enum class MessageButtons { Ok, OkCancel };
 enum class MessageAnswer { Ok, Cancel };

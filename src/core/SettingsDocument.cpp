@@ -40,8 +40,7 @@ void CSettingsDocument::Push()
 
 const QString &CSettingsDocument::ComposeMessageText(QStringView text)
 {
-    m_messageText = text.toString();
-    m_messageText += QStringLiteral("   ");
+    m_messageText = ComposedMessage(text);
     return m_messageText;
 }
 

@@ -7,6 +7,7 @@
 #include "QtMessageBox.h"
 #include "StateFile.h"
 #include "UtilityIcon.h"
+#include "WifiSecurity.h"
 #include "WindowCommands.h"
 
 #include <QApplication>
@@ -167,9 +168,11 @@ CNetSetUtilDlg::CNetSetUtilDlg(QWidget *parent)
     : QDialog(parent)
     , m_hostMessageBox(std::make_unique<CQtMessageBox>(this))
     , m_hostPathChooser(std::make_unique<CFileDialogChooser>(this))
+    , m_hostPropertyDialog(std::make_unique<CWifiSecurityLauncher>(this))
 {
     m_messageBox = m_hostMessageBox.get();
     m_pathChooser = m_hostPathChooser.get();
+    m_propertyDialog = m_hostPropertyDialog.get();
 
     setObjectName(QStringLiteral("netSetUtilDlg"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -201,6 +204,11 @@ void CNetSetUtilDlg::SetMessageBox(IMessageBox *box)
 void CNetSetUtilDlg::SetPathChooser(IPathChooser *chooser)
 {
     m_pathChooser = chooser ? chooser : m_hostPathChooser.get();
+}
+
+void CNetSetUtilDlg::SetPropertyDialog(IWifiPropertyDialog *dialog)
+{
+    m_propertyDialog = dialog ? dialog : m_hostPropertyDialog.get();
 }
 
 void CNetSetUtilDlg::StartSession(const QString &stateFilePath)
@@ -360,6 +368,8 @@ QWidget *CNetSetUtilDlg::CreateWirelessPage()
     m_wirelessList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_wirelessList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_wirelessList->setSortingEnabled(false);
+    m_wirelessList->setDragDropMode(QAbstractItemView::InternalMove);
+    m_wirelessList->setDefaultDropAction(Qt::MoveAction);
     m_wirelessList->setItemDelegate(new CListItemDelegate(m_wirelessList));
     m_wirelessList->setMinimumSize(350, 270);
     m_wirelessListLabel = MakeLabel(page, QStringLiteral("wirelessListLabel"), m_wirelessList);
@@ -548,6 +558,15 @@ void CNetSetUtilDlg::ConnectControls()
     connect(m_property, &QPushButton::clicked, this, &CNetSetUtilDlg::OnProperty);
     connect(m_wirelessList, &QListWidget::itemDoubleClicked, this,
         &CNetSetUtilDlg::OnListDoubleClicked);
+    // The list widget has already moved the row when this arrives; the move is handed to the
+    // document once the drop has finished, as the list commands must not rebuild the list
+    // under a running drop.
+    connect(m_wirelessList->model(), &QAbstractItemModel::rowsMoved, this,
+        [this](const QModelIndex &, int start, int, const QModelIndex &, int row) {
+            const int to = row > start ? row - 1 : row;
+            QMetaObject::invokeMethod(
+                this, [this, start, to] { OnListEntryDragged(start, to); }, Qt::QueuedConnection);
+        });
 }
 
 void CNetSetUtilDlg::CollectControlState()
@@ -671,17 +690,47 @@ void CNetSetUtilDlg::OnFolderModeClicked(bool customize)
 }
 
 void CNetSetUtilDlg::OnPriorityUp()
-{ }
+{
+    RunOnDocument([this] { RaiseWirelessPriority(m_document); });
+}
+
 void CNetSetUtilDlg::OnPriorityDown()
-{ }
+{
+    RunOnDocument([this] { LowerWirelessPriority(m_document); });
+}
+
 void CNetSetUtilDlg::OnAdd()
-{ }
+{
+    RunOnDocument([this] { AddWirelessProfile(m_document, *m_messageBox, *m_propertyDialog); });
+}
+
 void CNetSetUtilDlg::OnDelete()
-{ }
+{
+    RunOnDocument([this] { DeleteWirelessProfile(m_document, *m_messageBox); });
+}
+
 void CNetSetUtilDlg::OnProperty()
-{ }
+{
+    RunOnDocument([this] { EditWirelessProfile(m_document, *m_propertyDialog); });
+}
+
 void CNetSetUtilDlg::OnListDoubleClicked()
-{ }
+{
+    OnProperty();
+}
+
+void CNetSetUtilDlg::OnListEntryDragged(int from, int to)
+{
+    RunOnDocument([this, from, to] {
+        // The gathered list already shows the drop; put the entry back so that the document's
+        // own move decides the order, the entry texts and the selection.
+        QList<WirelessListEntry> &list = m_document.m_controls.m_wirelessList;
+        if (from < 0 || from >= list.size() || to < 0 || to >= list.size())
+            return;
+        list.move(to, from);
+        MoveWirelessProfile(m_document, from, to);
+    });
+}
 
 void CNetSetUtilDlg::RunCloseSequence(bool ok)
 {

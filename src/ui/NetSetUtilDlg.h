@@ -2,6 +2,7 @@
 
 #include "FileCommands.h"
 #include "SettingsDocument.h"
+#include "WirelessList.h"
 
 #include <QDialog>
 
@@ -36,6 +37,8 @@ public:
     // Replace the host's message boxes and file dialogs; the window does not take ownership.
     void SetMessageBox(IMessageBox *box);
     void SetPathChooser(IPathChooser *chooser);
+    // Replaces the wireless property dialog that Add and Property run; not owned.
+    void SetPropertyDialog(IWifiPropertyDialog *dialog);
 
     // Resets the document and reads the state file at `stateFilePath` into the window. Any
     // message about a bad value in it comes before the window shows.
@@ -94,19 +97,23 @@ private:
     void OnDhcpClicked(bool dhcpOff);
     void OnFolderModeClicked(bool customize);
 
-    // The wireless profile list commands; they belong to the list's own work and do nothing yet.
+    // The wireless profile list commands.
     void OnPriorityUp();
     void OnPriorityDown();
     void OnAdd();
     void OnDelete();
     void OnProperty();
     void OnListDoubleClicked();
+    // A drag inside the list moved one entry from `from` to `to`.
+    void OnListEntryDragged(int from, int to);
 
     CSettingsDocument m_document;
     std::unique_ptr<IMessageBox> m_hostMessageBox;
     std::unique_ptr<IPathChooser> m_hostPathChooser;
     IMessageBox *m_messageBox = nullptr;
     IPathChooser *m_pathChooser = nullptr;
+    std::unique_ptr<IWifiPropertyDialog> m_hostPropertyDialog;
+    IWifiPropertyDialog *m_propertyDialog = nullptr;
     bool m_closing = false;
     bool m_bringingForward = false;
 #ifdef Q_OS_WIN

@@ -153,7 +153,7 @@ private Q_SLOTS:
     void overwriteDeclined();
     void controlStateRoundTrip_data();
     void controlStateRoundTrip();
-    void wirelessButtonsPresentAndInert();
+    void wirelessButtonsRunListCommands();
     void aboutBoxOnF1();
     void contextMenuOffersAbout();
     void bringsOwnWindowsForwardInOrder();
@@ -838,26 +838,58 @@ void TestNetSetUtilDlg::controlStateRoundTrip()
     QCOMPARE(out.m_wirelessSelection, in.m_wirelessSelection);
 }
 
-void TestNetSetUtilDlg::wirelessButtonsPresentAndInert()
+void TestNetSetUtilDlg::wirelessButtonsRunListCommands()
 {
+    // Stands in for the property dialog: every opening ends with Cancel.
+    class CCancellingDialog : public IWifiPropertyDialog
+    {
+    public:
+        DialogResult RunPropertyDialog(CNetworkSetting &) override
+        {
+            ++m_openings;
+            return DialogResult::Cancel;
+        }
+        int m_openings = 0;
+    } dialog;
+
     Open();
+    m_window->SetPropertyDialog(&dialog);
+    m_window->Document().m_wirelessSettings[0].m_ssid = QStringLiteral("office");
+    m_window->Document().m_wirelessSettings[1].m_ssid = QStringLiteral("home");
     MainWindowControls &c = m_window->Document().m_controls;
     c.m_wirelessList = { { QStringLiteral("office"), 0 }, { QStringLiteral("home"), 1 } };
     c.m_wirelessSelection = 1;
     m_window->ApplyControlState();
     ClickTab(1);
-
-    for (const QString &name : { QStringLiteral("priorityUpButton"),
-             QStringLiteral("priorityDownButton"), QStringLiteral("addButton"),
-             QStringLiteral("deleteButton"), QStringLiteral("propertyButton") }) {
+    auto *list = Find<QListWidget>(QStringLiteral("wirelessList"));
+    const auto texts = [list] {
+        QStringList shown;
+        for (int row = 0; row < list->count(); ++row)
+            shown.append(list->item(row)->text());
+        return shown;
+    };
+    const auto click = [this](const QString &name) {
         auto *button = Find<QPushButton>(name);
         QVERIFY2(button->isVisible() && button->isEnabled(), qPrintable(name));
         QTest::mouseClick(button, Qt::LeftButton);
-    }
-    auto *list = Find<QListWidget>(QStringLiteral("wirelessList"));
-    QCOMPARE(list->count(), 2);
-    QCOMPARE(list->item(0)->text(), QStringLiteral("office"));
+    };
+
+    click(QStringLiteral("priorityUpButton"));
+    QCOMPARE(texts(), (QStringList { QStringLiteral("home"), QStringLiteral("office") }));
+    QCOMPARE(list->currentRow(), 0);
+    click(QStringLiteral("priorityDownButton"));
+    QCOMPARE(texts(), (QStringList { QStringLiteral("office"), QStringLiteral("home") }));
     QCOMPARE(list->currentRow(), 1);
+    click(QStringLiteral("addButton"));
+    QCOMPARE(dialog.m_openings, 1);
+    QCOMPARE(list->count(), 2);
+    click(QStringLiteral("propertyButton"));
+    QCOMPARE(dialog.m_openings, 2);
+    QCOMPARE(list->currentRow(), 1);
+    click(QStringLiteral("deleteButton"));
+    QCOMPARE(texts(), QStringList { QStringLiteral("office") });
+    QCOMPARE(list->currentRow(), 0);
+    QCOMPARE(m_window->Document().m_wirelessSettings[1], CNetworkSetting());
     QVERIFY(m_recorder.m_messages.isEmpty());
     QVERIFY(m_window->isVisible());
 }

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "WifiProperty.h"
+#include "WirelessList.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class CIpAddressEdit;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+// "Wireless LAN Property": edits one wireless profile. The widgets only mirror the core editor's
+// control values; every command copies the widgets in, runs the editor and copies them back.
+// Cancel resets the working profile; the close box and Esc end the dialog without that reset.
+class CWifiSecurity : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit CWifiSecurity(QWidget *owner = nullptr);
+    ~CWifiSecurity() override;
+
+    // Replaces the real message boxes over this dialog; not owned.
+    void SetMessageBox(IMessageBox *box);
+
+    // The working profile. Setting it fills the controls as the dialog's opening does.
+    void SetProfile(const CNetworkSetting &profile);
+    const CNetworkSetting &Profile() const { return m_editor.m_profile; }
+
+    // Widgets -> control values, and back.
+    void CollectValues();
+    void ApplyValues();
+
+private:
+    void CreateControls();
+    void ApplyTexts();
+    void SetTabOrder();
+    void ConnectControls();
+
+    void OnSecurityChanged();
+    void OnDhcpToggled();
+    void OnUseProxyToggled();
+    void OnFieldEdited();
+    void OnClear();
+    void OnOk();
+    void OnCancel();
+    // Marks every field whose content OK would refuse, with the message OK would show.
+    void UpdateFieldMarks();
+
+    CWifiPropertyEditor m_editor;
+    std::unique_ptr<IMessageBox> m_hostMessageBox;
+    IMessageBox *m_messageBox = nullptr;
+    bool m_applying = false;
+
+    QGroupBox *m_securityGroup = nullptr;
+    QLabel *m_ssidLabel = nullptr;
+    QLineEdit *m_ssid = nullptr;
+    QLabel *m_securityLabel = nullptr;
+    QComboBox *m_security = nullptr;
+    QCheckBox *m_stealth = nullptr;
+    QLabel *m_networkKeyLabel = nullptr;
+    QLineEdit *m_networkKey = nullptr;
+    QLabel *m_keyConfirmLabel = nullptr;
+    QLineEdit *m_keyConfirm = nullptr;
+
+    QGroupBox *m_ipGroup = nullptr;
+    QRadioButton *m_dhcpOn = nullptr;
+    QRadioButton *m_dhcpOff = nullptr;
+    QButtonGroup *m_dhcpGroup = nullptr;
+    QLabel *m_ipAddressLabel = nullptr;
+    QLabel *m_subnetMaskLabel = nullptr;
+    QLabel *m_defaultGatewayLabel = nullptr;
+    QLabel *m_dnsLabel = nullptr;
+    QLabel *m_secondaryDnsLabel = nullptr;
+    CIpAddressEdit *m_ipAddress = nullptr;
+    CIpAddressEdit *m_subnetMask = nullptr;
+    CIpAddressEdit *m_defaultGateway = nullptr;
+    CIpAddressEdit *m_dns = nullptr;
+    CIpAddressEdit *m_secondaryDns = nullptr;
+
+    QGroupBox *m_proxyGroup = nullptr;
+    QCheckBox *m_useProxy = nullptr;
+    QLabel *m_proxyAddressLabel = nullptr;
+    QLineEdit *m_proxyAddress = nullptr;
+    QLabel *m_proxyPortLabel = nullptr;
+    QLineEdit *m_proxyPort = nullptr;
+
+    QPushButton *m_clear = nullptr;
+    QPushButton *m_ok = nullptr;
+    QPushButton *m_cancel = nullptr;
+};
+
+// The list commands' way to run the property dialog: a modal CWifiSecurity over `owner`.
+class CWifiSecurityLauncher : public IWifiPropertyDialog
+{
+public:
+    // `box`, when given, replaces the dialog's own message boxes; not owned.
+    explicit CWifiSecurityLauncher(QWidget *owner, IMessageBox *box = nullptr);
+
+    DialogResult RunPropertyDialog(CNetworkSetting &profile) override;
+
+private:
+    QWidget *m_owner;
+    IMessageBox *m_box;
+};
