@@ -6,5 +6,5 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake --preset bench >/dev/null
 cmake --build --preset bench
-build/bench/bench/bench_settings --benchmark_min_time=0.5
+build/bench/bench/bench_settings --benchmark_min_time=0.2 --benchmark_repetitions=5
 bench/startup.sh build/bench "${STARTUP_RUNS:-15}"

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cerrno>
 #include <iconv.h>
 #include <memory>
@@ -139,6 +140,9 @@ void SetUserOemCodePage(unsigned codePage)
 
 QByteArray ToOemBytes(QStringView text, unsigned codePage)
 {
+    // Every OEM code page keeps ASCII as it is; most secrets are ASCII only.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return text.toLatin1();
     QByteArray bytes;
     bytes.reserve(text.size());
     Converters *converters = nullptr;
@@ -173,11 +177,10 @@ QByteArray ToOemBytes(QStringView text, unsigned codePage)
 
 QString FromOemBytes(QByteArrayView bytes, unsigned codePage)
 {
-    QString text;
-    text.reserve(bytes.size());
     qsizetype i = 0;
-    for (; i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80; ++i)
-        text.append(QChar(char16_t(bytes[i])));
+    while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80)
+        ++i;
+    QString text = QString::fromLatin1(bytes.first(i));
     if (i == bytes.size())
         return text;
 

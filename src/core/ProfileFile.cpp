@@ -72,35 +72,86 @@ QByteArray EncodeProfileText(const QString &text)
     return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
 }
 
-QString CProfileFile::IndexKey(QStringView section, QStringView key)
+namespace {
+
+char16_t Fold(char16_t c)
 {
-    QString folded;
-    folded.reserve(section.size() + key.size() + 1);
-    folded.append(section);
-    folded.append(u'\n');
-    folded.append(key);
-    return folded.toCaseFolded();
+    if (c < 0x80)
+        return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
+    return char16_t(QChar::toCaseFolded(char32_t(c)));
 }
 
-int CProfileFile::SectionIndex(const QString &name, bool create)
+size_t FoldedHash(QStringView text, size_t hash = 14695981039346656037ull)
 {
-    const QString folded = name.toCaseFolded();
-    const auto it = m_sectionIndex.constFind(folded);
-    if (it != m_sectionIndex.constEnd())
-        return it.value();
-    if (!create)
-        return -1;
+    for (const QChar c : text) {
+        hash ^= Fold(c.unicode());
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+size_t EntryHash(QStringView section, QStringView key)
+{
+    return FoldedHash(key, FoldedHash(section) * 31 + 0x0A);
+}
+
+bool FoldedEqual(QStringView a, QStringView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i] && Fold(a[i].unicode()) != Fold(b[i].unicode()))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int CProfileFile::FindSection(QStringView name) const
+{
+    auto [it, end] = m_sectionIndex.equal_range(FoldedHash(name));
+    for (; it != end; ++it) {
+        if (FoldedEqual(m_sections[it.value()].name, name))
+            return it.value();
+    }
+    return -1;
+}
+
+int CProfileFile::SectionIndex(const QString &name)
+{
+    const int found = FindSection(name);
+    if (found >= 0)
+        return found;
     m_sections.append(Section { name, {} });
     const int index = int(m_sections.size() - 1);
-    m_sectionIndex.insert(folded, index);
+    m_sectionIndex.insert(FoldedHash(name), index);
     return index;
 }
 
-void CProfileFile::AddEntry(int section, const QString &key, const QString &value)
+const CProfileFile::Entry *CProfileFile::FindEntry(QStringView section, QStringView key) const
+{
+    return FindEntry(EntryHash(section, key), section, key);
+}
+
+const CProfileFile::Entry *CProfileFile::FindEntry(size_t hash, QStringView section,
+                                                   QStringView key) const
+{
+    auto [it, end] = m_entryIndex.equal_range(hash);
+    for (; it != end; ++it) {
+        const Section &s = m_sections[it->first];
+        const Entry &e = s.entries[it->second];
+        if (FoldedEqual(e.key, key) && FoldedEqual(s.name, section))
+            return &e;
+    }
+    return nullptr;
+}
+
+void CProfileFile::AddEntry(size_t hash, int section, const QString &key, const QString &value)
 {
     Section &s = m_sections[section];
     s.entries.append(Entry { key, value });
-    m_entryIndex.insert(IndexKey(s.name, key), { section, int(s.entries.size() - 1) });
+    m_entryIndex.insert(hash, { section, int(s.entries.size() - 1) });
 }
 
 CProfileFile CProfileFile::FromBytes(const QByteArray &bytes)
@@ -128,7 +179,7 @@ CProfileFile CProfileFile::FromBytes(const QByteArray &bytes)
         if (head.front() == u'[') {
             qsizetype close = head.indexOf(u']');
             const QStringView name = head.sliced(1, (close < 0 ? head.size() : close) - 1);
-            section = file.SectionIndex(name.trimmed().toString(), true);
+            section = file.SectionIndex(name.trimmed().toString());
             continue;
         }
         if (section < 0)
@@ -139,10 +190,11 @@ CProfileFile CProfileFile::FromBytes(const QByteArray &bytes)
         const QStringView key = line.first(eq).trimmed();
         if (key.isEmpty())
             continue;
-        const QString indexKey = IndexKey(file.m_sections[section].name, key);
-        if (file.m_entryIndex.contains(indexKey))
+        const QString &sectionName = file.m_sections[section].name;
+        const size_t hash = EntryHash(sectionName, key);
+        if (file.FindEntry(hash, sectionName, key))
             continue; // the first occurrence wins
-        file.AddEntry(section, key.toString(), line.sliced(eq + 1).toString());
+        file.AddEntry(hash, section, key.toString(), line.sliced(eq + 1).toString());
     }
     return file;
 }
@@ -150,16 +202,16 @@ CProfileFile CProfileFile::FromBytes(const QByteArray &bytes)
 QString CProfileFile::Value(QStringView section, QStringView key,
                             const QString &defaultValue) const
 {
-    const auto it = m_entryIndex.constFind(IndexKey(section, key));
-    if (it == m_entryIndex.constEnd())
+    const Entry *entry = FindEntry(section, key);
+    if (!entry)
         return defaultValue;
-    const QString &value = m_sections[it->first].entries[it->second].value;
+    const QString &value = entry->value;
     return value.size() > MaxValueLength ? value.left(MaxValueLength) : value;
 }
 
 bool CProfileFile::Contains(QStringView section, QStringView key) const
 {
-    return m_entryIndex.contains(IndexKey(section, key));
+    return FindEntry(section, key) != nullptr;
 }
 
 bool CProfileFile::SetValue(const QString &section, const QString &key, const QString &value)
@@ -168,13 +220,13 @@ bool CProfileFile::SetValue(const QString &section, const QString &key, const QS
         if (c == u'\r' || c == u'\n' || c == u'\0')
             return false;
     }
-    const int s = SectionIndex(section, true);
-    const auto it = m_entryIndex.constFind(IndexKey(m_sections[s].name, key));
-    if (it != m_entryIndex.constEnd()) {
-        m_sections[it->first].entries[it->second].value = value;
+    const int s = SectionIndex(section);
+    const size_t hash = EntryHash(m_sections[s].name, key);
+    if (const Entry *entry = FindEntry(hash, m_sections[s].name, key)) {
+        const_cast<Entry *>(entry)->value = value;
         return true;
     }
-    AddEntry(s, key, value);
+    AddEntry(hash, s, key, value);
     return true;
 }
 

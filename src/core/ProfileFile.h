@@ -43,13 +43,16 @@ private:
         QList<Entry> entries;
     };
 
-    static QString IndexKey(QStringView section, QStringView key);
-    int SectionIndex(const QString &name, bool create);
-    void AddEntry(int section, const QString &key, const QString &value);
+    int FindSection(QStringView name) const;
+    int SectionIndex(const QString &name); // finds or adds
+    const Entry *FindEntry(QStringView section, QStringView key) const;
+    const Entry *FindEntry(size_t hash, QStringView section, QStringView key) const;
+    void AddEntry(size_t hash, int section, const QString &key, const QString &value);
 
     QList<Section> m_sections;
-    QHash<QString, int> m_sectionIndex; // folded section name -> index into m_sections
-    QHash<QString, std::pair<int, int>> m_entryIndex; // folded "section\nkey" -> first entry
+    // Keyed by a case-insensitive hash computed in place, so that a lookup allocates nothing.
+    QMultiHash<size_t, int> m_sectionIndex; // -> index into m_sections
+    QMultiHash<size_t, std::pair<int, int>> m_entryIndex; // -> section, entry
 };
 
 // Byte forms of a settings file. Text whose every character survives as single-byte Latin-1 is

@@ -7,6 +7,7 @@
 #include <openssl/crypto.h>
 #include <openssl/evp.h>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -67,21 +68,37 @@ bool AesCbc128(bool encrypt, const unsigned char *key, const unsigned char *iv,
 {
     if (length % BlockSize != 0)
         return false;
-    thread_local CipherContext t_ctx(EVP_CIPHER_CTX_new());
-    EVP_CIPHER_CTX *ctx = t_ctx.get();
-    if (!ctx)
+    // One context per direction and thread, keyed once: a later call with the same key only
+    // sets the IV, which spares the cipher lookup and the key schedule of every call.
+    struct Keyed
+    {
+        CipherContext ctx { EVP_CIPHER_CTX_new() };
+        std::array<unsigned char, 16> key {};
+        bool keyed = false;
+    };
+    thread_local Keyed t_contexts[2];
+    static EVP_CIPHER *const cipher = EVP_CIPHER_fetch(nullptr, "AES-128-CBC", nullptr);
+    Keyed &k = t_contexts[encrypt ? 1 : 0];
+    EVP_CIPHER_CTX *ctx = k.ctx.get();
+    if (!ctx || !cipher)
         return false;
-    if (EVP_CipherInit_ex(ctx, EVP_aes_128_cbc(), nullptr, key, iv,
+    const bool sameKey = k.keyed && std::equal(k.key.begin(), k.key.end(), key);
+    if (EVP_CipherInit_ex(ctx, sameKey ? nullptr : cipher, nullptr, sameKey ? nullptr : key, iv,
                           encrypt ? 1 : 0)
             != 1
-        || EVP_CIPHER_CTX_set_padding(ctx, 0) != 1)
+        || EVP_CIPHER_CTX_set_padding(ctx, 0) != 1) {
+        k.keyed = false;
         return false;
+    }
+    if (!sameKey) {
+        std::copy(key, key + 16, k.key.begin());
+        k.keyed = true;
+    }
     int written = 0;
     int finalWritten = 0;
-    const bool ok = (length == 0 || EVP_CipherUpdate(ctx, out, &written, in, length) == 1)
+    return (length == 0 || EVP_CipherUpdate(ctx, out, &written, in, length) == 1)
         && EVP_CipherFinal_ex(ctx, out + written, &finalWritten) == 1
         && written + finalWritten == length;
-    return ok;
 }
 
 namespace {
@@ -100,31 +117,57 @@ std::array<unsigned char, BlockSize> MakeIv()
 
 } // namespace
 
+namespace {
+
+bool IsAscii(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+// Plaintext on the stack, wiped when it goes out of scope.
+template<size_t Size>
+struct WipedArray
+{
+    std::array<unsigned char, Size> bytes {};
+    ~WipedArray() { OPENSSL_cleanse(bytes.data(), bytes.size()); }
+};
+
+} // namespace
+
 int EncryptSecret(QStringView plain, QString &out)
 {
     const std::array<unsigned char, BlockSize> iv = MakeIv();
 
-    WipedBuffer padded(ToOemBytes(plain, UserOemCodePage()));
-    const qsizetype n = padded.bytes().size();
+    // The byte form: ASCII as it is, anything else through the code page.
+    WipedArray<MaxSecretBytes> padded;
+    qsizetype n = plain.size();
+    if (IsAscii(plain)) {
+        if (n > MaxSecretBytes)
+            return 0;
+        std::transform(plain.begin(), plain.end(), padded.bytes.begin(),
+                       [](QChar c) { return static_cast<unsigned char>(c.unicode()); });
+    } else {
+        WipedBuffer oem(ToOemBytes(plain, UserOemCodePage()));
+        n = oem.bytes().size();
+        if (n > MaxSecretBytes)
+            return 0;
+        std::copy(oem.bytes().cbegin(), oem.bytes().cend(), padded.bytes.begin());
+    }
+    // Zero fill to whole blocks; the array is zero already.
     const qsizetype p = (n + BlockSize - 1) / BlockSize * BlockSize;
-    if (p > MaxSecretBytes)
-        return 0;
-    padded.bytes().append(p - n, '\0');
 
-    QByteArray sealed(BlockSize + p, Qt::Uninitialized);
-    auto *raw = reinterpret_cast<unsigned char *>(sealed.data());
-    std::copy(iv.begin(), iv.end(), raw);
-    if (!AesCbc128(true, kDeviceKey.data(), iv.data(), reinterpret_cast<const unsigned char *>(padded.bytes().constData()),
-                int(p), raw + BlockSize))
+    std::array<unsigned char, BlockSize + MaxSecretBytes> sealed;
+    std::copy(iv.begin(), iv.end(), sealed.begin());
+    if (!AesCbc128(true, kDeviceKey.data(), iv.data(), padded.bytes.data(), int(p),
+                   sealed.data() + BlockSize))
         return 0;
 
     static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
-    QString hex(2 * sealed.size(), Qt::Uninitialized);
+    QString hex(2 * (BlockSize + p), Qt::Uninitialized);
     QChar *digit = hex.data();
-    for (const char c : sealed) {
-        const auto b = static_cast<unsigned char>(c);
-        *digit++ = QChar(kDigits[b >> 4]);
-        *digit++ = QChar(kDigits[b & 0xF]);
+    for (qsizetype i = 0; i < BlockSize + p; ++i) {
+        *digit++ = QChar(kDigits[sealed[size_t(i)] >> 4]);
+        *digit++ = QChar(kDigits[sealed[size_t(i)] & 0xF]);
     }
     out = std::move(hex);
     return 1;
@@ -132,26 +175,38 @@ int EncryptSecret(QStringView plain, QString &out)
 
 int DecryptSecret(QStringView sealed, QString &out)
 {
-    const QByteArray bytes = ToOemBytes(sealed, UserOemCodePage());
-    const qsizetype n = bytes.size() / 2; // an odd last digit is ignored
+    // Stored values are hex digits, so ASCII, which every OEM code page keeps as it is; only
+    // other characters go through the code page before the length rule counts bytes.
+    QByteArray converted;
+    const bool ascii = IsAscii(sealed);
+    if (!ascii)
+        converted = ToOemBytes(sealed, UserOemCodePage());
+    const qsizetype length = ascii ? sealed.size() : converted.size();
+    auto digitAt = [&](qsizetype i) {
+        return ascii ? char(sealed[i].unicode()) : converted[i];
+    };
+    const qsizetype n = length / 2; // an odd last digit is ignored
     if (n % BlockSize != 0 || n <= BlockSize)
         return 0;
     // A result must fit the caller's buffer of SecretTextLimit characters.
-    if (n - BlockSize >= SecretTextLimit * 2)
+    constexpr qsizetype MaxBytes = 2 * SecretTextLimit;
+    if (n - BlockSize >= MaxBytes)
         return 0;
 
-    QByteArray raw(n, Qt::Uninitialized);
+    std::array<unsigned char, MaxBytes> raw;
     for (qsizetype i = 0; i < n; ++i)
-        raw[i] = char(HexValue(bytes[2 * i]) << 4 | HexValue(bytes[2 * i + 1]));
+        raw[size_t(i)] = static_cast<unsigned char>(HexValue(digitAt(2 * i)) << 4
+                                                    | HexValue(digitAt(2 * i + 1)));
 
-    const qsizetype length = n - BlockSize;
-    WipedBuffer plain(QByteArray(length + 1, '\0'));
-    auto *rawData = reinterpret_cast<const unsigned char *>(raw.constData());
-    if (!AesCbc128(false, kDeviceKey.data(), rawData, rawData + BlockSize, int(length),
-                reinterpret_cast<unsigned char *>(plain.bytes().data())))
+    const qsizetype cipherLength = n - BlockSize;
+    WipedArray<MaxBytes> plain;
+    if (!AesCbc128(false, kDeviceKey.data(), raw.data(), raw.data() + BlockSize,
+                   int(cipherLength), plain.bytes.data()))
         return 0;
-    const qsizetype end = plain.bytes().indexOf('\0');
-    QString text = FromOemBytes(QByteArrayView(plain.bytes()).first(end), UserOemCodePage());
+    const auto *begin = plain.bytes.data();
+    const auto *end = std::find(begin, begin + cipherLength, 0); // drops the zero fill
+    QString text = FromOemBytes(
+        QByteArrayView(reinterpret_cast<const char *>(begin), end - begin), UserOemCodePage());
     if (text.size() >= SecretTextLimit)
         return 0;
     out = std::move(text);

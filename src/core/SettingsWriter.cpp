@@ -8,13 +8,22 @@
 QString ProfileKeyName(int n, int index)
 {
     Q_ASSERT(n >= 0 && n < MaxWirelessProfiles && index >= 0 && index < ConnectionFieldCount);
-    const QStringView base = kWirelessKeys[size_t(index)].name;
-    if (n == 0)
-        return base.toString();
-    QString key = base.toString();
-    key += u'_';
-    key += QString::number(n + 1);
-    return key;
+    // Every load and write asks for all 420 names; compose them once.
+    static const auto names = [] {
+        std::array<std::array<QString, ConnectionFieldCount>, MaxWirelessProfiles> table;
+        for (int profile = 0; profile < MaxWirelessProfiles; ++profile) {
+            for (int field = 0; field < ConnectionFieldCount; ++field) {
+                QString key = kWirelessKeys[size_t(field)].name.toString();
+                if (profile > 0) {
+                    key += u'_';
+                    key += QString::number(profile + 1);
+                }
+                table[size_t(profile)][size_t(field)] = key;
+            }
+        }
+        return table;
+    }();
+    return names[size_t(n)][size_t(index)];
 }
 
 QString FormatIpAddress(const IpAddressField &address)
