@@ -3,6 +3,9 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 // Windows-1252 for 0x80..0x9F. The five unassigned bytes map to the C1 control of the same
@@ -27,8 +30,17 @@ QString DecodeWindows1252(const QByteArray &bytes)
 
 bool IsAscii(const QByteArray &bytes)
 {
-    for (const char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80)
+    const char *p = bytes.constData();
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    for (; i + 8 <= n; i += 8) {
+        quint64 word;
+        std::memcpy(&word, p + i, sizeof word);
+        if (word & 0x8080808080808080ull)
+            return false;
+    }
+    for (; i < n; ++i) {
+        if (static_cast<unsigned char>(p[i]) >= 0x80)
             return false;
     }
     return true;
@@ -74,18 +86,36 @@ QByteArray EncodeProfileText(const QString &text)
 
 namespace {
 
+// Names compare as Windows' profile functions compare them, ignoring case. A character beyond
+// ASCII never equals an ASCII one (the Kelvin sign stays apart from 'k'), which lets the hash
+// below fold ASCII four characters at a time.
 char16_t Fold(char16_t c)
 {
     if (c < 0x80)
         return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
-    return char16_t(QChar::toCaseFolded(char32_t(c)));
+    const auto folded = char16_t(QChar::toCaseFolded(char32_t(c)));
+    return folded < 0x80 ? c : folded;
 }
 
+constexpr size_t HashPrime = 1099511628211ull;
+
+// Setting bit 5 folds ASCII letters; other ASCII characters that it merges only collide.
 size_t FoldedHash(QStringView text, size_t hash = 14695981039346656037ull)
 {
-    for (const QChar c : text) {
-        hash ^= Fold(c.unicode());
-        hash *= 1099511628211ull;
+    const char16_t *p = text.utf16();
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    for (; i + 4 <= n; i += 4) {
+        quint64 word;
+        std::memcpy(&word, p + i, sizeof word);
+        if (word & 0xFF80FF80FF80FF80ull)
+            break;
+        hash = (hash ^ (word | 0x0020002000200020ull)) * HashPrime;
+        hash ^= hash >> 32;
+    }
+    for (; i < n; ++i) {
+        const char16_t c = p[i];
+        hash = (hash ^ (c < 0x80 ? char16_t(c | 0x20) : Fold(c))) * HashPrime;
     }
     return hash;
 }
@@ -99,6 +129,8 @@ bool FoldedEqual(QStringView a, QStringView b)
 {
     if (a.size() != b.size())
         return false;
+    if (a == b)
+        return true;
     for (qsizetype i = 0; i < a.size(); ++i) {
         if (a[i] != b[i] && Fold(a[i].unicode()) != Fold(b[i].unicode()))
             return false;
@@ -108,14 +140,31 @@ bool FoldedEqual(QStringView a, QStringView b)
 
 } // namespace
 
+void CProfileFile::Index::Insert(size_t hash, int section, int entry)
+{
+    if (2 * (m_count + 1) > m_slots.size()) {
+        std::vector<Slot> old(std::max<size_t>(64, 2 * m_slots.size()));
+        old.swap(m_slots);
+        m_count = 0;
+        for (const Slot &slot : old) {
+            if (slot.section >= 0)
+                Insert(slot.hash, slot.section, slot.entry);
+        }
+    }
+    const size_t mask = m_slots.size() - 1;
+    size_t i = hash & mask;
+    while (m_slots[i].section >= 0)
+        i = (i + 1) & mask;
+    m_slots[i] = Slot { hash, section, entry };
+    ++m_count;
+}
+
 int CProfileFile::FindSection(QStringView name) const
 {
-    auto [it, end] = m_sectionIndex.equal_range(FoldedHash(name));
-    for (; it != end; ++it) {
-        if (FoldedEqual(m_sections[it.value()].name, name))
-            return it.value();
-    }
-    return -1;
+    const Index::Slot *slot = m_sectionIndex.Find(FoldedHash(name), [&](const Index::Slot &s) {
+        return FoldedEqual(m_sections[s.section].name, name);
+    });
+    return slot ? slot->section : -1;
 }
 
 int CProfileFile::SectionIndex(const QString &name)
@@ -125,7 +174,7 @@ int CProfileFile::SectionIndex(const QString &name)
         return found;
     m_sections.append(Section { name, {} });
     const int index = int(m_sections.size() - 1);
-    m_sectionIndex.insert(FoldedHash(name), index);
+    m_sectionIndex.Insert(FoldedHash(name), index, -1);
     return index;
 }
 
@@ -137,41 +186,48 @@ const CProfileFile::Entry *CProfileFile::FindEntry(QStringView section, QStringV
 const CProfileFile::Entry *CProfileFile::FindEntry(size_t hash, QStringView section,
                                                    QStringView key) const
 {
-    auto [it, end] = m_entryIndex.equal_range(hash);
-    for (; it != end; ++it) {
-        const Section &s = m_sections[it->first];
-        const Entry &e = s.entries[it->second];
-        if (FoldedEqual(e.key, key) && FoldedEqual(s.name, section))
-            return &e;
-    }
-    return nullptr;
+    const Index::Slot *slot = m_entryIndex.Find(hash, [&](const Index::Slot &s) {
+        const Section &candidate = m_sections[s.section];
+        return FoldedEqual(candidate.entries[s.entry].key, key)
+            && FoldedEqual(candidate.name, section);
+    });
+    return slot ? &m_sections[slot->section].entries[slot->entry] : nullptr;
 }
 
-void CProfileFile::AddEntry(size_t hash, int section, const QString &key, const QString &value)
+void CProfileFile::AddEntry(size_t hash, int section, QStringView key, const QString &value)
 {
     Section &s = m_sections[section];
     s.entries.append(Entry { key, value });
-    m_entryIndex.insert(hash, { section, int(s.entries.size() - 1) });
+    m_entryIndex.Insert(hash, section, int(s.entries.size() - 1));
 }
 
 CProfileFile CProfileFile::FromBytes(const QByteArray &bytes)
 {
     CProfileFile file;
-    const QString text = DecodeProfileBytes(bytes);
+    file.m_text = DecodeProfileBytes(bytes);
+    const QString &text = file.m_text;
     int section = -1;
     qsizetype pos = 0;
     const qsizetype size = text.size();
+    const QStringView all(text);
+    qsizetype nextLf = -1; // position of the next '\n' at or after pos, or size
     while (pos < size) {
-        qsizetype end = pos;
-        while (end < size && text[end] != u'\n' && text[end] != u'\r')
-            ++end;
-        QStringView line = QStringView(text).sliced(pos, end - pos);
-        pos = end;
+        if (nextLf < pos) {
+            nextLf = all.indexOf(u'\n', pos);
+            if (nextLf < 0)
+                nextLf = size;
+        }
         // Exactly one line end (CRLF, CR or LF) per turn: an empty line must still move on.
-        if (pos < size && text[pos] == u'\r')
-            ++pos;
-        if (pos < size && text[pos] == u'\n')
-            ++pos;
+        qsizetype end = nextLf;
+        qsizetype next = nextLf + 1;
+        const qsizetype cr = all.sliced(pos, nextLf - pos).indexOf(u'\r');
+        if (cr >= 0) {
+            end = pos + cr;
+            if (end + 1 < nextLf) // a lone CR
+                next = end + 1;
+        }
+        const QStringView line = all.sliced(pos, end - pos);
+        pos = next;
 
         const QStringView head = line.trimmed();
         if (head.isEmpty() || head.front() == u';')
@@ -194,7 +250,7 @@ CProfileFile CProfileFile::FromBytes(const QByteArray &bytes)
         const size_t hash = EntryHash(sectionName, key);
         if (file.FindEntry(hash, sectionName, key))
             continue; // the first occurrence wins
-        file.AddEntry(hash, section, key.toString(), line.sliced(eq + 1).toString());
+        file.AddEntry(hash, section, key, line.sliced(eq + 1).toString());
     }
     return file;
 }
@@ -226,7 +282,8 @@ bool CProfileFile::SetValue(const QString &section, const QString &key, const QS
         const_cast<Entry *>(entry)->value = value;
         return true;
     }
-    AddEntry(hash, s, key, value);
+    m_ownedKeys.append(key);
+    AddEntry(hash, s, m_ownedKeys.constLast(), value);
     return true;
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHash>
 #include <QList>
 #include <QString>
+
+#include <vector>
 
 // Our own profile (INI) layer, in place of a host's profile functions. It keeps the rules the
 // reader device and existing files rely on:
@@ -30,11 +31,13 @@ public:
 
     QByteArray ToBytes() const;
     bool IsEmpty() const { return m_sections.isEmpty(); }
+    // Whether the parsed text held a NUL character: binary data, not a settings file.
+    bool HoldsNul() const { return m_text.contains(QChar(u'\0')); }
 
 private:
     struct Entry
     {
-        QString key;
+        QStringView key; // into m_text, or into m_ownedKeys for keys added by SetValue
         QString value;
     };
     struct Section
@@ -47,12 +50,45 @@ private:
     int SectionIndex(const QString &name); // finds or adds
     const Entry *FindEntry(QStringView section, QStringView key) const;
     const Entry *FindEntry(size_t hash, QStringView section, QStringView key) const;
-    void AddEntry(size_t hash, int section, const QString &key, const QString &value);
+    void AddEntry(size_t hash, int section, QStringView key, const QString &value);
 
+    // Open addressing over a case-insensitive hash computed in place: a lookup allocates
+    // nothing, and a load of a whole file allocates only for its values.
+    class Index
+    {
+    public:
+        struct Slot
+        {
+            size_t hash = 0;
+            int section = -1; // -1: empty
+            int entry = -1;
+        };
+        template<typename Match>
+        const Slot *Find(size_t hash, Match match) const
+        {
+            if (m_slots.empty())
+                return nullptr;
+            const size_t mask = m_slots.size() - 1;
+            for (size_t i = hash & mask;; i = (i + 1) & mask) {
+                const Slot &slot = m_slots[i];
+                if (slot.section < 0)
+                    return nullptr;
+                if (slot.hash == hash && match(slot))
+                    return &slot;
+            }
+        }
+        void Insert(size_t hash, int section, int entry);
+
+    private:
+        std::vector<Slot> m_slots;
+        size_t m_count = 0;
+    };
+
+    QString m_text; // the decoded file; parsed keys are views into it
+    QList<QString> m_ownedKeys;
     QList<Section> m_sections;
-    // Keyed by a case-insensitive hash computed in place, so that a lookup allocates nothing.
-    QMultiHash<size_t, int> m_sectionIndex; // -> index into m_sections
-    QMultiHash<size_t, std::pair<int, int>> m_entryIndex; // -> section, entry
+    Index m_sectionIndex; // entry unused
+    Index m_entryIndex;
 };
 
 // Byte forms of a settings file. Text whose every character survives as single-byte Latin-1 is

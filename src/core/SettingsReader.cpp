@@ -344,9 +344,11 @@ SettingsFileStatus LoadSettingsProfile(
     }
     // No settings file holds a NUL. One that does is binary data or UTF-16 without a byte-order
     // mark, and reading it as text would silently load defaults over the window's values.
-    if (DecodeProfileBytes(bytes).contains(QChar(u'\0')))
-        return SettingsFileStatus::NotText;
     file = CProfileFile::FromBytes(bytes);
+    if (file.HoldsNul()) {
+        file = CProfileFile();
+        return SettingsFileStatus::NotText;
+    }
     return SettingsFileStatus::Loaded;
 }
 
