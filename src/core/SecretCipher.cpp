@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -121,15 +122,39 @@ namespace {
 
 bool IsAscii(QStringView text)
 {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+    char16_t any = 0;
+    for (const QChar c : text) // no early exit, so that it vectorises
+        any |= c.unicode();
+    return any < 0x80;
 }
 
-// Plaintext on the stack, wiped when it goes out of scope.
+constexpr std::array<unsigned char, 256> MakeNibbleTable()
+{
+    std::array<unsigned char, 256> table {};
+    for (unsigned c = 0; c < 256; ++c)
+        table[c] = static_cast<unsigned char>(HexValue(char(c)));
+    return table;
+}
+constexpr std::array<std::array<char16_t, 2>, 256> MakeHexPairs()
+{
+    constexpr char16_t digits[] = u"0123456789ABCDEF";
+    std::array<std::array<char16_t, 2>, 256> table {};
+    for (unsigned b = 0; b < 256; ++b)
+        table[b] = { digits[b >> 4], digits[b & 0xF] };
+    return table;
+}
+constexpr std::array<std::array<char16_t, 2>, 256> kHexPairs = MakeHexPairs(); // upper case
+
+// Any character that is not a hex digit counts as a nibble of 0, as the device's side reads it.
+constexpr std::array<unsigned char, 256> kNibble = MakeNibbleTable();
+
+// Plaintext on the stack; the part in use is wiped when it goes out of scope.
 template<size_t Size>
 struct WipedArray
 {
-    std::array<unsigned char, Size> bytes {};
-    ~WipedArray() { OPENSSL_cleanse(bytes.data(), bytes.size()); }
+    std::array<unsigned char, Size> bytes;
+    size_t used = 0;
+    ~WipedArray() { OPENSSL_cleanse(bytes.data(), used); }
 };
 
 } // namespace
@@ -144,6 +169,7 @@ int EncryptSecret(QStringView plain, QString &out)
     if (IsAscii(plain)) {
         if (n > MaxSecretBytes)
             return 0;
+        padded.used = size_t(n);
         std::transform(plain.begin(), plain.end(), padded.bytes.begin(),
                        [](QChar c) { return static_cast<unsigned char>(c.unicode()); });
     } else {
@@ -151,10 +177,12 @@ int EncryptSecret(QStringView plain, QString &out)
         n = oem.bytes().size();
         if (n > MaxSecretBytes)
             return 0;
+        padded.used = size_t(n);
         std::copy(oem.bytes().cbegin(), oem.bytes().cend(), padded.bytes.begin());
     }
-    // Zero fill to whole blocks; the array is zero already.
     const qsizetype p = (n + BlockSize - 1) / BlockSize * BlockSize;
+    padded.used = size_t(p);
+    std::fill(padded.bytes.begin() + n, padded.bytes.begin() + p, 0); // zero fill
 
     std::array<unsigned char, BlockSize + MaxSecretBytes> sealed;
     std::copy(iv.begin(), iv.end(), sealed.begin());
@@ -162,13 +190,10 @@ int EncryptSecret(QStringView plain, QString &out)
                    sealed.data() + BlockSize))
         return 0;
 
-    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
     QString hex(2 * (BlockSize + p), Qt::Uninitialized);
-    QChar *digit = hex.data();
-    for (qsizetype i = 0; i < BlockSize + p; ++i) {
-        *digit++ = QChar(kDigits[sealed[size_t(i)] >> 4]);
-        *digit++ = QChar(kDigits[sealed[size_t(i)] & 0xF]);
-    }
+    char16_t *digit = reinterpret_cast<char16_t *>(hex.data());
+    for (qsizetype i = 0; i < BlockSize + p; ++i)
+        std::memcpy(digit + 2 * i, kHexPairs[sealed[size_t(i)]].data(), 2 * sizeof(char16_t));
     out = std::move(hex);
     return 1;
 }
@@ -182,9 +207,6 @@ int DecryptSecret(QStringView sealed, QString &out)
     if (!ascii)
         converted = ToOemBytes(sealed, UserOemCodePage());
     const qsizetype length = ascii ? sealed.size() : converted.size();
-    auto digitAt = [&](qsizetype i) {
-        return ascii ? char(sealed[i].unicode()) : converted[i];
-    };
     const qsizetype n = length / 2; // an odd last digit is ignored
     if (n % BlockSize != 0 || n <= BlockSize)
         return 0;
@@ -194,12 +216,21 @@ int DecryptSecret(QStringView sealed, QString &out)
         return 0;
 
     std::array<unsigned char, MaxBytes> raw;
-    for (qsizetype i = 0; i < n; ++i)
-        raw[size_t(i)] = static_cast<unsigned char>(HexValue(digitAt(2 * i)) << 4
-                                                    | HexValue(digitAt(2 * i + 1)));
+    if (ascii) {
+        const char16_t *digits = sealed.utf16();
+        for (qsizetype i = 0; i < n; ++i)
+            raw[size_t(i)] = static_cast<unsigned char>(kNibble[digits[2 * i]] << 4
+                                                        | kNibble[digits[2 * i + 1]]);
+    } else {
+        const auto *digits = reinterpret_cast<const unsigned char *>(converted.constData());
+        for (qsizetype i = 0; i < n; ++i)
+            raw[size_t(i)] = static_cast<unsigned char>(kNibble[digits[2 * i]] << 4
+                                                        | kNibble[digits[2 * i + 1]]);
+    }
 
     const qsizetype cipherLength = n - BlockSize;
     WipedArray<MaxBytes> plain;
+    plain.used = size_t(cipherLength);
     if (!AesCbc128(false, kDeviceKey.data(), raw.data(), raw.data() + BlockSize,
                    int(cipherLength), plain.bytes.data()))
         return 0;
