@@ -120,9 +120,9 @@ size_t FoldedHash(QStringView text, size_t hash = 14695981039346656037ull)
     return hash;
 }
 
-size_t EntryHash(QStringView section, QStringView key)
+size_t EntryHash(int section, QStringView key)
 {
-    return FoldedHash(key, FoldedHash(section) * 31 + 0x0A);
+    return FoldedHash(key, 14695981039346656037ull ^ (size_t(section) * 0x9E3779B97F4A7C15ull));
 }
 
 bool FoldedEqual(QStringView a, QStringView b)
@@ -161,9 +161,14 @@ void CProfileFile::Index::Insert(size_t hash, int section, int entry)
 
 int CProfileFile::FindSection(QStringView name) const
 {
+    // Readers ask for many keys of one section in a row.
+    if (m_lastSection >= 0 && m_sections[m_lastSection].name == name)
+        return m_lastSection;
     const Index::Slot *slot = m_sectionIndex.Find(FoldedHash(name), [&](const Index::Slot &s) {
         return FoldedEqual(m_sections[s.section].name, name);
     });
+    if (slot)
+        m_lastSection = slot->section;
     return slot ? slot->section : -1;
 }
 
@@ -180,18 +185,16 @@ int CProfileFile::SectionIndex(const QString &name)
 
 const CProfileFile::Entry *CProfileFile::FindEntry(QStringView section, QStringView key) const
 {
-    return FindEntry(EntryHash(section, key), section, key);
+    const int index = FindSection(section);
+    return index < 0 ? nullptr : FindEntry(EntryHash(index, key), index, key);
 }
 
-const CProfileFile::Entry *CProfileFile::FindEntry(size_t hash, QStringView section,
-                                                   QStringView key) const
+const CProfileFile::Entry *CProfileFile::FindEntry(size_t hash, int section, QStringView key) const
 {
     const Index::Slot *slot = m_entryIndex.Find(hash, [&](const Index::Slot &s) {
-        const Section &candidate = m_sections[s.section];
-        return FoldedEqual(candidate.entries[s.entry].key, key)
-            && FoldedEqual(candidate.name, section);
+        return s.section == section && FoldedEqual(m_sections[section].entries[s.entry].key, key);
     });
-    return slot ? &m_sections[slot->section].entries[slot->entry] : nullptr;
+    return slot ? &m_sections[section].entries[slot->entry] : nullptr;
 }
 
 void CProfileFile::AddEntry(size_t hash, int section, QStringView key, const QString &value)
@@ -209,25 +212,24 @@ CProfileFile CProfileFile::FromBytes(const QByteArray &bytes)
     int section = -1;
     qsizetype pos = 0;
     const qsizetype size = text.size();
+    const auto *chars = reinterpret_cast<const char16_t *>(text.constData());
     const QStringView all(text);
-    qsizetype nextLf = -1; // position of the next '\n' at or after pos, or size
     while (pos < size) {
-        if (nextLf < pos) {
-            nextLf = all.indexOf(u'\n', pos);
-            if (nextLf < 0)
-                nextLf = size;
-        }
-        // Exactly one line end (CRLF, CR or LF) per turn: an empty line must still move on.
-        qsizetype end = nextLf;
-        qsizetype next = nextLf + 1;
-        const qsizetype cr = all.sliced(pos, nextLf - pos).indexOf(u'\r');
-        if (cr >= 0) {
-            end = pos + cr;
-            if (end + 1 < nextLf) // a lone CR
-                next = end + 1;
+        // One pass per line finds its end and its first '='.
+        qsizetype end = pos;
+        qsizetype eq = -1;
+        for (; end < size; ++end) {
+            const char16_t c = chars[end];
+            if (c == u'\n' || c == u'\r')
+                break;
+            if (c == u'=' && eq < 0)
+                eq = end - pos;
         }
         const QStringView line = all.sliced(pos, end - pos);
-        pos = next;
+        // Exactly one line end (CRLF, CR or LF) per turn: an empty line must still move on.
+        pos = end + 1;
+        if (end < size && chars[end] == u'\r' && pos < size && chars[pos] == u'\n')
+            ++pos;
 
         const QStringView head = line.trimmed();
         if (head.isEmpty() || head.front() == u';')
@@ -240,15 +242,13 @@ CProfileFile CProfileFile::FromBytes(const QByteArray &bytes)
         }
         if (section < 0)
             continue;
-        const qsizetype eq = line.indexOf(u'=');
         if (eq < 0)
             continue;
         const QStringView key = line.first(eq).trimmed();
         if (key.isEmpty())
             continue;
-        const QString &sectionName = file.m_sections[section].name;
-        const size_t hash = EntryHash(sectionName, key);
-        if (file.FindEntry(hash, sectionName, key))
+        const size_t hash = EntryHash(section, key);
+        if (file.FindEntry(hash, section, key))
             continue; // the first occurrence wins
         file.AddEntry(hash, section, key, line.sliced(eq + 1).toString());
     }
@@ -277,8 +277,8 @@ bool CProfileFile::SetValue(const QString &section, const QString &key, const QS
             return false;
     }
     const int s = SectionIndex(section);
-    const size_t hash = EntryHash(m_sections[s].name, key);
-    if (const Entry *entry = FindEntry(hash, m_sections[s].name, key)) {
+    const size_t hash = EntryHash(s, key);
+    if (const Entry *entry = FindEntry(hash, s, key)) {
         const_cast<Entry *>(entry)->value = value;
         return true;
     }

@@ -49,7 +49,7 @@ private:
     int FindSection(QStringView name) const;
     int SectionIndex(const QString &name); // finds or adds
     const Entry *FindEntry(QStringView section, QStringView key) const;
-    const Entry *FindEntry(size_t hash, QStringView section, QStringView key) const;
+    const Entry *FindEntry(size_t hash, int section, QStringView key) const;
     void AddEntry(size_t hash, int section, QStringView key, const QString &value);
 
     // Open addressing over a case-insensitive hash computed in place: a lookup allocates
@@ -89,6 +89,7 @@ private:
     QList<Section> m_sections;
     Index m_sectionIndex; // entry unused
     Index m_entryIndex;
+    mutable int m_lastSection = -1;
 };
 
 // Byte forms of a settings file. Text whose every character survives as single-byte Latin-1 is
