@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a fresh Release configure and prints the path of the .deb.
-# Everything else goes to standard error, so that deb=$(scripts/package.sh) works.
+# Everything else goes to standard error, so that deb=$(scripts/package.sh) works. Arguments go
+# to the configure step, e.g. scripts/package.sh -DMERIDOCK_DEVICE_KEY=<32 hex digits>.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh >&2
-cmake --preset package --fresh >&2
+cmake --preset package --fresh "$@" >&2
 cmake --build --preset package >&2
 output=$(cpack --preset package)
 printf '%s\n' "$output" >&2
