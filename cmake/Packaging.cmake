@@ -4,13 +4,17 @@ set(CPACK_PACKAGE_NAME "meridock-netconf")
 set(CPACK_PACKAGE_VENDOR "MERIDOCK")
 set(CPACK_PACKAGE_CONTACT "MERIDOCK network configuration developers <netconf@meridock.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Prepare the network configuration of a MERIDOCK reader")
+# Debian wants the extended description in lines of at most 80 characters.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Edit the wired LAN, up to 30 prioritised Wi-Fi profiles and the wireless switch of a\nMERIDOCK reader and write them as NetworkSetting.ini onto its SD card.\nIncludes meridock-netconf-check, a command-line checker for settings files.")
+    "Edit the wired LAN, up to 30 prioritised Wi-Fi profiles and the wireless\nswitch of a MERIDOCK reader and write them as NetworkSetting.ini onto its\nSD card. Includes meridock-netconf-check, a command-line checker for\nsettings files.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_GENERATOR "DEB")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "net")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own dialog texts (file dialogs, standard buttons) in the window's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://meridock.invalid/netconf")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")

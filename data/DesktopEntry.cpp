@@ -52,6 +52,8 @@ int main()
            "Terminal=false\n"
            "Categories=Network;Qt;\n"
            "Keywords=network;wireless;Wi-Fi;LAN;proxy;reader;\n"
-           "StartupNotify=true\n";
+           "StartupNotify=true\n"
+           // X11 shells match the window to this entry by its WM_CLASS, the executable's name.
+           "StartupWMClass=meridock-netconf\n";
     return 0;
 }

@@ -16,6 +16,7 @@ CAboutDlg::CAboutDlg(QWidget *parent)
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     auto *iconLabel = new QLabel(this);
+    iconLabel->setObjectName(QStringLiteral("iconLabel"));
     iconLabel->setPixmap(UtilityIcon().pixmap(48, 48));
     iconLabel->setAlignment(Qt::AlignTop);
 

@@ -7,6 +7,7 @@
 #include "StateFile.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -36,6 +37,8 @@ constexpr const char *kQtLanguageOfSlot[LanguageSlotCount] = {
 
 int CNetSetUtilApp::Run()
 {
+    // Ties the window to the installed menu entry: the Wayland app id and the taskbar's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.meridock.netconf"));
     // Every text from here on, window titles included, comes from this slot.
     SelectLanguageSlot(UserDefaultLcid());
     QTranslator qtTexts;
