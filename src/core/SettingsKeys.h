@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NetworkSetting.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -60,6 +62,24 @@ enum ConnectionField {
 };
 
 inline constexpr int WiredKeyCount = 9;
+
+// The address of one of the five address fields, FieldIpAddress .. FieldSecondaryDns.
+template<typename Record> // CNetworkSetting, const or not
+auto &AddressOf(Record &record, int field)
+{
+    switch (field) {
+    case FieldIpAddress:
+        return record.m_ipAddress;
+    case FieldSubnetMask:
+        return record.m_subnetMask;
+    case FieldDefaultGateway:
+        return record.m_defaultGateway;
+    case FieldDns:
+        return record.m_dns;
+    default:
+        return record.m_secondaryDns;
+    }
+}
 
 inline constexpr std::array<KeySpec, WiredKeyCount> kWiredKeys { {
     { u"WIRED_DHCP", Encoding::Flag },

@@ -27,21 +27,6 @@ constexpr std::array<MessageId, 5> kAddressMessages {
     Msg::InvalidDnsInFile,
 };
 
-IpAddressField &AddressOf(CNetworkSetting &record, int field)
-{
-    switch (field) {
-    case FieldIpAddress:
-        return record.m_ipAddress;
-    case FieldSubnetMask:
-        return record.m_subnetMask;
-    case FieldDefaultGateway:
-        return record.m_defaultGateway;
-    case FieldDns:
-        return record.m_dns;
-    default:
-        return record.m_secondaryDns;
-    }
-}
 
 class CSettingsLoader
 {

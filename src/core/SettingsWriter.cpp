@@ -37,21 +37,6 @@ QString FormatIpAddress(const IpAddressField &address)
 
 namespace {
 
-const IpAddressField &AddressOf(const CNetworkSetting &record, int field)
-{
-    switch (field) {
-    case FieldIpAddress:
-        return record.m_ipAddress;
-    case FieldSubnetMask:
-        return record.m_subnetMask;
-    case FieldDefaultGateway:
-        return record.m_defaultGateway;
-    case FieldDns:
-        return record.m_dns;
-    default:
-        return record.m_secondaryDns;
-    }
-}
 
 // The stored text of one field; false when it cannot be stored.
 bool ComposeValue(const CNetworkSetting &record, int field, QString &value)

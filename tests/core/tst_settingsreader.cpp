@@ -1,4 +1,5 @@
 #include "DocumentProbe.h"
+#include "LoadReports.h"
 #include "MessageRecorder.h"
 #include "ProfileFile.h"
 #include "SettingsKeys.h"
@@ -19,34 +20,10 @@
 #include <unistd.h>
 #endif
 
-using MessageIds = QList<int>;
 using namespace DocumentProbe;
 
 namespace {
 
-QString Chars(int count, char16_t c = u'a')
-{
-    return QString(count, QChar(c));
-}
-
-MessageIds IdsOf(const CMessageRecorder &recorder)
-{
-    MessageIds ids;
-    for (const CMessageRecorder::Message &m : recorder.m_messages) {
-        int found = -1;
-        for (MessageId id = 0; id < MessageCount; ++id) {
-            if (m.text == MessageText(id).toString() + QStringLiteral("   ")) {
-                found = int(id);
-                break;
-            }
-        }
-        ids.append(found);
-        if (m.caption != QStringLiteral("Load settings") || m.icon != MessageIcon::Error
-            || m.buttons != MessageButtons::Ok)
-            ids.append(-100); // shows where the form of a message is wrong
-    }
-    return ids;
-}
 
 // Expectations for a file that holds nothing for the network folder and no profiles.
 const QStringList kNoFolder { QStringLiteral("folder.mode=0"), QStringLiteral("folder.enabled=0"),

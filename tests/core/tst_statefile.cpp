@@ -1,4 +1,5 @@
 #include "DocumentProbe.h"
+#include "LoadReports.h"
 #include "MessageRecorder.h"
 #include "ProfileFile.h"
 #include "SecretCipher.h"
@@ -12,33 +13,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-using MessageIds = QList<int>;
 using namespace DocumentProbe;
 
 namespace {
 
-QString Chars(int count, char16_t c = u'a')
-{
-    return QString(count, QChar(c));
-}
-
-MessageIds IdsOf(const CMessageRecorder &recorder)
-{
-    MessageIds ids;
-    for (const CMessageRecorder::Message &m : recorder.m_messages) {
-        int found = -1;
-        for (MessageId id = 0; id < MessageCount; ++id) {
-            if (m.text == MessageText(id).toString() + QStringLiteral("   ")) {
-                found = int(id);
-                break;
-            }
-        }
-        ids.append(found);
-        if (m.caption != QStringLiteral("Load settings") || m.icon != MessageIcon::Error)
-            ids.append(-100);
-    }
-    return ids;
-}
 
 // Restores an environment variable when the test ends.
 class CEnvironmentGuard

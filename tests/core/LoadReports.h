@@ -1,0 +1,36 @@
+#pragma once
+
+#include "MessageCatalog.h"
+#include "MessageRecorder.h"
+
+#include <QList>
+#include <QString>
+
+// What the load checks reported, as message ids in order; -1 for a text that is no catalogue
+// message followed by three blanks, and -100 after any box not captioned "Load settings" with
+// the error icon.
+using MessageIds = QList<int>;
+
+inline QString Chars(int count, char16_t c = u'a')
+{
+    return QString(count, QChar(c));
+}
+
+inline MessageIds IdsOf(const CMessageRecorder &recorder)
+{
+    MessageIds ids;
+    for (const CMessageRecorder::Message &m : recorder.m_messages) {
+        int found = -1;
+        for (MessageId id = 0; id < MessageCount; ++id) {
+            if (m.text == MessageText(id).toString() + QStringLiteral("   ")) {
+                found = int(id);
+                break;
+            }
+        }
+        ids.append(found);
+        if (m.caption != QStringLiteral("Load settings") || m.icon != MessageIcon::Error
+            || m.buttons != MessageButtons::Ok)
+            ids.append(-100); // shows where the form of a message is wrong
+    }
+    return ids;
+}
