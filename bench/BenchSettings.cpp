@@ -2,6 +2,7 @@
 // Each figure is printed with its ratio to the peer it is judged against.
 #include "MessageBox.h"
 #include "MessageCatalog.h"
+#include "OemCodePage.h"
 #include "ProfileFile.h"
 #include "SecretCipher.h"
 #include "SettingsReader.h"
@@ -193,6 +194,28 @@ void Cipher_DecryptSecret(benchmark::State &state)
         benchmark::DoNotOptimize(DecryptSecret(sealed, out));
 }
 
+// A key with letters outside ASCII goes through the code page converter.
+const QString kWesternKey63 = QString(31, QChar(u'k')) + QString(32, QChar(0xE9));
+
+void Cipher_EncryptSecretWestern(benchmark::State &state)
+{
+    SetUserOemCodePage(850);
+    QString out;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(EncryptSecret(kWesternKey63, out));
+    SetUserOemCodePage(0);
+}
+
+void Cipher_DecryptSecretWestern(benchmark::State &state)
+{
+    SetUserOemCodePage(850);
+    QString sealed, out;
+    EncryptSecret(kWesternKey63, sealed);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DecryptSecret(sealed, out));
+    SetUserOemCodePage(0);
+}
+
 void Cipher_BareOpenSslCbc(benchmark::State &state)
 {
     static const unsigned char key[16] = { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16 };
@@ -236,6 +259,8 @@ BENCHMARK(Write_ComposeSettingsFile);
 BENCHMARK(Write_SimpleIniSave);
 BENCHMARK(Cipher_EncryptSecret);
 BENCHMARK(Cipher_DecryptSecret);
+BENCHMARK(Cipher_EncryptSecretWestern);
+BENCHMARK(Cipher_DecryptSecretWestern);
 BENCHMARK(Cipher_BareOpenSslCbc);
 BENCHMARK(Catalogue_AllRows);
 BENCHMARK(Scaling_Load<1>);

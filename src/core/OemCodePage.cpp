@@ -1,10 +1,12 @@
 #include "OemCodePage.h"
 
 #include "HostLocale.h"
+#include "SecretWipe.h"
 
 #include <QString>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <iconv.h>
 #include <memory>
@@ -28,15 +30,25 @@ public:
 
     bool IsValid() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
 
-    // Converts all of `in`; returns false at the first sequence that cannot be converted,
-    // leaving `inLeft` at it.
+    void Reset() { iconv(m_cd, nullptr, nullptr, nullptr, nullptr); }
+
+    // Converts as much of `in` as it can, going on from the state the last call left; returns
+    // false at a sequence that cannot be converted (errno EILSEQ or EINVAL), leaving `in` at it,
+    // or when `out` is full (E2BIG).
     bool Convert(const char *&in, size_t &inLeft, char *&out, size_t &outLeft)
     {
-        iconv(m_cd, nullptr, nullptr, nullptr, nullptr);
         auto *src = const_cast<char *>(in);
         const size_t r = iconv(m_cd, &src, &inLeft, &out, &outLeft);
         in = src;
         return r != size_t(-1);
+    }
+
+    // Writes out what the converter still holds back and returns it to its initial state.
+    // Some decoders (1258, which composes a letter with the accent after it) keep the last
+    // character until then.
+    bool Flush(char *&out, size_t &outLeft)
+    {
+        return iconv(m_cd, nullptr, nullptr, &out, &outLeft) != size_t(-1);
     }
 
 private:
@@ -62,18 +74,35 @@ Converters &ConvertersFor(unsigned codePage)
     return t_converters;
 }
 
-// Converts one code point; an empty result means the code page lacks it.
-QByteArray EncodeCodePoint(char32_t ucs, Converter &toOem)
+// Converts one code point into `buffer`; returns the number of bytes, 0 when the code page
+// lacks it.
+int EncodeCodePoint(char32_t ucs, Converter &toOem, char (&buffer)[8])
 {
     char32_t in = ucs;
     const char *src = reinterpret_cast<const char *>(&in);
     size_t inLeft = sizeof in;
-    char buffer[8];
     char *out = buffer;
     size_t outLeft = sizeof buffer;
-    if (!toOem.Convert(src, inLeft, out, outLeft))
-        return {};
-    return QByteArray(buffer, out - buffer);
+    toOem.Reset();
+    // The encoders of these code pages hold nothing back, so no flush is needed.
+    const bool converted = toOem.Convert(src, inLeft, out, outLeft);
+    OPENSSL_cleanse(&in, sizeof in);
+    return converted ? int(out - buffer) : 0;
+}
+
+// Appends to `bytes` without ever letting it move its data, which would leave a copy behind:
+// when the room made at the start runs out, the bytes go to a larger block and the old one is
+// wiped.
+void AppendInPlace(QByteArray &bytes, const char *data, qsizetype length)
+{
+    if (bytes.size() + length > bytes.capacity()) {
+        QByteArray larger;
+        larger.reserve(2 * (bytes.size() + length));
+        larger.append(bytes);
+        WipeBytes(bytes);
+        bytes.swap(larger);
+    }
+    bytes.append(data, length);
 }
 
 } // namespace
@@ -143,13 +172,16 @@ QByteArray ToOemBytes(QStringView text, unsigned codePage)
     // Every OEM code page keeps ASCII as it is; most secrets are ASCII only.
     if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; }))
         return text.toLatin1();
+    // No OEM code page takes more than two bytes for a UTF-16 unit.
     QByteArray bytes;
-    bytes.reserve(text.size());
+    bytes.reserve(2 * text.size());
     Converters *converters = nullptr;
+    char buffer[8] = {};
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         if (c < 0x80) { // every OEM code page keeps ASCII as it is
-            bytes.append(char(c));
+            buffer[0] = char(c);
+            AppendInPlace(bytes, buffer, 1);
             continue;
         }
         char32_t ucs = c;
@@ -160,18 +192,30 @@ QByteArray ToOemBytes(QStringView text, unsigned codePage)
         }
         if (!converters)
             converters = &ConvertersFor(codePage);
-        QByteArray encoded;
+        int length = 0;
         if (converters->toOem->IsValid()) {
-            encoded = EncodeCodePoint(ucs, *converters->toOem);
-            if (encoded.isEmpty()) {
-                const QString decomposed =
-                    QString::fromUcs4(&ucs, 1).normalized(QString::NormalizationForm_D);
+            length = EncodeCodePoint(ucs, *converters->toOem, buffer);
+            if (length == 0) {
+                QString single = QString::fromUcs4(&ucs, 1);
+                QString decomposed = single.normalized(QString::NormalizationForm_D);
                 if (!decomposed.isEmpty() && decomposed.front().unicode() != ucs)
-                    encoded = EncodeCodePoint(decomposed.front().unicode(), *converters->toOem);
+                    length = EncodeCodePoint(decomposed.front().unicode(), *converters->toOem,
+                                             buffer);
+                WipeString(decomposed);
+                decomposed = QString(); // so that `single` no longer shares, and is wiped
+                WipeString(single);
             }
         }
-        bytes.append(encoded.isEmpty() ? QByteArray(1, '?') : encoded);
+        if (length == 0) {
+            buffer[0] = '?';
+            length = 1;
+        }
+        AppendInPlace(bytes, buffer, length);
     }
+    // The converter keeps the last character it converted in a buffer of its own.
+    if (converters && converters->toOem->IsValid())
+        EncodeCodePoint(U'\0', *converters->toOem, buffer);
+    OPENSSL_cleanse(buffer, sizeof buffer);
     return bytes;
 }
 
@@ -180,32 +224,73 @@ QString FromOemBytes(QByteArrayView bytes, unsigned codePage)
     qsizetype i = 0;
     while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80)
         ++i;
-    QString text = QString::fromLatin1(bytes.first(i));
     if (i == bytes.size())
-        return text;
+        return QString::fromLatin1(bytes);
+
+    // No OEM byte gives more than one UTF-16 unit: the text is written in place into a string
+    // of that size and cut to its length at the end, so that it never moves and leaves a copy.
+    QString text(bytes.size(), Qt::Uninitialized);
+    qsizetype length = 0;
+    for (; length < i; ++length)
+        text[length] = QChar(char16_t(bytes[length]));
+    const auto append = [&](char32_t ucs) {
+        const qsizetype units = QChar::requiresSurrogates(ucs) ? 2 : 1;
+        if (length + units > text.size()) { // kept for a code page that breaks the rule
+            QString larger(2 * text.size() + units, Qt::Uninitialized);
+            std::copy(text.cbegin(), text.cbegin() + length, larger.begin());
+            WipeString(text);
+            text.swap(larger);
+        }
+        if (units == 2) {
+            text[length++] = QChar(QChar::highSurrogate(ucs));
+            text[length++] = QChar(QChar::lowSurrogate(ucs));
+        } else {
+            text[length++] = QChar(char16_t(ucs));
+        }
+    };
 
     Converter &fromOem = *ConvertersFor(codePage).fromOem;
     if (!fromOem.IsValid()) {
         for (; i < bytes.size(); ++i)
-            text.append(static_cast<unsigned char>(bytes[i]) < 0x80 ? QChar(char16_t(bytes[i]))
-                                                                    : QChar(u'?'));
+            append(static_cast<unsigned char>(bytes[i]) < 0x80 ? char32_t(bytes[i]) : U'?');
+        text.truncate(length);
         return text;
     }
-    std::u32string decoded(size_t(bytes.size() - i), U'\0');
+    std::array<char32_t, 64> decoded {};
     const char *src = bytes.data() + i;
     size_t inLeft = size_t(bytes.size() - i);
-    while (inLeft > 0) {
-        char *out = reinterpret_cast<char *>(decoded.data());
-        size_t outLeft = decoded.size() * sizeof(char32_t);
-        const bool whole = fromOem.Convert(src, inLeft, out, outLeft);
-        const auto produced = (decoded.size() * sizeof(char32_t) - outLeft) / sizeof(char32_t);
-        text.append(QString::fromUcs4(decoded.data(), qsizetype(produced)));
-        if (whole)
-            break;
-        // An invalid or truncated sequence: one '?' for its first byte, then go on.
-        text.append(u'?');
-        ++src;
-        --inLeft;
+    fromOem.Reset();
+    bool more = true;
+    while (more) {
+        char *to = reinterpret_cast<char *>(decoded.data());
+        size_t outLeft = sizeof decoded;
+        const bool whole = fromOem.Convert(src, inLeft, to, outLeft);
+        const bool full = !whole && errno == E2BIG;
+        // What a decoder holds back belongs before any '?'.
+        if (!full)
+            fromOem.Flush(to, outLeft);
+        const size_t produced = (sizeof decoded - outLeft) / sizeof(char32_t);
+        for (size_t k = 0; k < produced; ++k)
+            append(decoded[k]);
+        more = !whole || inLeft > 0;
+        if (!whole && !full) {
+            // An invalid or truncated sequence: one '?' for its first byte, then go on.
+            append(U'?');
+            ++src;
+            --inLeft;
+            more = inLeft > 0;
+        }
     }
+    // The converter keeps what it decoded in a buffer of its own. One run of as many zero
+    // bytes as it was given (its buffer holds a few thousand characters at most) overwrites it.
+    static const std::array<char, 8192> kZeros {};
+    const char *zero = kZeros.data();
+    size_t zeroLeft = std::min(size_t(bytes.size() - i), kZeros.size());
+    char *to = reinterpret_cast<char *>(decoded.data());
+    size_t outLeft = sizeof decoded;
+    fromOem.Convert(zero, zeroLeft, to, outLeft);
+    fromOem.Reset();
+    OPENSSL_cleanse(decoded.data(), sizeof decoded);
+    text.truncate(length);
     return text;
 }

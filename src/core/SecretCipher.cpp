@@ -3,6 +3,7 @@
 #include "DeviceKey.h"
 #include "OemCodePage.h"
 #include "RuntimeRandom.h"
+#include "SecretWipe.h"
 
 #include <openssl/crypto.h>
 #include <openssl/evp.h>
@@ -41,11 +42,7 @@ class WipedBuffer
 {
 public:
     explicit WipedBuffer(QByteArray bytes) : m_bytes(std::move(bytes)) { }
-    ~WipedBuffer()
-    {
-        if (!m_bytes.isEmpty())
-            OPENSSL_cleanse(m_bytes.data(), size_t(m_bytes.size()));
-    }
+    ~WipedBuffer() { WipeBytes(m_bytes); }
     WipedBuffer(const WipedBuffer &) = delete;
     WipedBuffer &operator=(const WipedBuffer &) = delete;
     QByteArray &bytes() { return m_bytes; }
@@ -238,8 +235,10 @@ int DecryptSecret(QStringView sealed, QString &out)
     const auto *end = std::find(begin, begin + cipherLength, 0); // drops the zero fill
     QString text = FromOemBytes(
         QByteArrayView(reinterpret_cast<const char *>(begin), end - begin), UserOemCodePage());
-    if (text.size() >= SecretTextLimit)
+    if (text.size() >= SecretTextLimit) {
+        WipeString(text);
         return 0;
+    }
     out = std::move(text);
     return 1;
 }

@@ -23,13 +23,18 @@ public:
     static QString ProgramKey();
     // Where the marker and the local socket live: the user's own runtime folder.
     static QString MarkerFolder();
+    // The marker file (not used on Windows, where a named mutex is the marker).
+    static QString MarkerPath(const QString &key);
     static QString ServerName(const QString &key);
 
     // True when this is the first copy: it now holds the marker and listens. False when another
-    // copy holds it. A marker that cannot be made at all does not stop the start.
+    // copy of this user holds it. A marker that cannot be made at all does not stop the start;
+    // such a copy then runs alone, without a socket. Whatever sits in the marker's place and is
+    // not this user's own private file (a link, another user's file, one others could open) is
+    // never followed nor trusted: it is replaced.
     bool Claim();
     // Asks the copy holding the marker to bring its window forward; nothing happens when none
-    // answers.
+    // answers, or when the socket or the process behind it belongs to someone else.
     void NotifyRunningCopy();
 
 Q_SIGNALS:

@@ -56,6 +56,8 @@ private Q_SLOTS:
     void openingRules();
     void codePageBytes_data();
     void codePageBytes();
+    void textFromCodePage_data();
+    void textFromCodePage();
     void secretsTravelInTheOemCodePage_data();
     void secretsTravelInTheOemCodePage();
     void codePageForLocale_data();
@@ -284,6 +286,42 @@ void TestSecretCipher::secretsTravelInTheOemCodePage_data()
                                                   << QStringLiteral("1?");
     QTest::newRow("Japanese in 932") << 932u << QString::fromUtf8("\u30cd\u30c3\u30c8")
                                      << QString::fromUtf8("\u30cd\u30c3\u30c8");
+    QTest::newRow("Vietnamese in 1258 keeps its last letter")
+        << 1258u << QString::fromUtf8("m\u1eadt kh\u1ea9u")
+        << QString::fromUtf8("m\u1eadt kh\u1ea9u");
+    QTest::newRow("more characters than one round of the converter")
+        << 850u << QString(300, QChar(0xe9)) + u'!' << QString(300, QChar(0xe9)) + u'!';
+    QTest::newRow("ASCII start, then Japanese in 932")
+        << 932u << QString::fromUtf8("key-\u30cd\u30c3\u30c8-end")
+        << QString::fromUtf8("key-\u30cd\u30c3\u30c8-end");
+}
+
+void TestSecretCipher::textFromCodePage_data()
+{
+    QTest::addColumn<unsigned>("codePage");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("ASCII unchanged") << 932u << QByteArray("a\\b~") << QStringLiteral("a\\b~");
+    QTest::newRow("437: e acute")
+        << 437u << QByteArray("caf\x82") << QString::fromUtf8("caf\u00e9");
+    QTest::newRow("932: a lone lead byte at the end is one ?")
+        << 932u << QByteArray("a\x83") << QStringLiteral("a?");
+    QTest::newRow("932: a pair that is no character gives ? for its first byte, then goes on")
+        << 932u << QByteArray("a\x83 b\x83\x6C") << QString::fromUtf8("a? b\u30cd");
+    QTest::newRow("1258: the last letter is not lost")
+        << 1258u << QByteArray("x\xE0") << QString::fromUtf8("x\u00e0");
+    QTest::newRow("1258: a letter held back comes before the ? of the byte after it")
+        << 1258u << QByteArray("\xE0\x81" "b") << QString::fromUtf8("\u00e0?b");
+    QTest::newRow("850: more bytes than one round of the converter")
+        << 850u << QByteArray(300, '\x82') << QString(300, QChar(0xe9));
+}
+
+void TestSecretCipher::textFromCodePage()
+{
+    QFETCH(unsigned, codePage);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(FromOemBytes(bytes, codePage), text);
 }
 
 void TestSecretCipher::secretsTravelInTheOemCodePage()
