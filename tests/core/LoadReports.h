@@ -7,8 +7,8 @@
 #include <QString>
 
 // What the load checks reported, as message ids in order; -1 for a text that is no catalogue
-// message followed by three blanks, and -100 after any box not captioned "Load settings" with
-// the error icon.
+// message followed by three blanks, and -100 after any box not captioned `caption` with the
+// error icon and an OK button.
 using MessageIds = QList<int>;
 
 inline QString Chars(int count, char16_t c = u'a')
@@ -16,7 +16,8 @@ inline QString Chars(int count, char16_t c = u'a')
     return QString(count, QChar(c));
 }
 
-inline MessageIds IdsOf(const CMessageRecorder &recorder)
+inline MessageIds IdsOf(const CMessageRecorder &recorder,
+                        MessageId caption = Msg::LoadSettingsCaption)
 {
     MessageIds ids;
     for (const CMessageRecorder::Message &m : recorder.m_messages) {
@@ -28,7 +29,7 @@ inline MessageIds IdsOf(const CMessageRecorder &recorder)
             }
         }
         ids.append(found);
-        if (m.caption != QStringLiteral("Load settings") || m.icon != MessageIcon::Error
+        if (m.caption != MessageText(caption).toString() || m.icon != MessageIcon::Error
             || m.buttons != MessageButtons::Ok)
             ids.append(-100); // shows where the form of a message is wrong
     }

@@ -1,16 +1,12 @@
 #include "CheckSequences.h"
+#include "LoadReports.h"
 #include "MessageRecorder.h"
 
 #include <QTest>
 
-using MessageIds = QList<int>;
 
 namespace {
 
-QString Chars(int count, char16_t c = u'a')
-{
-    return QString(count, QChar(c));
-}
 
 struct FolderInput
 {
@@ -39,24 +35,6 @@ void SetProxy(
     c.m_proxyPort.m_text = port;
 }
 
-MessageIds IdsOf(const CMessageRecorder &recorder, MessageId caption)
-{
-    MessageIds ids;
-    for (const CMessageRecorder::Message &m : recorder.m_messages) {
-        int found = -1;
-        for (MessageId id = 0; id < MessageCount; ++id) {
-            if (m.text == MessageText(id).toString() + QStringLiteral("   ")) {
-                found = int(id);
-                break;
-            }
-        }
-        ids.append(found);
-        if (m.caption != MessageText(caption).toString() || m.icon != MessageIcon::Error
-            || m.buttons != MessageButtons::Ok)
-            ids.append(-100); // makes the comparison fail with the offending position visible
-    }
-    return ids;
-}
 
 } // namespace
 

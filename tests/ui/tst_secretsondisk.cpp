@@ -1,3 +1,4 @@
+#include "DialogScript.h"
 #include "MessageRecorder.h"
 #include "NetSetUtilDlg.h"
 #include "OemCodePage.h"
@@ -108,51 +109,6 @@ QString Opened(const QString &sealed)
     return plain;
 }
 
-// Plays a user at the property dialog once it runs modally; a dialog left open is cancelled so
-// that nothing hangs.
-class CDialogScript
-{
-public:
-    explicit CDialogScript(std::function<void(CWifiSecurity &)> script)
-        : m_script(std::move(script))
-    {
-        m_timer.setInterval(5);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { Poll(); });
-        m_timer.start();
-    }
-    bool m_ran = false;
-    bool m_leftOpen = false;
-
-private:
-    void Poll()
-    {
-        auto *dialog = qobject_cast<CWifiSecurity *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        m_timer.stop();
-        m_ran = true;
-        m_script(*dialog);
-        if (dialog->isVisible()) {
-            m_leftOpen = true;
-            dialog->reject();
-        }
-    }
-    std::function<void(CWifiSecurity &)> m_script;
-    QTimer m_timer;
-};
-
-template<typename Widget> Widget *Find(const QWidget &parent, const char *name)
-{
-    auto *widget = parent.findChild<Widget *>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no widget %s", name);
-    return widget;
-}
-
-void Press(const QWidget &parent, const char *name)
-{
-    QTest::mouseClick(Find<QPushButton>(parent, name), Qt::LeftButton);
-}
 
 // Types `text` as key presses; letters beyond ASCII come as the key events a keyboard layout
 // with them sends.
