@@ -9,7 +9,6 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -59,8 +58,8 @@ std::string WindowTitle(Display *display, Window window)
     unsigned long after = 0;
     unsigned char *data = nullptr;
     std::string title;
-    if (XGetWindowProperty(display, window, netName, 0, 4096, False, utf8, &type, &format, &count,
-            &after, &data)
+    if (XGetWindowProperty(
+            display, window, netName, 0, 4096, False, utf8, &type, &format, &count, &after, &data)
             == Success
         && data && type == utf8 && format == 8) {
         title.assign(reinterpret_cast<const char *>(data), count);
@@ -123,8 +122,8 @@ long long CpuTicks(pid_t pid)
     long long utime = 0;
     long long stime = 0;
     // Fields 3 to 13 come before utime (14) and stime (15).
-    if (std::sscanf(fields + 1, " %*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %lld %lld", &utime,
-            &stime)
+    if (std::sscanf(
+            fields + 1, " %*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %lld %lld", &utime, &stime)
         != 2)
         return -1;
     return utime + stime;
@@ -218,8 +217,8 @@ int main(int argc, char **argv)
             return 1;
         }
         if (NowMs() - started > MapTimeoutMs) {
-            std::fprintf(stderr, "no window titled '%s' was mapped within %d ms\n",
-                wanted.c_str(), MapTimeoutMs);
+            std::fprintf(stderr, "no window titled '%s' was mapped within %d ms\n", wanted.c_str(),
+                MapTimeoutMs);
             EndProgram(pid);
             return 1;
         }
