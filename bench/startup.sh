@@ -9,6 +9,8 @@
 # one and not the other. The runs alternate their order so that drift on a busy machine falls on
 # both alike; one untimed run of each comes first to fill the caches.
 set -euo pipefail
+# The figures are printed and parsed with a decimal point, whatever the caller's locale.
+export LC_ALL=C
 cd "$(dirname "$0")/.."
 build="${1:-build/bench}"
 runs="${2:-15}"
