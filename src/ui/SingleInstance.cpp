@@ -121,21 +121,22 @@ private:
     // True once the request is complete or can no longer become so.
     bool ReadRequest()
     {
-        char buffer[512];
-        for (;;) {
-            const ssize_t got = ::read(m_fd.Get(), buffer, sizeof buffer);
+        // Never more than the request: what follows it is not looked at, and a peer that keeps
+        // writing cannot hold this copy in the loop.
+        while (m_request.size() < RaiseRequest.size()) {
+            char buffer[RaiseRequest.size()];
+            const ssize_t got = ::read(
+                m_fd.Get(), buffer, static_cast<size_t>(RaiseRequest.size() - m_request.size()));
             if (got > 0) {
-                if (m_request.size() < RaiseRequest.size())
-                    m_request.append(
-                        buffer, qMin<qsizetype>(got, RaiseRequest.size() - m_request.size()));
+                m_request.append(buffer, got);
                 continue;
             }
             if (got < 0 && errno == EINTR)
                 continue;
-            if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
-                return m_request.size() >= RaiseRequest.size();
-            return true; // end of stream or an error
+            // Nothing more yet: wait for it. The end of the stream or an error: done.
+            return !(got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK));
         }
+        return true;
     }
 
     void Finish(CSingleInstance *instance)
