@@ -10,7 +10,7 @@ packages=(
     xvfb x11-utils xauth
     fonts-dejavu-core fonts-noto-cjk
     desktop-file-utils appstream dpkg-dev file
-    libbenchmark-dev libinih-dev libsimpleini-dev xdotool valgrind
+    libbenchmark-dev libinih-dev libsimpleini-dev libx11-dev xdotool valgrind
 )
 
 missing=()

@@ -114,13 +114,10 @@ int WriteFolderState(CSettingsDocument &document, const QString &path)
     return 1;
 }
 
-int ReadFolderState(CSettingsDocument &document, IMessageBox &box, const QString &path)
-{
-    CProfileFile file;
-    const SettingsFileStatus status = LoadSettingsProfile(path, file);
-    if (status != SettingsFileStatus::Loaded && status != SettingsFileStatus::Missing)
-        return 1;
+namespace {
 
+void ReadFolderSection(CSettingsDocument &document, IMessageBox &box, const CProfileFile &file)
+{
     const QStringView section = Section::Utility;
     document.m_lastPath = file.Value(section, Key::LastPath);
     const QString folderDefault = file.Value(section, Key::FolderDefault, QStringLiteral("1"));
@@ -170,6 +167,20 @@ int ReadFolderState(CSettingsDocument &document, IMessageBox &box, const QString
     c.m_password.m_text = folder.m_password;
     c.m_passwordConfirm.m_text = folder.m_password;
     document.Push();
+}
+
+bool HasUsableFolderSection(SettingsFileStatus status)
+{
+    return status == SettingsFileStatus::Loaded || status == SettingsFileStatus::Missing;
+}
+
+} // namespace
+
+int ReadFolderState(CSettingsDocument &document, IMessageBox &box, const QString &path)
+{
+    CProfileFile file;
+    if (HasUsableFolderSection(LoadSettingsProfile(path, file)))
+        ReadFolderSection(document, box, file);
     return 1;
 }
 
@@ -187,10 +198,12 @@ void OpenSession(CSettingsDocument &document, IMessageBox &box, const QString &s
     // A state file that cannot be used (binary, too large, not a file) gives the start of a
     // first run, not the half-reset document a refused load would leave; the close then
     // replaces it.
+    // Both parts come from one read, so a file replaced meanwhile cannot mix two versions.
     CProfileFile file;
-    LoadSettingsProfile(stateFilePath, file);
+    const SettingsFileStatus status = LoadSettingsProfile(stateFilePath, file);
     ReadSettingsProfile(document, box, file);
-    ReadFolderState(document, box, stateFilePath);
+    if (HasUsableFolderSection(status))
+        ReadFolderSection(document, box, file);
 }
 
 void CloseSession(CSettingsDocument &document)

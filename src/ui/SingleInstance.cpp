@@ -3,21 +3,27 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QStandardPaths>
 
 #ifdef Q_OS_WIN
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <qt_windows.h>
 
 #include <string>
 #else
+#include <QSocketNotifier>
+
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/time.h>
+#include <sys/un.h>
 #include <unistd.h>
+#include <utility>
 #endif
 
 namespace {
@@ -101,6 +107,117 @@ bool PeerIsThisUser(qintptr descriptor)
     return ::getpeereid(int(descriptor), &uid, &gid) == 0 && uid == ::geteuid();
 #endif
 }
+
+// Owns one descriptor; closes it when it goes unless released.
+class CDescriptor
+{
+public:
+    explicit CDescriptor(int fd)
+        : m_fd(fd)
+    { }
+    ~CDescriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    CDescriptor(const CDescriptor &) = delete;
+    CDescriptor &operator=(const CDescriptor &) = delete;
+
+    int Get() const { return m_fd; }
+    int Release() { return std::exchange(m_fd, -1); }
+
+private:
+    int m_fd;
+};
+
+bool SetDescriptorFlags(int fd, bool nonBlocking)
+{
+    if (::fcntl(fd, F_SETFD, FD_CLOEXEC) != 0)
+        return false;
+    const int flags = ::fcntl(fd, F_GETFL);
+    return !nonBlocking || (flags >= 0 && ::fcntl(fd, F_SETFL, flags | O_NONBLOCK) == 0);
+}
+
+bool FillAddress(const QByteArray &path, sockaddr_un &address)
+{
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (path.isEmpty() || static_cast<size_t>(path.size()) >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, path.constData(), static_cast<size_t>(path.size()));
+    return true;
+}
+
+bool SendAll(int fd, QByteArrayView bytes)
+{
+#ifdef MSG_NOSIGNAL
+    constexpr int flags = MSG_NOSIGNAL; // a copy that goes away meanwhile must not end this one
+#else
+    constexpr int flags = 0;
+#endif
+    while (!bytes.isEmpty()) {
+        const ssize_t sent = ::send(fd, bytes.data(), static_cast<size_t>(bytes.size()), flags);
+        if (sent < 0 && errno == EINTR)
+            continue;
+        if (sent <= 0)
+            return false;
+        bytes = bytes.sliced(sent);
+    }
+    return true;
+}
+
+// One connection from a later copy. Only the one short request is understood; anything else
+// is dropped, and the connection ends either way.
+class CRequestReader : public QObject
+{
+public:
+    CRequestReader(int fd, CSingleInstance *instance)
+        : QObject(instance)
+        , m_fd(fd)
+        , m_notifier(fd, QSocketNotifier::Read)
+    {
+        connect(&m_notifier, &QSocketNotifier::activated, this, [this, instance] {
+            if (ReadRequest())
+                Finish(instance);
+        });
+    }
+
+    ~CRequestReader() override { m_notifier.setEnabled(false); }
+
+private:
+    // True once the request is complete or can no longer become so.
+    bool ReadRequest()
+    {
+        // Never more than the request: what follows it is not looked at, and a peer that keeps
+        // writing cannot hold this copy in the loop.
+        while (m_request.size() < RaiseRequest.size()) {
+            char buffer[RaiseRequest.size()];
+            const ssize_t got = ::read(
+                m_fd.Get(), buffer, static_cast<size_t>(RaiseRequest.size() - m_request.size()));
+            if (got > 0) {
+                m_request.append(buffer, got);
+                continue;
+            }
+            if (got < 0 && errno == EINTR)
+                continue;
+            // Nothing more yet: wait for it. The end of the stream or an error: done.
+            return !(got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK));
+        }
+        return true;
+    }
+
+    void Finish(CSingleInstance *instance)
+    {
+        m_notifier.setEnabled(false);
+        if (m_request == RaiseRequest)
+            Q_EMIT instance->RaiseRequested();
+        deleteLater();
+    }
+
+    CDescriptor m_fd;
+    QSocketNotifier m_notifier;
+    QByteArray m_request;
+};
 #endif
 
 } // namespace
@@ -112,12 +229,18 @@ CSingleInstance::CSingleInstance(const QString &key, QObject *parent)
 
 CSingleInstance::~CSingleInstance()
 {
+#ifdef Q_OS_WIN
     if (m_server)
         m_server->close();
-#ifdef Q_OS_WIN
     if (m_mutex)
         CloseHandle(m_mutex);
 #else
+    if (m_serverFd >= 0) {
+        m_serverNotifier.reset();
+        ::close(m_serverFd);
+        // Still holding the marker, so the socket at this path is this copy's own.
+        ::unlink(m_serverPath.constData());
+    }
     if (m_lockFd >= 0)
         ::close(m_lockFd);
 #endif
@@ -177,35 +300,27 @@ bool CSingleInstance::Claim()
         return !heldByOther;
     }
 #endif
-    // Holding the marker, this copy may clear a socket left behind by one that crashed.
-    const QString name = ServerName(m_key);
+    Listen(ServerName(m_key));
+    return true;
+}
+
+#ifdef Q_OS_WIN
+void CSingleInstance::Listen(const QString &name)
+{
     m_server = std::make_unique<QLocalServer>();
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     QLocalServer::removeServer(name);
     if (m_server->listen(name))
         connect(
             m_server.get(), &QLocalServer::newConnection, this, &CSingleInstance::OnNewConnection);
-    return true;
 }
 
 void CSingleInstance::NotifyRunningCopy()
 {
-    const QString name = ServerName(m_key);
-#ifndef Q_OS_WIN
-    if (!IsPrivateFolder(MarkerFolder()) || !IsOwnSocket(name))
-        return;
-#endif
     QLocalSocket socket;
-    socket.connectToServer(name);
+    socket.connectToServer(ServerName(m_key));
     if (!socket.waitForConnected(ConnectTimeoutMs))
         return;
-#ifndef Q_OS_WIN
-    // The file may have been swapped since it was looked at; the process answering decides.
-    if (!PeerIsThisUser(socket.socketDescriptor())) {
-        socket.abort();
-        return;
-    }
-#endif
     socket.write(RaiseRequest.data(), RaiseRequest.size());
     socket.waitForBytesWritten(ConnectTimeoutMs);
     socket.disconnectFromServer();
@@ -214,15 +329,6 @@ void CSingleInstance::NotifyRunningCopy()
 void CSingleInstance::OnNewConnection()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-#ifndef Q_OS_WIN
-        // Another user's process can only have got here through root's doing; it is not
-        // listened to.
-        if (!PeerIsThisUser(socket->socketDescriptor())) {
-            socket->abort();
-            socket->deleteLater();
-            continue;
-        }
-#endif
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             // Only the one short request is understood; anything else is dropped.
@@ -236,3 +342,91 @@ void CSingleInstance::OnNewConnection()
         });
     }
 }
+#else
+void CSingleInstance::Listen(const QString &name)
+{
+    // Holding the marker, this copy may clear a socket left behind by one that crashed.
+    const QByteArray path = QFile::encodeName(name);
+    sockaddr_un address;
+    if (!FillAddress(path, address))
+        return;
+    ::unlink(path.constData());
+
+    CDescriptor server(::socket(AF_UNIX, SOCK_STREAM, 0));
+    if (server.Get() < 0 || !SetDescriptorFlags(server.Get(), true))
+        return;
+    // Bound in a private folder of its own first and moved into place once it is owner-only,
+    // so that at no moment can another user reach it.
+    QByteArray privateFolder
+        = QFile::encodeName(QFileInfo(name).absolutePath()) + QByteArrayLiteral("/.socket-XXXXXX");
+    if (!::mkdtemp(privateFolder.data()))
+        return;
+    const QByteArray privatePath = privateFolder + QByteArrayLiteral("/s");
+    sockaddr_un privateAddress;
+    bool bound = FillAddress(privatePath, privateAddress)
+        && ::bind(server.Get(), reinterpret_cast<const sockaddr *>(&privateAddress),
+               sizeof privateAddress)
+            == 0;
+    bound = bound && ::chmod(privatePath.constData(), S_IRUSR | S_IWUSR) == 0
+        && ::rename(privatePath.constData(), path.constData()) == 0;
+    ::unlink(privatePath.constData());
+    ::rmdir(privateFolder.constData());
+    if (!bound || ::listen(server.Get(), SOMAXCONN) != 0) {
+        if (bound)
+            ::unlink(path.constData());
+        return;
+    }
+
+    m_serverFd = server.Release();
+    m_serverPath = path;
+    m_serverNotifier = std::make_unique<QSocketNotifier>(m_serverFd, QSocketNotifier::Read);
+    connect(m_serverNotifier.get(), &QSocketNotifier::activated, this,
+        &CSingleInstance::OnNewConnection);
+}
+
+void CSingleInstance::NotifyRunningCopy()
+{
+    const QString name = ServerName(m_key);
+    sockaddr_un address;
+    if (!IsPrivateFolder(MarkerFolder()) || !IsOwnSocket(name)
+        || !FillAddress(QFile::encodeName(name), address))
+        return;
+    CDescriptor socket(::socket(AF_UNIX, SOCK_STREAM, 0));
+    if (socket.Get() < 0 || !SetDescriptorFlags(socket.Get(), false))
+        return;
+    // Bounds both the connect (a copy too busy to accept) and the write.
+    timeval timeout { ConnectTimeoutMs / 1000, (ConnectTimeoutMs % 1000) * 1000 };
+    ::setsockopt(socket.Get(), SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
+#ifdef SO_NOSIGPIPE
+    const int on = 1;
+    ::setsockopt(socket.Get(), SOL_SOCKET, SO_NOSIGPIPE, &on, sizeof on);
+#endif
+    int connected;
+    do {
+        connected
+            = ::connect(socket.Get(), reinterpret_cast<const sockaddr *>(&address), sizeof address);
+    } while (connected != 0 && errno == EINTR);
+    // The file may have been swapped since it was looked at; the process answering decides.
+    if (connected == 0 && PeerIsThisUser(socket.Get()))
+        SendAll(socket.Get(), RaiseRequest);
+}
+
+void CSingleInstance::OnNewConnection()
+{
+    for (;;) {
+        const int peer = ::accept(m_serverFd, nullptr, nullptr);
+        if (peer < 0) {
+            if (errno == EINTR || errno == ECONNABORTED)
+                continue;
+            return;
+        }
+        // Another user's process can only have got here through root's doing; it is not
+        // listened to.
+        if (!PeerIsThisUser(peer) || !SetDescriptorFlags(peer, true)) {
+            ::close(peer);
+            continue;
+        }
+        new CRequestReader(peer, this);
+    }
+}
+#endif

@@ -5,7 +5,11 @@
 
 #include <memory>
 
+#ifdef Q_OS_WIN
 class QLocalServer;
+#else
+class QSocketNotifier;
+#endif
 
 // One running copy per user and program name. The first copy holds a marker that the system
 // drops when the process ends in any way, so a crashed copy never blocks the next start, and
@@ -41,13 +45,19 @@ Q_SIGNALS:
     void RaiseRequested();
 
 private:
+    void Listen(const QString &name);
     void OnNewConnection();
 
     QString m_key;
-    std::unique_ptr<QLocalServer> m_server;
 #ifdef Q_OS_WIN
+    std::unique_ptr<QLocalServer> m_server;
     void *m_mutex = nullptr;
 #else
+    // A plain local socket: the network module and the libraries it pulls in would cost more
+    // at every start than everything else this class does.
+    int m_serverFd = -1;
+    QByteArray m_serverPath;
+    std::unique_ptr<QSocketNotifier> m_serverNotifier;
     int m_lockFd = -1;
 #endif
 };

@@ -189,6 +189,10 @@ private Q_SLOTS:
     void markerGoesWithItsHolder();
     void socketIsOwnerOnly();
     void garbageOnTheSocketRaisesNothing();
+    void requestsOnTheSocket_data();
+    void requestsOnTheSocket();
+    void onlyMarkerAndSocketInTheFolder();
+    void socketGoesWithItsHolder();
     void programKeyIsTheStartedName();
     void markerIsAnOwnerOnlyFileInTheRuntimeFolder();
     void plantedMarkerIsNotTrusted_data();
@@ -296,6 +300,68 @@ void TestSingleInstance::garbageOnTheSocketRaisesNothing()
     QTest::qWait(100);
 
     QCOMPARE(raised.count(), 0);
+}
+
+void TestSingleInstance::requestsOnTheSocket_data()
+{
+    QTest::addColumn<QList<QByteArray>>("writes");
+    QTest::addColumn<int>("raises");
+
+    using Writes = QList<QByteArray>;
+    QTest::newRow("the request in one write raises") << Writes { "raise\n" } << 1;
+    QTest::newRow("the request in two writes raises") << Writes { "rai", "se\n" } << 1;
+    QTest::newRow("only the first six bytes count") << Writes { "raise\nraise\n" } << 1;
+    QTest::newRow("the request without its line end raises nothing") << Writes { "raise" } << 0;
+    QTest::newRow("another word raises nothing") << Writes { "lower\n" } << 0;
+    QTest::newRow("capitals raise nothing") << Writes { "RAISE\n" } << 0;
+    QTest::newRow("a blank before it raises nothing") << Writes { " raise\n" } << 0;
+}
+
+void TestSingleInstance::requestsOnTheSocket()
+{
+    QFETCH(QList<QByteArray>, writes);
+    QFETCH(int, raises);
+
+    CSingleInstance first(QStringLiteral("netconf-test"));
+    QVERIFY(first.Claim());
+    QSignalSpy raised(&first, &CSingleInstance::RaiseRequested);
+
+    QLocalSocket socket;
+    socket.connectToServer(CSingleInstance::ServerName(QStringLiteral("netconf-test")));
+    QVERIFY(socket.waitForConnected(1000));
+    for (const QByteArray &bytes : writes) {
+        socket.write(bytes);
+        QVERIFY(socket.waitForBytesWritten(1000));
+        QTest::qWait(50);
+    }
+    socket.disconnectFromServer();
+    QTest::qWait(100);
+
+    QCOMPARE(raised.count(), raises);
+}
+
+void TestSingleInstance::onlyMarkerAndSocketInTheFolder()
+{
+    CSingleInstance first(QStringLiteral("netconf-test"));
+    QVERIFY(first.Claim());
+    const QString user = QString::number(::getuid());
+    const QStringList expected { QStringLiteral("netconf-test-") + user + QStringLiteral(".lock"),
+        QStringLiteral("netconf-test-") + user + QStringLiteral(".socket") };
+    QCOMPARE(QDir(m_runtime->path())
+                 .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                     QDir::Name),
+        expected);
+}
+
+void TestSingleInstance::socketGoesWithItsHolder()
+{
+    const QString socket = CSingleInstance::ServerName(QStringLiteral("netconf-test"));
+    {
+        CSingleInstance first(QStringLiteral("netconf-test"));
+        QVERIFY(first.Claim());
+        QVERIFY(QFileInfo::exists(socket));
+    }
+    QVERIFY(!QFileInfo::exists(socket));
 }
 
 void TestSingleInstance::programKeyIsTheStartedName()
