@@ -187,11 +187,12 @@ int EncryptSecret(QStringView plain, QString &out)
                    sealed.data() + BlockSize))
         return 0;
 
-    QString hex(2 * (BlockSize + p), Qt::Uninitialized);
-    char16_t *digit = reinterpret_cast<char16_t *>(hex.data());
+    // Written into the caller's string: a loop sealing many keys into one string then costs no
+    // allocation per key.
+    out.resize(2 * (BlockSize + p));
+    char16_t *digit = reinterpret_cast<char16_t *>(out.data());
     for (qsizetype i = 0; i < BlockSize + p; ++i)
         std::memcpy(digit + 2 * i, kHexPairs[sealed[size_t(i)]].data(), 2 * sizeof(char16_t));
-    out = std::move(hex);
     return 1;
 }
 
@@ -233,6 +234,15 @@ int DecryptSecret(QStringView sealed, QString &out)
         return 0;
     const auto *begin = plain.bytes.data();
     const auto *end = std::find(begin, begin + cipherLength, 0); // drops the zero fill
+    const qsizetype plainLength = end - begin;
+    if (std::all_of(begin, end, [](unsigned char b) { return b < 0x80; })) {
+        // ASCII reads the same in every code page: straight into the caller's string.
+        if (plainLength >= SecretTextLimit)
+            return 0;
+        out.resize(plainLength);
+        std::transform(begin, end, out.begin(), [](unsigned char b) { return QChar(char16_t(b)); });
+        return 1;
+    }
     QString text = FromOemBytes(
         QByteArrayView(reinterpret_cast<const char *>(begin), end - begin), UserOemCodePage());
     if (text.size() >= SecretTextLimit) {

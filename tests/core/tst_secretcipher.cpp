@@ -50,6 +50,7 @@ private Q_SLOTS:
     void ivDigitsReadAtMost80();
     void zeroDrawDoesNotDivideByZero();
     void twoSealingsDifferAndBothOpen();
+    void reusedResultStringsComeOutExact();
     void independentToolOpensWhatWeSealed();
     void aesMatchesNistVectors();
     void openingRules_data();
@@ -171,6 +172,27 @@ void TestSecretCipher::twoSealingsDifferAndBothOpen()
     QCOMPARE(plain, QStringLiteral("same secret"));
     QCOMPARE(DecryptSecret(second, plain), 1);
     QCOMPARE(plain, QStringLiteral("same secret"));
+}
+
+// Results are written into the caller's string: whatever it held before, and any copy sharing
+// its buffer, must not show through.
+void TestSecretCipher::reusedResultStringsComeOutExact()
+{
+    QString sealed = QString(400, QChar(u'Z'));
+    const QString copyOfSealed = sealed;
+    QCOMPARE(EncryptSecret(u"short", sealed), 1);
+    QCOMPARE(sealed.size(), 2 * (16 + 16));
+    QCOMPARE(copyOfSealed, QString(400, QChar(u'Z')));
+
+    QString plain = QString(300, QChar(u'p'));
+    const QString copyOfPlain = plain;
+    QCOMPARE(DecryptSecret(sealed, plain), 1);
+    QCOMPARE(plain, QStringLiteral("short"));
+    QCOMPARE(copyOfPlain, QString(300, QChar(u'p')));
+
+    // A refused opening leaves the caller's string as it was.
+    QCOMPARE(DecryptSecret(u"00", plain), 0);
+    QCOMPARE(plain, QStringLiteral("short"));
 }
 
 void TestSecretCipher::independentToolOpensWhatWeSealed()
