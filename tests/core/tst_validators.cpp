@@ -1,30 +1,49 @@
+#include "LoadReports.h"
 #include "Validators.h"
 
 #include <QTest>
 
-#include <limits>
-
 namespace {
 
-QString Chars(int count, char16_t c = u'a')
+enum Rule { Ssid, Printable, ProxyAddress, ProxyPort, IpAddress, DeviceName, UserId };
+
+// "a|b": the texts "a" and "b".
+QStringList Texts(QStringView texts)
 {
-    return QString(count, QChar(c));
+    return texts.toString().split(u'|');
 }
 
-// `count` characters with `c` at position `at`.
-QString CharsWith(int count, int at, char16_t c)
-{
-    QString text = Chars(count);
-    text[at] = QChar(c);
-    return text;
-}
-
-CNetworkSetting KeySetting(int mode, const QString &key)
+ValidationCode Check(Rule rule, const QString &text)
 {
     CNetworkSetting setting;
-    setting.m_securityMode = mode;
-    setting.m_networkKey = key;
-    return setting;
+    setting.m_proxyAddress = text;
+    setting.m_proxyPort = text;
+    switch (rule) {
+    case Ssid:
+        return CheckSsid(text);
+    case Printable:
+        return CheckPrintableChars(text);
+    case ProxyAddress:
+        return CheckProxyAddress(setting);
+    case ProxyPort:
+        return CheckProxyPort(setting);
+    case IpAddress: {
+        // "127.-.-.-": the four parts of an address control, "-" a blank part.
+        const QStringList parts = text.split(u'.');
+        for (int i = 0; i < 4; ++i) {
+            if (parts.at(i) != u"-") {
+                setting.m_ipAddress.m_octets[size_t(i)] = std::uint8_t(parts.at(i).toInt());
+                ++setting.m_ipAddress.m_filledParts;
+            }
+        }
+        return CheckIpAddress(setting);
+    }
+    case DeviceName:
+        return CheckDeviceName(text);
+    case UserId:
+        return CheckUserId(text);
+    }
+    return 99;
 }
 
 } // namespace
@@ -34,351 +53,127 @@ class TestValidators : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void checkKeyLength_data();
-    void checkKeyLength();
-    void checkWirelessKey_data();
-    void checkWirelessKey();
-    void checkLatin1AndHexChars_data();
-    void checkLatin1AndHexChars();
-    void checkSsid_data();
-    void checkSsid();
-    void checkProxyAddress_data();
-    void checkProxyAddress();
-    void checkProxyPort_data();
-    void checkProxyPort();
-    void leadingInteger_data();
-    void leadingInteger();
-    void checkIpAddress_data();
-    void checkIpAddress();
-    void checkPrintableChars_data();
-    void checkPrintableChars();
-    void checkDeviceName_data();
-    void checkDeviceName();
-    void checkUserId_data();
-    void checkUserId();
+    void wirelessKey_data();
+    void wirelessKey();
+    void textRules_data();
+    void textRules();
 };
 
-void TestValidators::checkKeyLength_data()
+void TestValidators::wirelessKey_data()
 {
-    QTest::addColumn<int>("length");
     QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("expected");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<int>("lengthForm"); // CheckKeyLength
+    QTest::addColumn<int>("expected"); // CheckWirelessKey
 
-    QTest::newRow("WEP 5 chars is character form") << 5 << 1 << 0;
-    QTest::newRow("WEP 13 chars is character form") << 13 << 1 << 0;
-    QTest::newRow("WEP 10 chars is hex form") << 10 << 1 << 1;
-    QTest::newRow("WEP 26 chars is hex form") << 26 << 1 << 1;
-    QTest::newRow("WEP empty key is a length error") << 0 << 1 << -1;
-    QTest::newRow("WEP 4 chars is a length error") << 4 << 1 << -1;
-    QTest::newRow("WEP 6 chars is a length error") << 6 << 1 << -1;
-    QTest::newRow("WEP 11 chars is a length error") << 11 << 1 << -1;
-    QTest::newRow("WEP 27 chars is a length error") << 27 << 1 << -1;
+    QTest::newRow("WEP 5 or 13 chars is character form")
+        << 1 << Texts(u"abcde|abcdefghijklm") << 0 << 0;
+    QTest::newRow("WEP 10 or 26 hex digits of both cases is hex form")
+        << 1 << Texts(u"0123456789|0123456789abcdefABCDEF0123") << 1 << 1;
+    QTest::newRow("WEP of any other length")
+        << 1 << Texts(u"|abcd|abcdef|abcdefghijk") + QStringList { Chars(27) } << -1 << -1;
+    QTest::newRow("WEP hex length with g") << 1 << Texts(u"01234g6789") << 1 << -2;
+    QTest::newRow("character form takes control characters and 255")
+        << 1 << Texts(u"a\t\x01\u00ffb") << 0 << 0;
+    QTest::newRow("WEP character form above 255") << 1 << Texts(u"abcd\u0100") << 0 << -2;
     for (int mode = 2; mode <= 5; ++mode) {
-        QTest::addRow("WPA mode %d 7 chars too short", mode) << 7 << mode << -1;
-        QTest::addRow("WPA mode %d 8 chars is character form", mode) << 8 << mode << 0;
-        QTest::addRow("WPA mode %d 63 chars is character form", mode) << 63 << mode << 0;
-        QTest::addRow("WPA mode %d 64 chars is hex form", mode) << 64 << mode << 1;
-        QTest::addRow("WPA mode %d 65 chars too long", mode) << 65 << mode << -1;
+        QTest::addRow("WPA mode %d 7 or 65 chars", mode)
+            << mode << QStringList { Chars(7), Chars(65) } << -1 << -1;
+        QTest::addRow("WPA mode %d 8 or 63 chars is character form", mode)
+            << mode << QStringList { Chars(8), Chars(63) } << 0 << 0;
+        QTest::addRow("WPA mode %d 64 hex digits is hex form", mode)
+            << mode << QStringList { Chars(64, u'F') } << 1 << 1;
+        QTest::addRow("WPA mode %d 64 chars with one non-hex", mode)
+            << mode << QStringList { Chars(63) + u'g' } << 1 << -2;
+        QTest::addRow("WPA mode %d character form above 255", mode)
+            << mode << QStringList { Chars(19) + QChar(0x20AC) } << 0 << -2;
     }
-    QTest::newRow("mode 0 needs no key") << 0 << 0 << 1;
-    QTest::newRow("mode 0 ignores a key of any length") << 7 << 0 << 1;
-    QTest::newRow("mode 6 needs no key") << 3 << 6 << 1;
-    QTest::newRow("negative mode needs no key") << 3 << -1 << 1;
+    for (const int mode : { 0, 6, -3 }) {
+        QTest::addRow("mode %d looks at no key", mode)
+            << mode << QStringList { QString(), Chars(199) + QChar(0xFFFF) } << 1 << 1;
+    }
 }
 
-void TestValidators::checkKeyLength()
-{
-    QFETCH(int, length);
-    QFETCH(int, mode);
-    QFETCH(int, expected);
-    QCOMPARE(CheckKeyLength(Chars(length), mode), expected);
-}
-
-void TestValidators::checkWirelessKey_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<int>("expected");
-
-    QTest::newRow("WEP 5 letters is character form") << 1 << QStringLiteral("abcde") << 0;
-    QTest::newRow("WEP 10 hex digits is hex form") << 1 << QStringLiteral("0123456789") << 1;
-    QTest::newRow("WEP 26 hex digits of both cases")
-        << 1 << QStringLiteral("0123456789abcdefABCDEF0123") << 1;
-    QTest::newRow("WEP 10 chars with a letter beyond f") << 1 << QStringLiteral("01234g6789") << -2;
-    QTest::newRow("WEP 6 chars is a length error") << 1 << QStringLiteral("abcdef") << -1;
-    QTest::newRow("WEP 13 chars with a character above 255") << 1 << CharsWith(13, 4, 0x0100) << -2;
-    QTest::newRow("WEP character form allows control characters")
-        << 1 << QStringLiteral("ab\tc\x01") << 0;
-    QTest::newRow("WEP character form allows 255") << 1 << CharsWith(5, 0, 0x00FF) << 0;
-    QTest::newRow("WPA 7 chars too short") << 2 << Chars(7) << -1;
-    QTest::newRow("WPA 8 chars is character form") << 3 << Chars(8) << 0;
-    QTest::newRow("WPA 63 chars is character form") << 4 << Chars(63) << 0;
-    QTest::newRow("WPA 64 hex digits is hex form") << 5 << Chars(64, u'F') << 1;
-    QTest::newRow("WPA 64 chars with one non-hex") << 2 << CharsWith(64, 63, u'g') << -2;
-    QTest::newRow("WPA 65 chars too long") << 4 << Chars(65) << -1;
-    QTest::newRow("WPA character form with a character above 255")
-        << 3 << CharsWith(20, 19, 0x20AC) << -2;
-    QTest::newRow("mode 0 with an empty key") << 0 << QString() << 1;
-    QTest::newRow("mode 0 with an absurd key") << 0 << CharsWith(200, 3, 0xFFFF) << 1;
-    QTest::newRow("mode above 5 looks at no key") << 6 << QStringLiteral("x") << 1;
-    QTest::newRow("negative mode looks at no key") << -3 << QString() << 1;
-}
-
-void TestValidators::checkWirelessKey()
+void TestValidators::wirelessKey()
 {
     QFETCH(int, mode);
-    QFETCH(QString, key);
+    QFETCH(QStringList, keys);
+    QFETCH(int, lengthForm);
     QFETCH(int, expected);
-    QCOMPARE(CheckWirelessKey(KeySetting(mode, key)), expected);
-}
-
-void TestValidators::checkLatin1AndHexChars_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("latin1");
-    QTest::addColumn<int>("hex");
-
-    QTest::newRow("empty text passes both") << QString() << 0 << 0;
-    QTest::newRow("all hex digits") << QStringLiteral("09afAF") << 0 << 0;
-    QTest::newRow("g is Latin-1 but not hex") << QStringLiteral("0g") << 0 << -2;
-    QTest::newRow("G is Latin-1 but not hex") << QStringLiteral("G0") << 0 << -2;
-    QTest::newRow("control character is Latin-1") << QStringLiteral("\x01") << 0 << -2;
-    QTest::newRow("255 is Latin-1") << CharsWith(1, 0, 0x00FF) << 0 << -2;
-    QTest::newRow("256 is not Latin-1") << CharsWith(1, 0, 0x0100) << -2 << -2;
-}
-
-void TestValidators::checkLatin1AndHexChars()
-{
-    QFETCH(QString, text);
-    QFETCH(int, latin1);
-    QFETCH(int, hex);
-    QCOMPARE(CheckLatin1Chars(text), latin1);
-    QCOMPARE(CheckHexChars(text), hex);
-}
-
-void TestValidators::checkSsid_data()
-{
-    QTest::addColumn<QString>("ssid");
-    QTest::addColumn<int>("expected");
-
-    QTest::newRow("empty SSID is a length error") << QString() << -1;
-    QTest::newRow("1 char passes") << Chars(1) << 0;
-    QTest::newRow("32 chars pass") << Chars(32) << 0;
-    QTest::newRow("33 chars are a length error") << Chars(33) << -1;
-    QTest::newRow("character 256 is refused") << CharsWith(10, 9, 0x0100) << -2;
-    QTest::newRow("character 255 passes") << CharsWith(10, 9, 0x00FF) << 0;
-    QTest::newRow("tab character passes") << QStringLiteral("my\tnet") << 0;
-    QTest::newRow("length is checked before characters") << CharsWith(33, 0, 0x0100) << -1;
-}
-
-void TestValidators::checkSsid()
-{
-    QFETCH(QString, ssid);
-    QFETCH(int, expected);
-    QCOMPARE(CheckSsid(ssid), expected);
-}
-
-void TestValidators::checkProxyAddress_data()
-{
-    QTest::addColumn<QString>("address");
-    QTest::addColumn<int>("expected");
-
-    QTest::newRow("empty address is missing") << QString() << -6;
-    QTest::newRow("host name passes") << QStringLiteral("proxy.example.net") << 0;
-    QTest::newRow("1023 printable chars pass") << Chars(1023) << 0;
-    QTest::newRow("1024 printable chars are too long") << Chars(1024) << -1;
-    QTest::newRow("character 127 is refused") << CharsWith(10, 5, 0x007F) << -2;
-    QTest::newRow("character check wins over length") << CharsWith(1024, 1000, 0x007F) << -2;
-    QTest::newRow("space passes") << QStringLiteral("a b") << 0;
-    QTest::newRow("character 31 is refused") << CharsWith(3, 1, 0x001F) << -2;
-    QTest::newRow("character 159 is refused") << CharsWith(3, 1, 0x009F) << -2;
-    QTest::newRow("character 160 passes") << CharsWith(3, 1, 0x00A0) << 0;
-    QTest::newRow("character 255 passes") << CharsWith(3, 1, 0x00FF) << 0;
-    QTest::newRow("character 256 is refused") << CharsWith(3, 1, 0x0100) << -2;
-}
-
-void TestValidators::checkProxyAddress()
-{
-    QFETCH(QString, address);
-    QFETCH(int, expected);
-    CNetworkSetting setting;
-    setting.m_proxyAddress = address;
-    QCOMPARE(CheckProxyAddress(setting), expected);
-}
-
-void TestValidators::checkProxyPort_data()
-{
-    QTest::addColumn<QString>("port");
-    QTest::addColumn<int>("expected");
-
-    QTest::newRow("empty port is missing") << QString() << -6;
-    QTest::newRow("port 0 is out of range") << QStringLiteral("0") << -5;
-    QTest::newRow("port 1 passes") << QStringLiteral("1") << 0;
-    QTest::newRow("port 8080 passes") << QStringLiteral("8080") << 0;
-    QTest::newRow("port 65535 passes") << QStringLiteral("65535") << 0;
-    QTest::newRow("port 65536 is out of range") << QStringLiteral("65536") << -5;
-    QTest::newRow("trailing letter is ignored") << QStringLiteral("80x") << 0;
-    QTest::newRow("leading blanks are skipped") << QStringLiteral("  80") << 0;
-    QTest::newRow("plus sign is read") << QStringLiteral("+80") << 0;
-    QTest::newRow("negative port is out of range") << QStringLiteral("-80") << -5;
-    QTest::newRow("no digits reads as 0") << QStringLiteral("http") << -5;
-    QTest::newRow("leading zeros are read") << QStringLiteral("00080") << 0;
-    QTest::newRow("tab is not printable") << QStringLiteral("\t80") << -2;
-    QTest::newRow("character 256 is refused") << QStringLiteral("80") + QChar(0x0100) << -2;
-    QTest::newRow("huge value does not wrap into range")
-        << QStringLiteral("18446744073709551696") << -5; // 2^64 + 80
-    QTest::newRow("value above 32 bits does not wrap into range")
-        << QStringLiteral("4294967376") << -5; // 2^32 + 80
-    QTest::newRow("huge negative value does not wrap into range")
-        << QStringLiteral("-18446744073709551536") << -5; // -(2^64 - 80)
-}
-
-void TestValidators::checkProxyPort()
-{
-    QFETCH(QString, port);
-    QFETCH(int, expected);
-    CNetworkSetting setting;
-    setting.m_proxyPort = port;
-    QCOMPARE(CheckProxyPort(setting), expected);
-}
-
-void TestValidators::leadingInteger_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<qlonglong>("expected");
-
-    constexpr long highest = std::numeric_limits<long>::max();
-    constexpr long lowest = std::numeric_limits<long>::min();
-    QTest::newRow("empty text is 0") << QString() << qlonglong(0);
-    QTest::newRow("digits then letters") << QStringLiteral("42abc") << qlonglong(42);
-    QTest::newRow("white space of every kind is skipped")
-        << QStringLiteral(" \t\n\v\f\r7") << qlonglong(7);
-    QTest::newRow("minus sign") << QStringLiteral("-17") << qlonglong(-17);
-    QTest::newRow("plus sign") << QStringLiteral("+5") << qlonglong(5);
-    QTest::newRow("sign alone is 0") << QStringLiteral("-") << qlonglong(0);
-    QTest::newRow("blank after the sign stops") << QStringLiteral("- 5") << qlonglong(0);
-    QTest::newRow("letter first is 0") << QStringLiteral("x5") << qlonglong(0);
-    QTest::newRow("dot ends the number") << QStringLiteral("4.5") << qlonglong(4);
-    QTest::newRow("too large clamps at the top")
-        << QStringLiteral("999999999999999999999999") << qlonglong(highest);
-    QTest::newRow("too small clamps at the bottom")
-        << QStringLiteral("-999999999999999999999999") << qlonglong(lowest);
-    QTest::newRow("largest value is exact") << QString::number(highest) << qlonglong(highest);
-    QTest::newRow("smallest value is exact") << QString::number(lowest) << qlonglong(lowest);
-}
-
-void TestValidators::leadingInteger()
-{
-    QFETCH(QString, text);
-    QFETCH(qlonglong, expected);
-    QCOMPARE(qlonglong(LeadingInteger(text)), expected);
-}
-
-void TestValidators::checkIpAddress_data()
-{
-    // Four parts as an address control gives them, -1 for a blank part.
-    QTest::addColumn<QList<int>>("parts");
-    QTest::addColumn<int>("expected");
-
-    QTest::newRow("blank address is missing") << QList<int> { -1, -1, -1, -1 } << -6;
-    QTest::newRow("loopback is out of range") << QList<int> { 127, 0, 0, 1 } << -5;
-    QTest::newRow("0.0.0.0 typed in full passes") << QList<int> { 0, 0, 0, 0 } << 0;
-    QTest::newRow("ordinary address passes") << QList<int> { 192, 168, 0, 20 } << 0;
-    QTest::newRow("126 is not loopback") << QList<int> { 126, 255, 255, 255 } << 0;
-    QTest::newRow("128 is not loopback") << QList<int> { 128, 0, 0, 1 } << 0;
-    QTest::newRow("partly filled address passes") << QList<int> { 10, 1, -1, -1 } << 0;
-    QTest::newRow("blank first part counts as 0") << QList<int> { -1, 5, -1, -1 } << 0;
-    QTest::newRow("partly filled loopback is out of range") << QList<int> { 127, -1, -1, -1 } << -5;
-}
-
-void TestValidators::checkIpAddress()
-{
-    QFETCH(QList<int>, parts);
-    QFETCH(int, expected);
-    CNetworkSetting setting;
-    for (int i = 0; i < 4; ++i) {
-        if (parts[i] >= 0) {
-            setting.m_ipAddress.m_octets[size_t(i)] = std::uint8_t(parts[i]);
-            ++setting.m_ipAddress.m_filledParts;
-        }
+    QList<int> forms;
+    QList<int> codes;
+    for (const QString &key : keys) {
+        CNetworkSetting setting;
+        setting.m_securityMode = mode;
+        setting.m_networkKey = key;
+        forms.append(CheckKeyLength(key, mode));
+        codes.append(CheckWirelessKey(setting));
     }
-    QCOMPARE(CheckIpAddress(setting), expected);
+    QCOMPARE(forms, QList<int>(keys.size(), lengthForm));
+    QCOMPARE(codes, QList<int>(keys.size(), expected));
 }
 
-void TestValidators::checkPrintableChars_data()
+void TestValidators::textRules_data()
 {
-    QTest::addColumn<QString>("text");
+    // Every text of a row follows the same rule.
+    QTest::addColumn<Rule>("rule");
+    QTest::addColumn<QStringList>("texts");
     QTest::addColumn<int>("expected");
 
-    QTest::newRow("empty text passes") << QString() << 0;
-    QTest::newRow("space passes") << CharsWith(1, 0, 32) << 0;
-    QTest::newRow("tilde 126 passes") << CharsWith(1, 0, 126) << 0;
-    QTest::newRow("31 is refused") << CharsWith(1, 0, 31) << -2;
-    QTest::newRow("127 is refused") << CharsWith(1, 0, 127) << -2;
-    QTest::newRow("159 is refused") << CharsWith(1, 0, 159) << -2;
-    QTest::newRow("160 passes") << CharsWith(1, 0, 160) << 0;
-    QTest::newRow("e with acute accent 233 passes") << QStringLiteral("caf") + QChar(0x00E9) << 0;
-    QTest::newRow("255 passes") << CharsWith(1, 0, 255) << 0;
-    QTest::newRow("256 is refused") << CharsWith(4, 3, 256) << -2;
-    QTest::newRow("NUL is refused") << CharsWith(4, 0, 0) << -2;
+    QTest::newRow("SSID outside 1..32 chars, length before characters")
+        << Ssid << QStringList { QString(), Chars(33), QChar(0x0100) + Chars(32) } << -1;
+    QTest::newRow("SSID of 1..32 Latin-1 chars")
+        << Ssid << QStringList { Chars(1), Chars(32), QStringLiteral("a\t\u00ff") } << 0;
+    QTest::newRow("SSID with a char above 255") << Ssid << Texts(u"abc\u0100") << -2;
+
+    QTest::newRow("printable 32..126 and 160..255") << Printable << Texts(u"| ~\u00a0\u00ff") << 0;
+    QTest::newRow("printable refuses 0..31, 127..159 and above 255")
+        << Printable << Texts(u"a\u001fb|a\u007fb|a\u009fb|a\u0100b") + QStringList { Chars(1, 0) }
+        << -2;
+
+    QTest::newRow("empty proxy address is missing") << ProxyAddress << Texts(u"") << -6;
+    QTest::newRow("proxy address of 1023 chars")
+        << ProxyAddress << QStringList { Chars(1023) } << 0;
+    QTest::newRow("proxy address of 1024 chars")
+        << ProxyAddress << QStringList { Chars(1024) } << -1;
+    QTest::newRow("proxy address characters before length")
+        << ProxyAddress << QStringList { Chars(1023) + QChar(127) } << -2;
+
+    QTest::newRow("empty port is missing") << ProxyPort << Texts(u"") << -6;
+    QTest::newRow("port 1..65535 read as the C library reads it")
+        << ProxyPort << Texts(u"1|65535|  +80x|00080") << 0;
+    QTest::newRow("port outside 1..65535") << ProxyPort << Texts(u"0|65536|-80|http") << -5;
+    QTest::newRow("port beyond 32 or 64 bits does not wrap into range")
+        << ProxyPort << Texts(u"4294967376|18446744073709551696|-18446744073709551536") << -5;
+    QTest::newRow("port with a char that is not printable")
+        << ProxyPort << Texts(u"\t80|80\u0100") << -2;
+
+    QTest::newRow("blank address is missing") << IpAddress << Texts(u"-.-.-.-") << -6;
+    QTest::newRow("first octet 127, even partly filled")
+        << IpAddress << Texts(u"127.0.0.1|127.-.-.-") << -5;
+    QTest::newRow("other addresses, even partly filled")
+        << IpAddress << Texts(u"126.255.255.255|128.0.0.1|0.0.0.0|10.1.-.-") << 0;
+
+    QTest::newRow("device name with a letter, or digits and hyphens, or empty")
+        << DeviceName << Texts(u"|Reader-01|1-2|-1") << 0;
+    QTest::newRow("device name of digits only") << DeviceName << Texts(u"123|7") << -3;
+    QTest::newRow("device name of hyphens only") << DeviceName << Texts(u"--") << -4;
+    QTest::newRow("device name chars other than letters, digits and hyphen come first")
+        << DeviceName << Texts(u"n\u00e9|12_3|a.b") << -2;
+
+    QTest::newRow("user ID of letters, digits, _ and -") << UserId << Texts(u"|Ab1_-|123") << 0;
+    QTest::newRow("user ID with other chars") << UserId << Texts(u"a.b|j\u00f6|a b") << -2;
 }
 
-void TestValidators::checkPrintableChars()
+void TestValidators::textRules()
 {
-    QFETCH(QString, text);
+    QFETCH(Rule, rule);
+    QFETCH(QStringList, texts);
     QFETCH(int, expected);
-    QCOMPARE(CheckPrintableChars(text), expected);
-}
-
-void TestValidators::checkDeviceName_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("expected");
-
-    QTest::newRow("empty name passes here") << QString() << 0;
-    QTest::newRow("digits only") << QStringLiteral("123") << -3;
-    QTest::newRow("single digit") << QStringLiteral("7") << -3;
-    QTest::newRow("hyphens only") << QStringLiteral("---") << -4;
-    QTest::newRow("single hyphen") << QStringLiteral("-") << -4;
-    QTest::newRow("digit hyphen digit") << QStringLiteral("1-2") << 0;
-    QTest::newRow("hyphen then digit") << QStringLiteral("-1") << 0;
-    QTest::newRow("single letter") << QStringLiteral("a") << 0;
-    QTest::newRow("letters digits and hyphen") << QStringLiteral("Reader-01") << 0;
-    QTest::newRow("upper-case letters") << QStringLiteral("NAS") << 0;
-    QTest::newRow("underscore is refused") << QStringLiteral("my_nas") << -2;
-    QTest::newRow("blank is refused") << QStringLiteral("my nas") << -2;
-    QTest::newRow("full stop is refused") << QStringLiteral("nas.local") << -2;
-    QTest::newRow("accented letter is refused") << QStringLiteral("n") + QChar(0x00E9) << -2;
-    QTest::newRow("character refusal comes before digits only") << QStringLiteral("12_3") << -2;
-}
-
-void TestValidators::checkDeviceName()
-{
-    QFETCH(QString, name);
-    QFETCH(int, expected);
-    QCOMPARE(CheckDeviceName(name), expected);
-}
-
-void TestValidators::checkUserId_data()
-{
-    QTest::addColumn<QString>("userId");
-    QTest::addColumn<int>("expected");
-
-    QTest::newRow("empty user ID passes here") << QString() << 0;
-    QTest::newRow("letters digit underscore and hyphen") << QStringLiteral("Ab1_-") << 0;
-    QTest::newRow("digits only pass") << QStringLiteral("123") << 0;
-    QTest::newRow("full stop at the start") << QStringLiteral(".ab") << -2;
-    QTest::newRow("full stop at the end") << QStringLiteral("ab.") << -2;
-    QTest::newRow("blank is refused") << QStringLiteral("a b") << -2;
-    QTest::newRow("at sign is refused") << QStringLiteral("a@b") << -2;
-    QTest::newRow("accented letter is refused") << QStringLiteral("j") + QChar(0x00F6) << -2;
-}
-
-void TestValidators::checkUserId()
-{
-    QFETCH(QString, userId);
-    QFETCH(int, expected);
-    QCOMPARE(CheckUserId(userId), expected);
+    QList<int> codes;
+    for (const QString &text : texts)
+        codes.append(Check(rule, text));
+    QCOMPARE(codes, QList<int>(texts.size(), expected));
 }
 
 QTEST_GUILESS_MAIN(TestValidators)
