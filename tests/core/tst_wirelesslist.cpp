@@ -1,4 +1,3 @@
-#include "MessageCatalog.h"
 #include "MessageRecorder.h"
 #include "WirelessList.h"
 
@@ -32,38 +31,16 @@ CNetworkSetting Profile(const QString &ssid)
     return profile;
 }
 
-// Entries named by `names`, top first, in the slots given (slot i for entry i when empty).
-void Fill(CSettingsDocument &document, const QStringList &names, QList<int> slots = {})
+QString Thirty(int without = -1, QStringView added = {})
 {
-    for (int i = 0; i < names.size(); ++i) {
-        const int slot = slots.isEmpty() ? i : slots.at(i);
-        document.m_wirelessSettings[size_t(slot)] = Profile(names.at(i));
-        document.m_controls.m_wirelessList.append({ names.at(i), slot });
+    QStringList entries;
+    for (int i = 0; i < MaxWirelessProfiles; ++i) {
+        if (i != without)
+            entries.append(QStringLiteral("net%1@%1").arg(i));
     }
-}
-
-QStringList Texts(const CSettingsDocument &document)
-{
-    QStringList texts;
-    for (const WirelessListEntry &entry : document.m_controls.m_wirelessList)
-        texts.append(entry.m_text);
-    return texts;
-}
-
-QList<int> Slots(const CSettingsDocument &document)
-{
-    QList<int> slots;
-    for (const WirelessListEntry &entry : document.m_controls.m_wirelessList)
-        slots.append(entry.m_slot);
-    return slots;
-}
-
-QStringList Letters(int count)
-{
-    QStringList names;
-    for (int i = 0; i < count; ++i)
-        names.append(QStringLiteral("net%1").arg(i));
-    return names;
+    if (!added.isEmpty())
+        entries.append(added.toString());
+    return entries.join(u',');
 }
 
 } // namespace
@@ -74,328 +51,145 @@ class TestWirelessList : public QObject
 
 private Q_SLOTS:
     void initTestCase() { SetCurrentLanguageSlot(0); }
-
-    void reorder_data();
-    void reorder();
-    void entryWithoutSlotIsLeftAlone();
-    void deleteEntry_data();
-    void deleteEntry();
-    void deleteOnEmptyList();
-    void addAppendsInLowestFreeSlot();
-    void addCancelled();
-    void addRefusesAtThirty();
-    void addAfterDeleteReusesFreedSlot();
-    void addSameSsidTwice();
-    void addSkipsSlotStillNamedByEntry();
-    void propertyOkKeepsPlaceAndDeselects();
-    void propertyCancelKeepsEverything();
-    void propertyWithoutSelectionOpensNothing();
+    void commands_data();
+    void commands();
 };
 
-void TestWirelessList::reorder_data()
+void TestWirelessList::commands_data()
 {
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("to");
+    // "A@2,B@0": entry "A" above entry "B", naming slots 2 and 0, each slot holding the profile
+    // of its entry. Commands run in turn; "add=N" answers the dialog with profile "N", "add"
+    // cancels it; "blank=0" empties the SSID of slot 0 but leaves its entry.
+    QTest::addColumn<QString>("entries");
     QTest::addColumn<int>("selection");
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<QList<int>>("slots");
+    QTest::addColumn<QString>("commands");
+    QTest::addColumn<QString>("entriesAfter");
     QTest::addColumn<int>("selectionAfter");
+    QTest::addColumn<QString>("opened"); // what the dialog opened on: "new" or the profile's SSID
+    QTest::addColumn<QString>("message");
 
-    const QStringList abc { QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C") };
-    const QStringList bac { QStringLiteral("B"), QStringLiteral("A"), QStringLiteral("C") };
-    const QStringList acb { QStringLiteral("A"), QStringLiteral("C"), QStringLiteral("B") };
-    const QStringList bca { QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("A") };
-    const QStringList cab { QStringLiteral("C"), QStringLiteral("A"), QStringLiteral("B") };
+    const auto row = [](const char *rule, QStringView entries, int selection, QStringView commands,
+                         QStringView after, int selectionAfter, QStringView opened = {},
+                         QStringView message = {}) {
+        QTest::newRow(rule) << entries.toString() << selection << commands.toString()
+                            << after.toString() << selectionAfter << opened.toString()
+                            << message.toString();
+    };
+    const QStringView abc = u"A@0,B@1,C@2";
+    const QStringView ab = u"A@2,B@0";
+    row("Up moves the selection and its slot", abc, 1, u"up", u"B@1,A@0,C@2", 0);
+    row("Up on the first entry", abc, 0, u"up", abc, 0);
+    row("Down moves the selection", abc, 1, u"down", u"A@0,C@2,B@1", 2);
+    row("Down on the last entry", abc, 2, u"down", abc, 2);
+    row("Down with a selection past the end", abc, 7, u"down", abc, 7);
+    row("drag past the end lands last, selected", abc, -1, u"move=0,9", u"B@1,C@2,A@0", 2);
+    row("drag before the start lands first, selected", abc, -1, u"move=2,-5", u"C@2,A@0,B@1", 0);
+    row("drag from outside the list", abc, 1, u"move=3,0", abc, 1);
 
-    QTest::newRow("B up gives B, A, C with B selected")
-        << "up" << 0 << 0 << 1 << bac << QList<int> { 1, 0, 2 } << 0;
-    QTest::newRow("up on the first entry changes nothing")
-        << "up" << 0 << 0 << 0 << abc << QList<int> { 0, 1, 2 } << 0;
-    QTest::newRow("up without a selection changes nothing")
-        << "up" << 0 << 0 << -1 << abc << QList<int> { 0, 1, 2 } << -1;
-    QTest::newRow("B down gives A, C, B with B selected")
-        << "down" << 0 << 0 << 1 << acb << QList<int> { 0, 2, 1 } << 2;
-    QTest::newRow("down on the last entry changes nothing")
-        << "down" << 0 << 0 << 2 << abc << QList<int> { 0, 1, 2 } << 2;
-    QTest::newRow("down without a selection changes nothing")
-        << "down" << 0 << 0 << -1 << abc << QList<int> { 0, 1, 2 } << -1;
-    QTest::newRow("down with a selection past the end changes nothing")
-        << "down" << 0 << 0 << 7 << abc << QList<int> { 0, 1, 2 } << 7;
-    QTest::newRow("drag first to last is two downs")
-        << "move" << 0 << 2 << -1 << bca << QList<int> { 1, 2, 0 } << 2;
-    QTest::newRow("drag last to first is two ups")
-        << "move" << 2 << 0 << 1 << cab << QList<int> { 2, 0, 1 } << 0;
-    QTest::newRow("drag B up one place is one up")
-        << "move" << 1 << 0 << 1 << bac << QList<int> { 1, 0, 2 } << 0;
-    QTest::newRow("drag onto itself selects it and moves nothing")
-        << "move" << 1 << 1 << -1 << abc << QList<int> { 0, 1, 2 } << 1;
-    QTest::newRow("drag beyond the end stops at the last place")
-        << "move" << 0 << 9 << 0 << bca << QList<int> { 1, 2, 0 } << 2;
-    QTest::newRow("drag from outside the list changes nothing")
-        << "move" << 3 << 0 << 2 << abc << QList<int> { 0, 1, 2 } << 2;
+    row("Delete the first entry selects the new first", abc, 0, u"delete", u"B@1,C@2", 0);
+    row("Delete a later entry selects the one above", abc, 2, u"delete", u"A@0,B@1", 1);
+    row("Delete the only entry selects nothing", u"A@4", 0, u"delete", u"", -1);
+    row("Delete without a selection", abc, -1, u"delete", abc, -1);
+    row("Delete on an empty list says so", u"", -1, u"delete", u"", -1, u"",
+        u"No setting exist.   ");
+
+    row("Add appends in the lowest free slot, selected; SSIDs may repeat", ab, 0, u"add=A",
+        u"A@2,B@0,A@1", 2, u"new");
+    row("Add cancelled", ab, 0, u"add", ab, 0, u"new");
+    row("Add answered with an empty SSID", ab, 0, u"add=", ab, 0, u"new");
+    row("Add of a 31st profile is refused", Thirty(), 3, u"add=N", Thirty(), 3, u"",
+        u"Maximum number of wireless setting is 30.   ");
+    row("Add after Delete reuses the freed slot", Thirty(), 3, u"delete;add=N", Thirty(3, u"N@3"),
+        29, u"new");
+    // Sharing it would let one profile overwrite the other.
+    row("Add skips a free-looking slot that an entry still names", u"A@0,B@1", 0, u"blank=0;add=N",
+        u"A@0,B@1,N@2", 2, u"new");
+
+    row("Property OK keeps the place and clears the selection", ab, 1, u"edit=B2", u"A@2,B2@0", -1,
+        u"B");
+    row("Property cancelled", ab, 1, u"edit", ab, 1, u"B");
+    // The entry would name a slot that reads as free.
+    row("Property answered with an empty SSID", ab, 1, u"edit=", ab, 1, u"B");
+    row("Property without a selection opens nothing", ab, -1, u"edit=X", ab, -1);
+    row("an entry without a valid slot is left alone", u"A@0,B@30", 1, u"up;move=1,0;delete;edit=X",
+        u"A@0,B@30", 1);
 }
 
-void TestWirelessList::reorder()
+void TestWirelessList::commands()
 {
-    QFETCH(QString, command);
-    QFETCH(int, from);
-    QFETCH(int, to);
+    QFETCH(QString, entries);
     QFETCH(int, selection);
-    QFETCH(QStringList, texts);
-    QFETCH(QList<int>, slots);
+    QFETCH(QString, commands);
+    QFETCH(QString, entriesAfter);
     QFETCH(int, selectionAfter);
+    QFETCH(QString, opened);
+    QFETCH(QString, message);
 
     CSettingsDocument document;
-    Fill(document, { QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C") });
-    const auto profilesBefore = document.m_wirelessSettings;
-    document.m_controls.m_wirelessSelection = selection;
-
-    if (command == u"up")
-        RaiseWirelessPriority(document);
-    else if (command == u"down")
-        LowerWirelessPriority(document);
-    else
-        MoveWirelessProfile(document, from, to);
-
-    QCOMPARE(Texts(document), texts);
-    QCOMPARE(Slots(document), slots);
-    QCOMPARE(document.m_controls.m_wirelessSelection, selectionAfter);
-    // Moving entries never moves or changes a profile.
-    QVERIFY(document.m_wirelessSettings == profilesBefore);
-}
-
-void TestWirelessList::entryWithoutSlotIsLeftAlone()
-{
-    CSettingsDocument document;
-    Fill(document, { QStringLiteral("A"), QStringLiteral("B") });
-    document.m_controls.m_wirelessList[1].m_slot = MaxWirelessProfiles;
-    document.m_controls.m_wirelessSelection = 1;
-    RaiseWirelessPriority(document);
-    MoveWirelessProfile(document, 1, 0);
-    CMessageRecorder box;
-    DeleteWirelessProfile(document, box);
-    ScriptedDialog dialog;
-    EditWirelessProfile(document, dialog);
-
-    QCOMPARE(Texts(document), (QStringList { QStringLiteral("A"), QStringLiteral("B") }));
-    QCOMPARE(Slots(document), (QList<int> { 0, MaxWirelessProfiles }));
-    QCOMPARE(document.m_controls.m_wirelessSelection, 1);
-    QCOMPARE(box.m_messages.size(), 0);
-    QCOMPARE(dialog.m_openedOn.size(), 0);
-}
-
-void TestWirelessList::deleteEntry_data()
-{
-    QTest::addColumn<int>("count");
-    QTest::addColumn<int>("selection");
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<int>("selectionAfter");
-    QTest::addColumn<int>("freedSlot");
-
-    QTest::newRow("delete at 0 selects the new first entry")
-        << 4 << 0
-        << QStringList { QStringLiteral("net1"), QStringLiteral("net2"), QStringLiteral("net3") }
-        << 0 << 0;
-    QTest::newRow("delete at 3 selects position 2")
-        << 5 << 3
-        << QStringList { QStringLiteral("net0"), QStringLiteral("net1"), QStringLiteral("net2"),
-               QStringLiteral("net4") }
-        << 2 << 3;
-    QTest::newRow("delete the last entry selects the one above")
-        << 3 << 2 << QStringList { QStringLiteral("net0"), QStringLiteral("net1") } << 1 << 2;
-    QTest::newRow("delete the only entry empties the list and selects nothing")
-        << 1 << 0 << QStringList() << -1 << 0;
-    QTest::newRow("delete without a selection does nothing")
-        << 2 << -1 << QStringList { QStringLiteral("net0"), QStringLiteral("net1") } << -1 << -1;
-}
-
-void TestWirelessList::deleteEntry()
-{
-    QFETCH(int, count);
-    QFETCH(int, selection);
-    QFETCH(QStringList, texts);
-    QFETCH(int, selectionAfter);
-    QFETCH(int, freedSlot);
-
-    CSettingsDocument document;
-    Fill(document, Letters(count));
-    document.m_controls.m_wirelessSelection = selection;
-    CMessageRecorder box;
-    DeleteWirelessProfile(document, box);
-
-    QCOMPARE(Texts(document), texts);
-    QCOMPARE(document.m_controls.m_wirelessSelection, selectionAfter);
-    QCOMPARE(box.m_messages.size(), 0);
-    for (int slot = 0; slot < count; ++slot) {
-        const CNetworkSetting &profile = document.m_wirelessSettings[size_t(slot)];
-        if (slot == freedSlot)
-            QCOMPARE(profile, CNetworkSetting());
-        else
-            QCOMPARE(profile.m_ssid, QStringLiteral("net%1").arg(slot));
+    QList<WirelessListEntry> &list = document.m_controls.m_wirelessList;
+    for (const QString &entry : entries.split(u',', Qt::SkipEmptyParts)) {
+        list.append({ entry.section(u'@', 0, 0), entry.section(u'@', 1).toInt() });
+        if (list.last().m_slot < MaxWirelessProfiles)
+            document.m_wirelessSettings[size_t(list.last().m_slot)] = Profile(list.last().m_text);
     }
-}
-
-void TestWirelessList::deleteOnEmptyList()
-{
-    CSettingsDocument document;
+    document.m_controls.m_wirelessSelection = selection;
+    ScriptedDialog dialog;
     CMessageRecorder box;
-    DeleteWirelessProfile(document, box);
-    QCOMPARE(box.m_messages.size(), 1);
-    QCOMPARE(box.m_messages.at(0).text, QStringLiteral("No setting exist.   "));
-    QCOMPARE(box.m_messages.at(0).caption, QStringLiteral("Wireless setting"));
-    QCOMPARE(box.m_messages.at(0).icon, MessageIcon::Information);
-    QCOMPARE(box.m_messages.at(0).buttons, MessageButtons::Ok);
-    QCOMPARE(document.m_controls.m_wirelessSelection, -1);
-}
+    QList<int> blanked;
+    for (const QString &command : commands.split(u';')) {
+        const QString name = command.section(u'=', 0, 0);
+        const QString argument = command.section(u'=', 1);
+        dialog.m_accept = command.contains(u'=');
+        dialog.m_answer = Profile(argument);
+        if (name == u"up")
+            RaiseWirelessPriority(document);
+        else if (name == u"down")
+            LowerWirelessPriority(document);
+        else if (name == u"move")
+            MoveWirelessProfile(
+                document, argument.section(u',', 0, 0).toInt(), argument.section(u',', 1).toInt());
+        else if (name == u"delete")
+            DeleteWirelessProfile(document, box);
+        else if (name == u"add")
+            AddWirelessProfile(document, box, dialog);
+        else if (name == u"edit")
+            EditWirelessProfile(document, dialog);
+        else if (name == u"blank") {
+            document.m_wirelessSettings[size_t(argument.toInt())].m_ssid.clear();
+            blanked.append(argument.toInt());
+        }
+    }
 
-void TestWirelessList::addAppendsInLowestFreeSlot()
-{
-    CSettingsDocument document;
-    Fill(document, { QStringLiteral("A"), QStringLiteral("B") }, { 2, 0 });
-    ScriptedDialog dialog;
-    dialog.m_answer = Profile(QStringLiteral("N"));
-    CMessageRecorder box;
-    AddWirelessProfile(document, box, dialog);
-
-    QCOMPARE(dialog.m_openedOn.size(), 1);
-    QCOMPARE(dialog.m_openedOn.at(0), CNetworkSetting());
-    QCOMPARE(Texts(document),
-        (QStringList { QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("N") }));
-    QCOMPARE(Slots(document), (QList<int> { 2, 0, 1 }));
-    QCOMPARE(document.m_controls.m_wirelessSelection, 2);
-    QCOMPARE(document.m_wirelessSettings[1], Profile(QStringLiteral("N")));
-    QCOMPARE(box.m_messages.size(), 0);
-}
-
-void TestWirelessList::addCancelled()
-{
-    CSettingsDocument document;
-    Fill(document, { QStringLiteral("A") });
-    document.m_controls.m_wirelessSelection = 0;
-    ScriptedDialog dialog;
-    dialog.m_accept = false;
-    CMessageRecorder box;
-    AddWirelessProfile(document, box, dialog);
-
-    QCOMPARE(dialog.m_openedOn.size(), 1);
-    QCOMPARE(Texts(document), QStringList { QStringLiteral("A") });
-    QCOMPARE(document.m_controls.m_wirelessSelection, 0);
-    QCOMPARE(document.m_wirelessSettings[1], CNetworkSetting());
-}
-
-void TestWirelessList::addRefusesAtThirty()
-{
-    CSettingsDocument document;
-    Fill(document, Letters(30));
-    document.m_controls.m_wirelessSelection = 4;
-    ScriptedDialog dialog;
-    dialog.m_answer = Profile(QStringLiteral("N"));
-    CMessageRecorder box;
-    AddWirelessProfile(document, box, dialog);
-
-    QCOMPARE(dialog.m_openedOn.size(), 0);
-    QCOMPARE(box.m_messages.size(), 1);
-    QCOMPARE(
-        box.m_messages.at(0).text, QStringLiteral("Maximum number of wireless setting is 30.   "));
-    QCOMPARE(box.m_messages.at(0).caption, QStringLiteral("Wireless setting"));
-    QCOMPARE(box.m_messages.at(0).icon, MessageIcon::Information);
-    QCOMPARE(box.m_messages.at(0).buttons, MessageButtons::Ok);
-    QCOMPARE(document.m_controls.m_wirelessList.size(), 30);
-    QCOMPARE(document.m_controls.m_wirelessSelection, 4);
-}
-
-void TestWirelessList::addAfterDeleteReusesFreedSlot()
-{
-    CSettingsDocument document;
-    Fill(document, Letters(30));
-    document.m_controls.m_wirelessSelection = 3;
-    CMessageRecorder box;
-    DeleteWirelessProfile(document, box);
-    ScriptedDialog dialog;
-    dialog.m_answer = Profile(QStringLiteral("N"));
-    AddWirelessProfile(document, box, dialog);
-
-    QCOMPARE(box.m_messages.size(), 0);
-    QCOMPARE(document.m_controls.m_wirelessList.size(), 30);
-    QCOMPARE(document.m_controls.m_wirelessList.last().m_text, QStringLiteral("N"));
-    QCOMPARE(document.m_controls.m_wirelessList.last().m_slot, 3);
-    QCOMPARE(document.m_controls.m_wirelessList.at(3).m_text, QStringLiteral("net4"));
-    QCOMPARE(document.m_controls.m_wirelessSelection, 29);
-    QCOMPARE(document.m_wirelessSettings[3].m_ssid, QStringLiteral("N"));
-}
-
-void TestWirelessList::addSameSsidTwice()
-{
-    CSettingsDocument document;
-    Fill(document, { QStringLiteral("A") });
-    ScriptedDialog dialog;
-    dialog.m_answer = Profile(QStringLiteral("A"));
-    CMessageRecorder box;
-    AddWirelessProfile(document, box, dialog);
-    QCOMPARE(Texts(document), (QStringList { QStringLiteral("A"), QStringLiteral("A") }));
-    QCOMPARE(Slots(document), (QList<int> { 0, 1 }));
-}
-
-void TestWirelessList::addSkipsSlotStillNamedByEntry()
-{
-    CSettingsDocument document;
-    Fill(document, { QStringLiteral("A"), QStringLiteral("B") });
-    document.m_wirelessSettings[0].m_ssid.clear();
-    ScriptedDialog dialog;
-    dialog.m_answer = Profile(QStringLiteral("N"));
-    CMessageRecorder box;
-    AddWirelessProfile(document, box, dialog);
-    QCOMPARE(Slots(document), (QList<int> { 0, 1, 2 }));
-    QCOMPARE(document.m_wirelessSettings[2].m_ssid, QStringLiteral("N"));
-}
-
-void TestWirelessList::propertyOkKeepsPlaceAndDeselects()
-{
-    CSettingsDocument document;
-    Fill(document, { QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C") }, { 0, 5, 2 });
-    document.m_wirelessSettings[5].m_connectAutomatically = 0;
-    document.m_controls.m_wirelessSelection = 1;
-    const CNetworkSetting before = document.m_wirelessSettings[5];
-    ScriptedDialog dialog;
-    dialog.m_answer = Profile(QStringLiteral("B2"));
-    dialog.m_answer.m_dhcp = 0;
-    dialog.m_answer.m_ipAddress = IpAddressField::Complete(10, 0, 0, 9);
-    EditWirelessProfile(document, dialog);
-
-    QCOMPARE(dialog.m_openedOn.size(), 1);
-    QCOMPARE(dialog.m_openedOn.at(0), before);
-    QCOMPARE(Texts(document),
-        (QStringList { QStringLiteral("A"), QStringLiteral("B2"), QStringLiteral("C") }));
-    QCOMPARE(Slots(document), (QList<int> { 0, 5, 2 }));
-    QCOMPARE(document.m_controls.m_wirelessSelection, -1);
-    QCOMPARE(document.m_wirelessSettings[5], dialog.m_answer);
-}
-
-void TestWirelessList::propertyCancelKeepsEverything()
-{
-    CSettingsDocument document;
-    Fill(document, { QStringLiteral("A"), QStringLiteral("B") });
-    document.m_controls.m_wirelessSelection = 0;
-    const auto profilesBefore = document.m_wirelessSettings;
-    ScriptedDialog dialog;
-    dialog.m_accept = false;
-    EditWirelessProfile(document, dialog);
-
-    QCOMPARE(dialog.m_openedOn.size(), 1);
-    QCOMPARE(Texts(document), (QStringList { QStringLiteral("A"), QStringLiteral("B") }));
-    QCOMPARE(document.m_controls.m_wirelessSelection, 0);
-    QVERIFY(document.m_wirelessSettings == profilesBefore);
-}
-
-void TestWirelessList::propertyWithoutSelectionOpensNothing()
-{
-    CSettingsDocument document;
-    Fill(document, { QStringLiteral("A") });
-    ScriptedDialog dialog;
-    EditWirelessProfile(document, dialog);
-    QCOMPARE(dialog.m_openedOn.size(), 0);
-    QCOMPARE(Texts(document), QStringList { QStringLiteral("A") });
+    QStringList after;
+    for (const WirelessListEntry &entry : list)
+        after.append(entry.m_text + u'@' + QString::number(entry.m_slot));
+    QCOMPARE(after.join(u','), entriesAfter);
+    QCOMPARE(document.m_controls.m_wirelessSelection, selectionAfter);
+    // Every slot holds the profile of the entry that names it; no other slot holds anything.
+    for (int slot = 0; slot < MaxWirelessProfiles; ++slot) {
+        CNetworkSetting expected;
+        for (const WirelessListEntry &entry : list) {
+            if (entry.m_slot == slot)
+                expected = Profile(entry.m_text);
+        }
+        if (blanked.contains(slot))
+            expected.m_ssid.clear();
+        QVERIFY2(
+            document.m_wirelessSettings[size_t(slot)] == expected, qPrintable(after.join(u',')));
+    }
+    QStringList openedOn;
+    for (const CNetworkSetting &profile : dialog.m_openedOn)
+        openedOn.append(profile == CNetworkSetting() ? QStringLiteral("new")
+                : profile == Profile(profile.m_ssid) ? profile.m_ssid
+                                                     : QStringLiteral("other"));
+    QCOMPARE(openedOn.join(u','), opened);
+    QCOMPARE(box.m_messages.size(), message.isEmpty() ? 0 : 1);
+    for (const CMessageRecorder::Message &m : box.m_messages) {
+        QCOMPARE(m.text, message);
+        QCOMPARE(m.caption, QStringLiteral("Wireless setting"));
+        QCOMPARE(m.icon, MessageIcon::Information);
+        QCOMPARE(m.buttons, MessageButtons::Ok);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestWirelessList)
