@@ -1,6 +1,7 @@
 #include "FileCommands.h"
 #include "MessageRecorder.h"
 #include "ScriptedPathChooser.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,23 +18,6 @@ QStringList Lines(const CMessageRecorder &recorder)
     return lines;
 }
 
-void WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-const std::array<int, 4> Blank { -1, -1, -1, -1 };
-
 } // namespace
 
 class TestFileCommands : public QObject
@@ -42,331 +26,160 @@ class TestFileCommands : public QObject
 
 private Q_SLOTS:
     void initTestCase() { SetCurrentLanguageSlot(0); }
-    void init();
-
-    void settingsFilePath_data();
     void settingsFilePath();
-
-    void loadCancelledDoesNothing();
-    void loadGoodFile();
-    void loadBadFileReportsThenFails();
-    void loadVanishedFileIsNoSuccess();
-
-    void createStopsAtValidation_data();
-    void createStopsAtValidation();
-    void createWritesIntoPickedFolder_data();
-    void createWritesIntoPickedFolder();
-    void createOpensOnLastPath();
-    void createCancelledFolderDoesNothing();
-    void overwriteDeclinedLeavesFile();
-    void overwriteAcceptedReplacesFile();
-    void createWriteFailureReported();
-
-private:
-    std::unique_ptr<QTemporaryDir> m_dir;
+    void load_data();
+    void load();
+    void create_data();
+    void create();
 };
-
-void TestFileCommands::init()
-{
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-}
-
-void TestFileCommands::settingsFilePath_data()
-{
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("path");
-
-    QTest::newRow("folder gets a separator") << QStringLiteral(
-        "/media/card/settings") << QStringLiteral("/media/card/settings/NetworkSetting.ini");
-    QTest::newRow("folder ending in a separator gets none")
-        << QStringLiteral("/media/card/") << QStringLiteral("/media/card/NetworkSetting.ini");
-    QTest::newRow("root of the file system")
-        << QStringLiteral("/") << QStringLiteral("/NetworkSetting.ini");
-}
 
 void TestFileCommands::settingsFilePath()
 {
-    QFETCH(QString, folder);
-    QFETCH(QString, path);
-    QCOMPARE(SettingsFilePathInFolder(folder), path);
+    QCOMPARE(SettingsFilePathInFolder(QStringLiteral("/media/card/settings")),
+        QStringLiteral("/media/card/settings/NetworkSetting.ini"));
+    QCOMPARE(SettingsFilePathInFolder(QStringLiteral("/media/card/")),
+        QStringLiteral("/media/card/NetworkSetting.ini"));
 }
 
-void TestFileCommands::loadCancelledDoesNothing()
+void TestFileCommands::load_data()
 {
+    QTest::addColumn<QByteArray>("file"); // "(cancel)": no file picked; "(none)": it vanished
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("proxyAfter"); // the wired proxy address, "kept" before the load
+    const auto load = [](MessageId text, MessageIcon icon = MessageIcon::Error) {
+        return ExpectedMessage(text, Msg::LoadSettingsCaption, icon);
+    };
+
+    QTest::newRow("no file picked")
+        << QByteArray("(cancel)") << QStringList() << QStringLiteral("kept");
+    QTest::newRow("a clean file") << QByteArray(
+        "[UserNetworkSetting]\r\nWIRED_PROXY=1\r\nWIRED_PROXY_ADDRESS=proxy.example\r\n"
+        "WIRED_PROXY_PORT=3128\r\n")
+                                  << QStringList { load(
+                                         Msg::SettingsLoaded, MessageIcon::Information) }
+                                  << QStringLiteral("proxy.example");
+    // The reader's own reports come first, in file order, then the command's summary.
+    QTest::newRow("a file with bad values")
+        << QByteArray("[UserNetworkSetting]\r\nWIRED_DHCP=0\r\nWIRED_IP=256.1.1.1\r\n"
+                      "WIRED_SUBNET_MASK=255.255.0.0\r\nWIRED_DNS=1.2.3\r\n")
+        << QStringList { load(Msg::InvalidIpAddressInFile), load(Msg::InvalidDnsInFile),
+               load(Msg::SettingsLoadedWithError) }
+        << QString();
+    // The reader would take it for an empty file and report a clean load of nothing.
+    QTest::newRow("a file that vanished after it was picked")
+        << QByteArray("(none)") << QStringList { load(Msg::SettingFileMissing) }
+        << QStringLiteral("kept");
+}
+
+void TestFileCommands::load()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, messages);
+    QFETCH(QString, proxyAfter);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("NetworkSetting.ini"));
+    if (!file.startsWith('('))
+        QVERIFY(TestFiles::Write(path, file));
     CSettingsDocument document;
     document.m_lastPath = QStringLiteral("/media/card");
     document.m_controls.m_proxyAddress.m_text = QStringLiteral("kept");
     CMessageRecorder recorder;
     CScriptedPathChooser chooser;
+    chooser.m_file = file == "(cancel)" ? QString() : path;
 
     LoadSettingsCommand(document, recorder, chooser);
 
     QCOMPARE(chooser.m_calls, QStringList { QStringLiteral("open:/media/card") });
-    QVERIFY(recorder.m_messages.isEmpty());
-    QCOMPARE(document.m_controls.m_proxyAddress.m_text, QStringLiteral("kept"));
-}
-
-void TestFileCommands::loadGoodFile()
-{
-    const QString path = m_dir->filePath(QStringLiteral("NetworkSetting.ini"));
-    WriteFile(path,
-        "[UserNetworkSetting]\r\n"
-        "WIRED_DHCP=0\r\n"
-        "WIRED_IP=192.168.10.20\r\n"
-        "WIRED_SUBNET_MASK=255.255.255.0\r\n"
-        "WIRED_PROXY=1\r\n"
-        "WIRED_PROXY_ADDRESS=proxy.example\r\n"
-        "WIRED_PROXY_PORT=3128\r\n"
-        "[Common]\r\n"
-        "NETWORK_PRIORITY=0\r\n"
-        "NETWORK_DEVICE_POWER_MANAGEMENT=0\r\n"
-        "WIRELESS_SETTING_TOTAL=0\r\n");
-    CSettingsDocument document;
-    CMessageRecorder recorder;
-    CScriptedPathChooser chooser;
-    chooser.m_file = path;
-
-    LoadSettingsCommand(document, recorder, chooser);
-
-    QCOMPARE(Lines(recorder),
-        QStringList { ExpectedMessage(
-            Msg::SettingsLoaded, Msg::LoadSettingsCaption, MessageIcon::Information) });
-    const MainWindowControls &c = document.m_controls;
-    QCOMPARE(c.m_dhcpModeRadio, 1);
-    QCOMPARE(c.m_ipAddress.m_fields, (std::array<int, 4> { 192, 168, 10, 20 }));
-    QCOMPARE(c.m_subnetMask.m_fields, (std::array<int, 4> { 255, 255, 255, 0 }));
-    QCOMPARE(c.m_defaultGateway.m_fields, Blank);
-    QVERIFY(c.m_ipAddress.m_enabled);
-    QCOMPARE(c.m_useProxyChecked, true);
-    QCOMPARE(c.m_proxyAddress.m_text, QStringLiteral("proxy.example"));
-    QCOMPARE(c.m_proxyPort.m_text, QStringLiteral("3128"));
-    QCOMPARE(c.m_useWirelessChecked, false);
+    QCOMPARE(Lines(recorder), messages);
+    QCOMPARE(document.m_controls.m_proxyAddress.m_text, proxyAfter);
     // Loading does not move the folder that "Create Setting file" opens on.
-    QCOMPARE(document.m_lastPath, QString());
+    QCOMPARE(document.m_lastPath, QStringLiteral("/media/card"));
 }
 
-void TestFileCommands::loadBadFileReportsThenFails()
+void TestFileCommands::create_data()
 {
-    const QString path = m_dir->filePath(QStringLiteral("NetworkSetting.ini"));
-    WriteFile(path,
-        "[UserNetworkSetting]\r\n"
-        "WIRED_DHCP=0\r\n"
-        "WIRED_IP=256.1.1.1\r\n"
-        "WIRED_SUBNET_MASK=255.255.0.0\r\n"
-        "WIRED_DNS=1.2.3\r\n");
-    CSettingsDocument document;
-    CMessageRecorder recorder;
-    CScriptedPathChooser chooser;
-    chooser.m_file = path;
-
-    LoadSettingsCommand(document, recorder, chooser);
-
-    // The reader's own reports first, in file order, then the command's summary.
-    const QStringList expected {
-        ExpectedMessage(Msg::InvalidIpAddressInFile, Msg::LoadSettingsCaption, MessageIcon::Error),
-        ExpectedMessage(Msg::InvalidDnsInFile, Msg::LoadSettingsCaption, MessageIcon::Error),
-        ExpectedMessage(Msg::SettingsLoadedWithError, Msg::LoadSettingsCaption, MessageIcon::Error),
+    QTest::addColumn<QString>("failing"); // "folder" or "wired": a check that fails
+    QTest::addColumn<QString>("picked"); // relative to a new folder; "(cancel)" for none
+    QTest::addColumn<QByteArray>("existing"); // a settings file already there
+    QTest::addColumn<bool>("overwrite"); // the answer to the overwrite question
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QByteArray>("fileStart"); // empty when there is no file
+    QTest::addColumn<bool>("pickedIsLastPath");
+    const auto row = [](const char *rule, QStringView failing, QStringView picked,
+                         const char *existing, bool overwrite, const QStringList &messages,
+                         const char *fileStart, bool pickedIsLastPath) {
+        QTest::newRow(rule) << failing.toString() << picked.toString() << QByteArray(existing)
+                            << overwrite << messages << QByteArray(fileStart) << pickedIsLastPath;
     };
-    QCOMPARE(Lines(recorder), expected);
-    // What passed is kept.
-    QCOMPARE(document.m_controls.m_ipAddress.m_fields, Blank);
-    QCOMPARE(document.m_controls.m_subnetMask.m_fields, (std::array<int, 4> { 255, 255, 0, 0 }));
-    QCOMPARE(document.m_controls.m_dns.m_fields, Blank);
+    const auto create = [](MessageId text, MessageIcon icon = MessageIcon::Error) {
+        return ExpectedMessage(text, Msg::CreateSettingCaption, icon);
+    };
+    const QString created = create(Msg::SettingsFileCreated, MessageIcon::Information);
+    const QString overwrite = ExpectedMessage(Msg::OverwriteExistingFile, Msg::CreateSettingCaption,
+        MessageIcon::None, MessageButtons::OkCancel);
+    const char *const written = "[UserNetworkSetting]\r\nWIRED_DHCP=0\r\nWIRED_IP=10.0.0.5\r\n";
+
+    row("a failed folder check stops before the wired one and the folder dialog", u"folder", u"sub",
+        "", true,
+        { ExpectedMessage(
+            Msg::DeviceNameDigitsOnly, Msg::NetworkFolderCaption, MessageIcon::Error) },
+        "", false);
+    row("a failed wired check stops before the folder dialog", u"wired", u"sub", "", true,
+        { ExpectedMessage(Msg::WiredInputProxyAddress, Msg::WiredLanCaption, MessageIcon::Error) },
+        "", false);
+    row("no folder picked", u"", u"(cancel)", "", true, {}, "", false);
+    row("written into the picked folder, which becomes the last path", u"", u"sub", "", true,
+        { created }, written, true);
+    row("overwrite declined keeps the file; the folder is still the last path", u"", u"sub", "old",
+        false, { overwrite }, "old", true);
+    row("overwrite accepted replaces the file", u"", u"sub", "old", true, { overwrite, created },
+        written, true);
+    row("a failed write is reported", u"", u"sub/not/there", "", true,
+        { create(Msg::SettingsFileCreateFailed) }, "", true);
 }
 
-void TestFileCommands::loadVanishedFileIsNoSuccess()
+void TestFileCommands::create()
 {
-    CSettingsDocument document;
-    document.m_controls.m_dhcpModeRadio = 1;
-    document.m_controls.m_ipAddress.m_fields = { 10, 0, 0, 1 };
-    CMessageRecorder recorder;
-    CScriptedPathChooser chooser;
-    chooser.m_file = m_dir->filePath(QStringLiteral("gone/NetworkSetting.ini"));
+    QFETCH(QString, failing);
+    QFETCH(QString, picked);
+    QFETCH(QByteArray, existing);
+    QFETCH(bool, overwrite);
+    QFETCH(QStringList, messages);
+    QFETCH(QByteArray, fileStart);
+    QFETCH(bool, pickedIsLastPath);
 
-    LoadSettingsCommand(document, recorder, chooser);
-
-    QCOMPARE(Lines(recorder),
-        QStringList { ExpectedMessage(
-            Msg::SettingFileMissing, Msg::LoadSettingsCaption, MessageIcon::Error) });
-    QCOMPARE(document.m_controls.m_dhcpModeRadio, 1);
-    QCOMPARE(document.m_controls.m_ipAddress.m_fields, (std::array<int, 4> { 10, 0, 0, 1 }));
-}
-
-void TestFileCommands::createStopsAtValidation_data()
-{
-    QTest::addColumn<int>("folderMode");
-    QTest::addColumn<QString>("deviceName");
-    QTest::addColumn<bool>("useProxy");
-    QTest::addColumn<QString>("proxyAddress");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("proxy on without an address")
-        << 0 << QString() << true << QString()
-        << ExpectedMessage(Msg::WiredInputProxyAddress, Msg::WiredLanCaption, MessageIcon::Error);
-    QTest::newRow("customised folder without a device name")
-        << 1 << QString() << false << QString()
-        << ExpectedMessage(Msg::InputDeviceName, Msg::NetworkFolderCaption, MessageIcon::Error);
-    QTest::newRow("folder failure stops before the wired check")
-        << 1 << QStringLiteral("123") << true << QString()
-        << ExpectedMessage(
-               Msg::DeviceNameDigitsOnly, Msg::NetworkFolderCaption, MessageIcon::Error);
-}
-
-void TestFileCommands::createStopsAtValidation()
-{
-    QFETCH(int, folderMode);
-    QFETCH(QString, deviceName);
-    QFETCH(bool, useProxy);
-    QFETCH(QString, proxyAddress);
-    QFETCH(QString, expected);
-
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    const QString folder = dir.filePath(picked);
+    const QString file = folder + QStringLiteral("/NetworkSetting.ini");
+    if (!existing.isEmpty())
+        QVERIFY(TestFiles::Write(file, existing));
     CSettingsDocument document;
     MainWindowControls &c = document.m_controls;
-    c.m_folderModeRadio = folderMode;
-    c.m_deviceName.m_text = deviceName;
+    c.m_dhcpModeRadio = 1;
+    c.m_ipAddress.m_fields = { 10, 0, 0, 5 };
+    c.m_folderModeRadio = failing == u"folder" ? 1 : 0;
+    c.m_deviceName.m_text = QStringLiteral("123");
     c.m_userId.m_text = QStringLiteral("user");
-    c.m_useProxyChecked = useProxy;
-    c.m_proxyAddress.m_text = proxyAddress;
+    c.m_useProxyChecked = !failing.isEmpty();
     c.m_proxyPort.m_text = QStringLiteral("8080");
-    document.m_lastPath = m_dir->path();
+    document.m_lastPath = QStringLiteral("/from/the/state/file");
     CMessageRecorder recorder;
+    recorder.m_answers = { overwrite ? MessageAnswer::Ok : MessageAnswer::Cancel };
     CScriptedPathChooser chooser;
-    chooser.m_folder = m_dir->path();
+    chooser.m_folder = picked == u"(cancel)" ? QString() : folder;
 
     CreateSettingFileCommand(document, recorder, chooser);
 
-    QCOMPARE(Lines(recorder), QStringList { expected });
-    QVERIFY(chooser.m_calls.isEmpty());
-    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("NetworkSetting.ini"))));
-}
-
-void TestFileCommands::createWritesIntoPickedFolder_data()
-{
-    QTest::addColumn<QString>("subFolder");
-    QTest::addColumn<bool>("trailingSeparator");
-
-    QTest::newRow("root-like folder ending in a separator") << QString() << true;
-    QTest::newRow("sub-folder") << QStringLiteral("settings") << false;
-}
-
-void TestFileCommands::createWritesIntoPickedFolder()
-{
-    QFETCH(QString, subFolder);
-    QFETCH(bool, trailingSeparator);
-
-    QString target = m_dir->path();
-    if (!subFolder.isEmpty()) {
-        QVERIFY(QDir(target).mkdir(subFolder));
-        target += u'/' + subFolder;
-    }
-    const QString picked = trailingSeparator ? target + u'/' : target;
-
-    CSettingsDocument document;
-    document.m_controls.m_dhcpModeRadio = 1;
-    document.m_controls.m_ipAddress.m_fields = { 10, 0, 0, 5 };
-    CMessageRecorder recorder;
-    CScriptedPathChooser chooser;
-    chooser.m_folder = picked;
-
-    CreateSettingFileCommand(document, recorder, chooser);
-
-    QCOMPARE(Lines(recorder),
-        QStringList { ExpectedMessage(
-            Msg::SettingsFileCreated, Msg::CreateSettingCaption, MessageIcon::Information) });
-    QCOMPARE(document.m_lastPath, picked);
-    const QByteArray written = ReadFile(target + QStringLiteral("/NetworkSetting.ini"));
-    QVERIFY(written.startsWith("[UserNetworkSetting]\r\nWIRED_DHCP=0\r\nWIRED_IP=10.0.0.5\r\n"));
-}
-
-void TestFileCommands::createOpensOnLastPath()
-{
-    CSettingsDocument document;
-    document.m_lastPath = QStringLiteral("/kept/from/the/state/file");
-    CMessageRecorder recorder;
-    CScriptedPathChooser chooser;
-    chooser.m_folder = m_dir->path();
-
-    CreateSettingFileCommand(document, recorder, chooser);
-    CreateSettingFileCommand(document, recorder, chooser);
-
-    const QStringList expected { QStringLiteral("folder:/kept/from/the/state/file"),
-        QStringLiteral("folder:") + m_dir->path() };
-    QCOMPARE(chooser.m_calls, expected);
-}
-
-void TestFileCommands::createCancelledFolderDoesNothing()
-{
-    CSettingsDocument document;
-    document.m_lastPath = m_dir->path();
-    CMessageRecorder recorder;
-    CScriptedPathChooser chooser;
-
-    CreateSettingFileCommand(document, recorder, chooser);
-
-    QCOMPARE(chooser.m_calls.size(), 1);
-    QVERIFY(recorder.m_messages.isEmpty());
-    QCOMPARE(document.m_lastPath, m_dir->path());
-    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("NetworkSetting.ini"))));
-}
-
-void TestFileCommands::overwriteDeclinedLeavesFile()
-{
-    QTemporaryDir other;
-    const QString path = other.filePath(QStringLiteral("NetworkSetting.ini"));
-    WriteFile(path, "[Common]\r\nWIRELESS_SETTING_TOTAL=7\r\n");
-    CSettingsDocument document;
-    document.m_lastPath = m_dir->path();
-    CMessageRecorder recorder;
-    recorder.m_answers = { MessageAnswer::Cancel };
-    CScriptedPathChooser chooser;
-    chooser.m_folder = other.path();
-
-    CreateSettingFileCommand(document, recorder, chooser);
-
-    QCOMPARE(Lines(recorder),
-        QStringList { ExpectedMessage(Msg::OverwriteExistingFile, Msg::CreateSettingCaption,
-            MessageIcon::None, MessageButtons::OkCancel) });
-    QCOMPARE(ReadFile(path), QByteArray("[Common]\r\nWIRELESS_SETTING_TOTAL=7\r\n"));
-    QCOMPARE(document.m_lastPath, other.path());
-}
-
-void TestFileCommands::overwriteAcceptedReplacesFile()
-{
-    const QString path = m_dir->filePath(QStringLiteral("NetworkSetting.ini"));
-    WriteFile(path, "old");
-    CSettingsDocument document;
-    CMessageRecorder recorder;
-    CScriptedPathChooser chooser;
-    chooser.m_folder = m_dir->path();
-
-    CreateSettingFileCommand(document, recorder, chooser);
-
-    const QStringList expected {
-        ExpectedMessage(Msg::OverwriteExistingFile, Msg::CreateSettingCaption, MessageIcon::None,
-            MessageButtons::OkCancel),
-        ExpectedMessage(
-            Msg::SettingsFileCreated, Msg::CreateSettingCaption, MessageIcon::Information),
-    };
-    QCOMPARE(Lines(recorder), expected);
-    QVERIFY(ReadFile(path).startsWith("[UserNetworkSetting]\r\nWIRED_DHCP=1\r\n"));
-}
-
-void TestFileCommands::createWriteFailureReported()
-{
-    const QString missing = m_dir->filePath(QStringLiteral("not/there"));
-    CSettingsDocument document;
-    CMessageRecorder recorder;
-    CScriptedPathChooser chooser;
-    chooser.m_folder = missing;
-
-    CreateSettingFileCommand(document, recorder, chooser);
-
-    QCOMPARE(Lines(recorder),
-        QStringList { ExpectedMessage(
-            Msg::SettingsFileCreateFailed, Msg::CreateSettingCaption, MessageIcon::Error) });
-    QCOMPARE(document.m_lastPath, missing);
-    QVERIFY(!QFile::exists(missing));
+    QCOMPARE(Lines(recorder), messages);
+    QCOMPARE(chooser.m_calls,
+        failing.isEmpty() ? QStringList { QStringLiteral("folder:/from/the/state/file") }
+                          : QStringList());
+    QCOMPARE(
+        document.m_lastPath, pickedIsLastPath ? folder : QStringLiteral("/from/the/state/file"));
+    QCOMPARE(QFile::exists(file), !fileStart.isEmpty());
+    QCOMPARE(TestFiles::ReadAll(file).left(fileStart.size()), fileStart);
 }
 
 QTEST_GUILESS_MAIN(TestFileCommands)
