@@ -35,7 +35,6 @@ class TestSettingsWriter : public QObject
 
 private Q_SLOTS:
     void writesTheLibraryExampleByteForByte();
-    void writesProfilesInListOrderNotSlotOrder();
     void writesWhatTheControlsHoldWhateverTheirState();
     void encodesEveryFieldOfAProfileAndSealsItsKey();
     void failedWriteKeepsTheOldFile_data();
@@ -68,23 +67,6 @@ void TestSettingsWriter::writesTheLibraryExampleByteForByte()
               "WIRELESS_PSK=\r\nWIRELESS_FORCE=0\r\nWIRELESS_CONNECTION_AUTOMATICALLY=1\r\n"
               "[Common]\r\nNETWORK_PRIORITY=1\r\nNETWORK_DEVICE_POWER_MANAGEMENT=1\r\n"
               "WIRELESS_SETTING_TOTAL=1\r\n");
-}
-
-void TestSettingsWriter::writesProfilesInListOrderNotSlotOrder()
-{
-    CSettingsDocument document;
-    // Slot 5 at the top of the list, slot 0 second: the top entry takes the unsuffixed names.
-    AddProfile(document, 5, u"Top"_s);
-    AddProfile(document, 0, u"Second"_s);
-    CProfileFile file;
-    QVERIFY(ComposeSettingsFile(document, file));
-    const QByteArray bytes = file.ToBytes();
-    QVERIFY(bytes.contains("WIRELESS_CONNECTION_AUTOMATICALLY=1\r\nWIRELESS_DHCP_2=1\r\n"));
-    const CProfileFile read = CProfileFile::FromBytes(bytes);
-    QCOMPARE(read.Value(Section::UserNetworkSetting, u"WIRELESS_SSID"), u"Top"_s);
-    QCOMPARE(read.Value(Section::UserNetworkSetting, u"WIRELESS_SSID_2"), u"Second"_s);
-    QVERIFY(!read.Contains(Section::UserNetworkSetting, u"WIRELESS_SSID_3"));
-    QCOMPARE(read.Value(Section::Common, u"WIRELESS_SETTING_TOTAL"), u"2"_s);
 }
 
 // The new file holds nothing of the old one, and the wired controls are written as they stand.
