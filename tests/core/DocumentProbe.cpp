@@ -126,6 +126,16 @@ QMap<QString, QString> Describe(const CSettingsDocument &document, bool allSlots
 
 } // namespace
 
+QString ProfileText(const CNetworkSetting &record)
+{
+    QMap<QString, QString> fields;
+    DescribeProfile(fields, QString(), record);
+    QStringList parts;
+    for (auto it = fields.constBegin(); it != fields.constEnd(); ++it)
+        parts.append(it.key() + u'=' + it.value());
+    return parts.join(u" | ");
+}
+
 QStringList Snapshot(const CSettingsDocument &document, bool allSlots)
 {
     QStringList lines;

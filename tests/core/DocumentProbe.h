@@ -10,6 +10,8 @@
 namespace DocumentProbe {
 
 QString Dotted(const IpAddressField &address);
+// Every field of a record on one line, for comparisons that show what differs.
+QString ProfileText(const CNetworkSetting &record);
 
 // Window-held values and every profile slot in use ("p0.ssid=...", "p0.key=...") in name order.
 // With allSlots, the free slots and the staging record are described too.

@@ -65,16 +65,6 @@ void Click(QAbstractButton *button)
         button, Qt::LeftButton, {}, QPoint(button->height() / 2, button->height() / 2));
 }
 
-// Every value of the window-held controls as "name=value" lines.
-QStringList Described(const CSettingsDocument &document)
-{
-    QStringList lines;
-    const QMap<QString, QString> values = DocumentProbe::Describe(document, true);
-    for (auto it = values.cbegin(); it != values.cend(); ++it)
-        lines.append(it.key() + u'=' + it.value());
-    return lines;
-}
-
 } // namespace
 
 class TestNetSetUtilDlg : public QObject
@@ -408,11 +398,11 @@ void TestNetSetUtilDlg::controlStateRoundTrip()
 
     CSettingsDocument &document = m_window->Document();
     document.m_controls = in;
-    const QStringList expected = Described(document);
+    const QStringList expected = DocumentProbe::Snapshot(document, true);
     m_window->ApplyControlState();
     document.m_controls = MainWindowControls();
     m_window->CollectControlState();
-    QCOMPARE(Described(document), expected);
+    QCOMPARE(DocumentProbe::Snapshot(document, true), expected);
 }
 
 void TestNetSetUtilDlg::aboutBoxOnF1AndContextMenu()
