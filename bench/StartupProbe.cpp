@@ -47,25 +47,35 @@ void SleepMs(int ms)
     while (nanosleep(&span, &span) != 0 && errno == EINTR) { }
 }
 
-// The window's title as the program set it: the UTF-8 name first, the legacy name otherwise.
-std::string WindowTitle(Display *display, Window window)
+// A property of the window as its raw bytes, or nothing when it is missing or not of the
+// given type and format.
+std::string WindowProperty(
+    Display *display, Window window, Atom property, Atom type, int format, long maxItems)
 {
-    const Atom netName = XInternAtom(display, "_NET_WM_NAME", False);
-    const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
-    Atom type = None;
-    int format = 0;
+    Atom actualType = None;
+    int actualFormat = 0;
     unsigned long count = 0;
     unsigned long after = 0;
     unsigned char *data = nullptr;
-    std::string title;
-    if (XGetWindowProperty(
-            display, window, netName, 0, 4096, False, utf8, &type, &format, &count, &after, &data)
+    std::string bytes;
+    if (XGetWindowProperty(display, window, property, 0, maxItems, False, type, &actualType,
+            &actualFormat, &count, &after, &data)
             == Success
-        && data && type == utf8 && format == 8) {
-        title.assign(reinterpret_cast<const char *>(data), count);
+        && data && actualType == type && actualFormat == format) {
+        // Format 32 arrives as an array of long, whatever the width of long.
+        const size_t itemBytes = format == 32 ? sizeof(long) : static_cast<size_t>(format / 8);
+        bytes.assign(reinterpret_cast<const char *>(data), count * itemBytes);
     }
     if (data)
         XFree(data);
+    return bytes;
+}
+
+// The window's title as the program set it: the UTF-8 name first, the legacy name otherwise.
+std::string WindowTitle(Display *display, Window window)
+{
+    std::string title = WindowProperty(display, window, XInternAtom(display, "_NET_WM_NAME", False),
+        XInternAtom(display, "UTF8_STRING", False), 8, 4096);
     if (!title.empty())
         return title;
     char *name = nullptr;
@@ -79,22 +89,11 @@ std::string WindowTitle(Display *display, Window window)
 // The process that says it owns the window, or 0 when it does not say.
 long WindowPid(Display *display, Window window)
 {
-    const Atom netPid = XInternAtom(display, "_NET_WM_PID", False);
-    Atom type = None;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long after = 0;
-    unsigned char *data = nullptr;
+    const std::string bytes = WindowProperty(
+        display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32, 1);
     long pid = 0;
-    if (XGetWindowProperty(display, window, netPid, 0, 1, False, XA_CARDINAL, &type, &format,
-            &count, &after, &data)
-            == Success
-        && data && type == XA_CARDINAL && format == 32 && count == 1) {
-        // Format 32 arrives as an array of long, whatever the width of long.
-        pid = *reinterpret_cast<const long *>(static_cast<void *>(data));
-    }
-    if (data)
-        XFree(data);
+    if (bytes.size() == sizeof pid)
+        std::memcpy(&pid, bytes.data(), sizeof pid);
     return pid;
 }
 

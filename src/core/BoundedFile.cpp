@@ -1,4 +1,5 @@
 #include "BoundedFile.h"
+#include "FileDescriptor.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -20,25 +21,6 @@ void SetError(QString *systemError, const QString &text)
 }
 
 #ifdef Q_OS_UNIX
-
-class CFileDescriptor
-{
-public:
-    explicit CFileDescriptor(int fd)
-        : m_fd(fd)
-    { }
-    ~CFileDescriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    CFileDescriptor(const CFileDescriptor &) = delete;
-    CFileDescriptor &operator=(const CFileDescriptor &) = delete;
-    int Get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 QString ErrnoText(int error)
 {

@@ -12,6 +12,8 @@
 
 #include <string>
 #else
+#include "FileDescriptor.h"
+
 #include <QSocketNotifier>
 
 #include <cerrno>
@@ -23,7 +25,6 @@
 #include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
-#include <utility>
 #endif
 
 namespace {
@@ -107,28 +108,6 @@ bool PeerIsThisUser(qintptr descriptor)
     return ::getpeereid(int(descriptor), &uid, &gid) == 0 && uid == ::geteuid();
 #endif
 }
-
-// Owns one descriptor; closes it when it goes unless released.
-class CDescriptor
-{
-public:
-    explicit CDescriptor(int fd)
-        : m_fd(fd)
-    { }
-    ~CDescriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    CDescriptor(const CDescriptor &) = delete;
-    CDescriptor &operator=(const CDescriptor &) = delete;
-
-    int Get() const { return m_fd; }
-    int Release() { return std::exchange(m_fd, -1); }
-
-private:
-    int m_fd;
-};
 
 bool SetDescriptorFlags(int fd, bool nonBlocking)
 {
@@ -214,7 +193,7 @@ private:
         deleteLater();
     }
 
-    CDescriptor m_fd;
+    CFileDescriptor m_fd;
     QSocketNotifier m_notifier;
     QByteArray m_request;
 };
@@ -352,7 +331,7 @@ void CSingleInstance::Listen(const QString &name)
         return;
     ::unlink(path.constData());
 
-    CDescriptor server(::socket(AF_UNIX, SOCK_STREAM, 0));
+    CFileDescriptor server(::socket(AF_UNIX, SOCK_STREAM, 0));
     if (server.Get() < 0 || !SetDescriptorFlags(server.Get(), true))
         return;
     // Bound in a private folder of its own first and moved into place once it is owner-only,
@@ -391,7 +370,7 @@ void CSingleInstance::NotifyRunningCopy()
     if (!IsPrivateFolder(MarkerFolder()) || !IsOwnSocket(name)
         || !FillAddress(QFile::encodeName(name), address))
         return;
-    CDescriptor socket(::socket(AF_UNIX, SOCK_STREAM, 0));
+    CFileDescriptor socket(::socket(AF_UNIX, SOCK_STREAM, 0));
     if (socket.Get() < 0 || !SetDescriptorFlags(socket.Get(), false))
         return;
     // Bounds both the connect (a copy too busy to accept) and the write.

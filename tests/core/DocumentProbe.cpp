@@ -2,6 +2,8 @@
 
 #include "Validators.h"
 
+#include <QMap>
+
 namespace DocumentProbe {
 
 namespace {
@@ -54,6 +56,8 @@ QString Dotted(const IpAddressField &address)
     return text;
 }
 
+namespace {
+
 QString Dotted(const AddressControl &control)
 {
     QStringList parts;
@@ -61,16 +65,6 @@ QString Dotted(const AddressControl &control)
         parts.append(f < 0 ? QString() : QString::number(f));
     const QString text = parts.join(u'.');
     return text == QStringLiteral("...") ? QString() : text;
-}
-
-QString ProfileText(const CNetworkSetting &record)
-{
-    QMap<QString, QString> fields;
-    DescribeProfile(fields, QString(), record);
-    QStringList parts;
-    for (auto it = fields.constBegin(); it != fields.constEnd(); ++it)
-        parts.append(it.key() + u'=' + it.value());
-    return parts.join(u" | ");
 }
 
 QMap<QString, QString> Describe(const CSettingsDocument &document, bool allSlots)
@@ -130,14 +124,35 @@ QMap<QString, QString> Describe(const CSettingsDocument &document, bool allSlots
     return out;
 }
 
-QStringList Mismatches(const CSettingsDocument &document, const QStringList &expectations)
+} // namespace
+
+QString ProfileText(const CNetworkSetting &record)
 {
-    const QMap<QString, QString> actual = Describe(document);
+    QMap<QString, QString> fields;
+    DescribeProfile(fields, QString(), record);
+    QStringList parts;
+    for (auto it = fields.constBegin(); it != fields.constEnd(); ++it)
+        parts.append(it.key() + u'=' + it.value());
+    return parts.join(u" | ");
+}
+
+QStringList Snapshot(const CSettingsDocument &document, bool allSlots)
+{
+    QStringList lines;
+    const QMap<QString, QString> all = Describe(document, allSlots);
+    for (auto it = all.constBegin(); it != all.constEnd(); ++it)
+        lines.append(it.key() + u'=' + it.value());
+    return lines;
+}
+
+QStringList Mismatches(const CSettingsDocument &document, QStringView expectations)
+{
+    const QMap<QString, QString> actual = Describe(document, false);
     QStringList differences;
-    for (const QString &line : expectations) {
+    for (const QStringView line : expectations.split(u'|', Qt::SkipEmptyParts)) {
         const qsizetype eq = line.indexOf(u'=');
-        const QString name = line.left(eq);
-        const QString expected = line.mid(eq + 1);
+        const QString name = line.left(eq).toString();
+        const QString expected = line.mid(eq + 1).toString();
         const auto it = actual.constFind(name);
         if (it == actual.constEnd())
             differences.append(QStringLiteral("%1: absent, expected \"%2\"").arg(name, expected));
@@ -248,8 +263,10 @@ void Prefill(CSettingsDocument &document)
         p.m_securityMode = 2;
         p.m_networkKey = QStringLiteral("oldkey%1").arg(slot);
     }
-    // Slot 12 is in use but not listed: a load must free it as well.
-    c.m_wirelessList = { { QStringLiteral("Old7"), 7 }, { QStringLiteral("Old3"), 3 } };
+    // Slot 12 is in use but not listed: a load must free it as well. The last item refers to
+    // no slot at all and must not be followed.
+    c.m_wirelessList = { { QStringLiteral("Old7"), 7 }, { QStringLiteral("Old3"), 3 },
+        { QStringLiteral("Stray"), 57 } };
     c.m_wirelessSelection = 1;
     document.m_lastPath = QStringLiteral("/old/folder");
 }

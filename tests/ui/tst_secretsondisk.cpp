@@ -6,6 +6,7 @@
 #include "SecretCipher.h"
 #include "SingleInstance.h"
 #include "StateFile.h"
+#include "TestFiles.h"
 #include "WifiSecurity.h"
 
 #include <QApplication>
@@ -14,15 +15,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-
-#include <functional>
 
 // A whole run of the utility, with every place it may write redirected under one temporary
 // folder: afterwards no file there may hold a password or key in any form it could take as
@@ -39,76 +35,25 @@ struct Secret
 };
 
 const Secret FolderPassword { "network-folder password",
-    QString::fromUtf8("Ordner-Pa\u00dfwort-\u00fc7"),
-    QByteArray("Ordner-Pa\xe1wort-\x81"
-               "7") };
+    QStringLiteral("Ordner-Pa\u00dfwort-\u00fc7"), QByteArray("Ordner-Pa\xe1wort-\x81\x37") };
 const Secret LoadedKey { "key from the loaded file",
-    QString::fromUtf8("B\u00fcro-Schl\u00fcssel-\u00e4\u00f6-2024"),
+    QStringLiteral("B\u00fcro-Schl\u00fcssel-\u00e4\u00f6-2024"),
     QByteArray("B\x81ro-Schl\x81ssel-\x84\x94-2024") };
 const Secret TypedKey { "key typed in the property dialog",
-    QString::fromUtf8("Labor-W\u00e4rme-\u00d1and\u00fa-99"),
-    QByteArray("Labor-W\x84rme-\xa5"
-               "and\xa3-99") };
+    QStringLiteral("Labor-W\u00e4rme-\u00d1and\u00fa-99"),
+    QByteArray("Labor-W\x84rme-\xa5\x61nd\xa3-99") };
 
-const QString CheckerPath = QStringLiteral(MERIDOCK_CHECKER_PATH);
-
-QByteArray ReadFile(const QString &path)
+// What the value of `key` in a file of CRLF lines opens to; a marker text when it does not open.
+QString Opened(const QString &path, const QByteArray &key)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-// Every way the secret could stand in a file as text, its own bytes hex-encoded included (a
-// sealing that forgot to encrypt).
-QList<std::pair<QString, QByteArray>> Forms(const Secret &secret)
-{
-    QByteArray utf16le, utf16be;
-    for (const QChar c : secret.plain) {
-        const char16_t u = c.unicode();
-        utf16le.append(char(u & 0xFF)).append(char(u >> 8));
-        utf16be.append(char(u >> 8)).append(char(u & 0xFF));
+    for (const QByteArray &line : TestFiles::ReadAll(path).split('\n')) {
+        QString plain;
+        if (line.startsWith(key + '=')
+            && DecryptSecret(QString::fromLatin1(line.mid(key.size() + 1).trimmed()), plain) == 1)
+            return plain;
     }
-    const QByteArray latin1 = secret.plain.toLatin1();
-    const QByteArray utf8 = secret.plain.toUtf8();
-    return {
-        { QStringLiteral("Latin-1"), latin1 },
-        { QStringLiteral("UTF-8"), utf8 },
-        { QStringLiteral("UTF-16LE"), utf16le },
-        { QStringLiteral("UTF-16BE"), utf16be },
-        { QStringLiteral("OEM code page"), secret.oem },
-        { QStringLiteral("hex of the OEM bytes"), secret.oem.toHex().toUpper() },
-        { QStringLiteral("hex of the OEM bytes, lower case"), secret.oem.toHex() },
-        { QStringLiteral("hex of the Latin-1 bytes"), latin1.toHex().toUpper() },
-        { QStringLiteral("hex of the UTF-8 bytes"), utf8.toHex().toUpper() },
-    };
+    return QStringLiteral("<%1 does not open>").arg(QLatin1String(key));
 }
-
-// The value of `key` in a file of CRLF lines; a null string when the key is not there.
-QString ValueOf(const QByteArray &file, const QByteArray &key)
-{
-    for (const QByteArray &line : file.split('\n')) {
-        const QByteArray trimmed = line.endsWith('\r') ? line.chopped(1) : line;
-        if (trimmed.startsWith(key + '='))
-            return QString::fromLatin1(trimmed.mid(key.size() + 1));
-    }
-    return {};
-}
-
-// What a sealed value opens to; a marker text when it does not open.
-QString Opened(const QString &sealed)
-{
-    QString plain;
-    if (sealed.isEmpty() || DecryptSecret(sealed, plain) != 1)
-        return QStringLiteral("<does not open: \"%1\">").arg(sealed);
-    return plain;
-}
-
 
 // Types `text` as key presses; letters beyond ASCII come as the key events a keyboard layout
 // with them sends.
@@ -139,84 +84,55 @@ public:
     { }
 
 private Q_SLOTS:
-    void initTestCase();
-    void cleanup();
-    void windowSessionWritesNoPlaintext();
-    void checkerWritesNoPlaintext();
-
-private:
-    QString Folder(const char *name) const { return m_root + u'/' + QLatin1String(name); }
-    // Reads every file under the root but the test's own input into `scanned` and fails for
-    // each secret found in any form.
-    void ExpectNoPlaintextOnDisk(const QList<Secret> &secrets, QStringList &scanned);
-
-    QString m_root;
-    QString m_input;
-};
-
-void TestSecretsOnDisk::initTestCase()
-{
-    SetCurrentLanguageSlot(0);
-    SetUserOemCodePage(850);
-    QCOMPARE(StateFilePath(), Folder("config") + QStringLiteral("/MeridockSettingUtil.dat"));
-    QCOMPARE(CSingleInstance::MarkerFolder(), Folder("runtime"));
-
-    // The file a user loads: a wireless key and the network-folder values, sealed as the
-    // device's side seals them.
-    QString sealedKey, sealedPassword;
-    QCOMPARE(EncryptSecret(LoadedKey.plain, sealedKey), 1);
-    QCOMPARE(EncryptSecret(FolderPassword.plain, sealedPassword), 1);
-    QVERIFY(QDir().mkpath(Folder("input")));
-    m_input = Folder("input") + QStringLiteral("/NetworkSetting.ini");
-    QVERIFY(WriteFile(m_input,
-        "[UserNetworkSetting]\r\nWIRED_DHCP=1\r\nWIRED_PROXY=0\r\n"
-        "WIRELESS_DHCP=1\r\nWIRELESS_PROXY=0\r\nWIRELESS_SSID=office-net\r\n"
-        "WIRELESS_SEQLITY_MODE=4\r\nWIRELESS_PSK="
-            + sealedKey.toLatin1()
-            + "\r\nWIRELESS_FORCE=0\r\nWIRELESS_CONNECTION_AUTOMATICALLY=1\r\n"
-              "[Common]\r\nNETWORK_PRIORITY=1\r\nNETWORK_DEVICE_POWER_MANAGEMENT=1\r\n"
-              "WIRELESS_SETTING_TOTAL=1\r\n"
-              "[NewtworkFolderSetting]\r\nNETFOLDER_NAME=nas-01\r\nNETFOLDER_UID=alice_1\r\n"
-              "NETFOLDER_PASS="
-            + sealedPassword.toLatin1() + "\r\n"));
-}
-
-void TestSecretsOnDisk::cleanup()
-{
-    SetUserOemCodePage(850);
-}
-
-void TestSecretsOnDisk::windowSessionWritesNoPlaintext()
-{
-    // As the program starts: the single-instance marker, then the window on the state file.
-    CSingleInstance instance(CSingleInstance::ProgramKey());
-    QVERIFY(instance.Claim());
-    CMessageRecorder windowBox, dialogBox;
-    CScriptedPathChooser chooser;
-    auto window = std::make_unique<CNetSetUtilDlg>();
-    CWifiSecurityLauncher launcher(window.get(), &dialogBox);
-    window->SetMessageBox(&windowBox);
-    window->SetPathChooser(&chooser);
-    window->SetPropertyDialog(&launcher);
-    window->StartSession(StateFilePath());
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    QVERIFY(windowBox.m_messages.isEmpty());
-
-    // Load the file with the sealed key and folder password.
-    chooser.m_file = m_input;
-    Press(*window, "loadSettingsButton");
-    QCOMPARE(Lines(windowBox),
-        QStringList { ExpectedMessage(
-            Msg::SettingsLoaded, Msg::LoadSettingsCaption, MessageIcon::Information) });
-    QVERIFY(Find<QRadioButton>(*window, "folderCustomizeRadio")->isChecked());
-    QVERIFY(Find<QLineEdit>(*window, "passwordEdit")->text() == FolderPassword.plain);
-    QVERIFY(window->Document().m_wirelessSettings[0].m_networkKey == LoadedKey.plain);
-
-    // A second network, its key typed into the property dialog.
-    QTabBar *tabs = Find<QTabWidget>(*window, "tabControl")->tabBar();
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    void initTestCase()
     {
+        SetCurrentLanguageSlot(0);
+        SetUserOemCodePage(850);
+        QCOMPARE(StateFilePath(), Folder("config") + QStringLiteral("/MeridockSettingUtil.dat"));
+        QCOMPARE(CSingleInstance::MarkerFolder(), Folder("runtime"));
+
+        // The file a user loads: a wireless key and the network-folder password, sealed as the
+        // device's side seals them.
+        QVERIFY(QDir().mkpath(Folder("input")));
+        m_input = Folder("input") + QStringLiteral("/NetworkSetting.ini");
+        QVERIFY(TestFiles::Write(m_input,
+            TestFiles::Bytes(QStringLiteral(
+                "[UserNetworkSetting]\nWIRED_DHCP=1\nWIRED_PROXY=0\nWIRELESS_DHCP=1\n"
+                "WIRELESS_PROXY=0\nWIRELESS_SSID=office-net\nWIRELESS_SEQLITY_MODE=4\n"
+                "WIRELESS_PSK=$seal(%1)\nWIRELESS_FORCE=0\nWIRELESS_CONNECTION_AUTOMATICALLY=1\n"
+                "[Common]\nNETWORK_PRIORITY=1\nNETWORK_DEVICE_POWER_MANAGEMENT=1\n"
+                "WIRELESS_SETTING_TOTAL=1\n[NewtworkFolderSetting]\nNETFOLDER_NAME=nas-01\n"
+                "NETFOLDER_UID=alice_1\nNETFOLDER_PASS=$seal(%2)\n")
+                                 .arg(LoadedKey.plain, FolderPassword.plain))));
+    }
+
+    void windowSessionWritesNoPlaintext()
+    {
+        // As the program starts: the single-instance marker, then the window on the state file.
+        CSingleInstance instance(CSingleInstance::ProgramKey());
+        QVERIFY(instance.Claim());
+        CMessageRecorder windowBox, dialogBox;
+        CScriptedPathChooser chooser;
+        auto window = std::make_unique<CNetSetUtilDlg>();
+        CWifiSecurityLauncher launcher(window.get(), &dialogBox);
+        window->SetMessageBox(&windowBox);
+        window->SetPathChooser(&chooser);
+        window->SetPropertyDialog(&launcher);
+        window->StartSession(StateFilePath());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+        chooser.m_file = m_input;
+        Press(*window, "loadSettingsButton");
+        QCOMPARE(Lines(windowBox),
+            QStringList { ExpectedMessage(
+                Msg::SettingsLoaded, Msg::LoadSettingsCaption, MessageIcon::Information) });
+        QVERIFY(Find<QRadioButton>(*window, "folderCustomizeRadio")->isChecked());
+        QVERIFY(Find<QLineEdit>(*window, "passwordEdit")->text() == FolderPassword.plain);
+
+        // A second network, its key typed into the property dialog.
+        QTabBar *tabs = Find<QTabWidget>(*window, "tabControl")->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
         CDialogScript script([](CWifiSecurity &dialog) {
             QTest::keyClicks(Find<QLineEdit>(dialog, "ssid"), QStringLiteral("lab-net"));
             Find<QComboBox>(dialog, "security")->setCurrentIndex(5); // WPA2-PSK (AES)
@@ -225,87 +141,95 @@ void TestSecretsOnDisk::windowSessionWritesNoPlaintext()
             Press(dialog, "ok");
         });
         Press(*window, "addButton");
-        QVERIFY(script.m_ran);
-        QVERIFY(!script.m_leftOpen);
+        QVERIFY(script.m_ran && !script.m_leftOpen);
+        QVERIFY(dialogBox.m_messages.isEmpty());
+        QCOMPARE(Find<QListWidget>(*window, "wirelessList")->count(), 2);
+
+        // Create the settings file on the card, then close: the state file is written.
+        QVERIFY(QDir().mkpath(Folder("card")));
+        chooser.m_folder = Folder("card");
+        Press(*window, "createSettingFileButton");
+        Press(*window, "exitButton");
+        QCOMPARE(Lines(windowBox).mid(1),
+            QStringList { ExpectedMessage(
+                Msg::SettingsFileCreated, Msg::CreateSettingCaption, MessageIcon::Information) });
+        QVERIFY(!window->isVisible());
+        window.reset();
+
+        const QString card = Folder("card") + QStringLiteral("/NetworkSetting.ini");
+        ExpectNoPlaintextOnDisk({ FolderPassword, LoadedKey, TypedKey },
+            { card, StateFilePath(), CSingleInstance::MarkerPath(CSingleInstance::ProgramKey()) });
+        QVERIFY(Opened(card, "WIRELESS_PSK") == LoadedKey.plain);
+        QVERIFY(Opened(card, "WIRELESS_PSK_2") == TypedKey.plain);
+        QVERIFY(Opened(StateFilePath(), "WIRELESS_PSK") == LoadedKey.plain);
+        QVERIFY(Opened(StateFilePath(), "WIRELESS_PSK_2") == TypedKey.plain);
+        QVERIFY(Opened(StateFilePath(), "NETFOLDER_PASS") == FolderPassword.plain);
     }
-    QVERIFY(dialogBox.m_messages.isEmpty());
-    QCOMPARE(Find<QListWidget>(*window, "wirelessList")->count(), 2);
 
-    // Create the settings file on the card, then close: the state file is written.
-    QVERIFY(QDir().mkpath(Folder("card")));
-    chooser.m_folder = Folder("card");
-    Press(*window, "createSettingFileButton");
-    QCOMPARE(Lines(windowBox).last(),
-        ExpectedMessage(
-            Msg::SettingsFileCreated, Msg::CreateSettingCaption, MessageIcon::Information));
-    Press(*window, "exitButton");
-    QVERIFY(!window->isVisible());
-    QCOMPARE(windowBox.m_messages.size(), 2);
-    window.reset();
+    void checkerWritesNoPlaintext()
+    {
+        QVERIFY(QDir().mkpath(Folder("checked")));
+        const QString output = Folder("checked") + QStringLiteral("/NetworkSetting.ini");
+        QProcess checker;
+        checker.start(
+            QStringLiteral(MERIDOCK_CHECKER_PATH), { QStringLiteral("--write"), output, m_input });
+        QVERIFY(checker.waitForFinished(30000));
+        QCOMPARE(checker.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(checker.readAllStandardError(), QByteArray());
+        QCOMPARE(checker.exitCode(), 0);
+        ExpectNoPlaintextOnDisk({ FolderPassword, LoadedKey }, { output });
+        QVERIFY(Opened(output, "WIRELESS_PSK") == LoadedKey.plain);
+    }
 
-    const QString card = Folder("card") + QStringLiteral("/NetworkSetting.ini");
-    QStringList scanned;
-    ExpectNoPlaintextOnDisk({ FolderPassword, LoadedKey, TypedKey }, scanned);
-    if (QTest::currentTestFailed())
-        return;
-    for (const QString &written :
-        { card, StateFilePath(), CSingleInstance::MarkerPath(CSingleInstance::ProgramKey()) })
-        QVERIFY2(scanned.contains(written), qPrintable(written));
+private:
+    QString Folder(const char *name) const { return m_root + u'/' + QLatin1String(name); }
 
-    // The sealed values are there and open to the secrets, in the card file and the state file.
-    const QByteArray cardFile = ReadFile(card);
-    QVERIFY(Opened(ValueOf(cardFile, "WIRELESS_PSK")) == LoadedKey.plain);
-    QVERIFY(Opened(ValueOf(cardFile, "WIRELESS_PSK_2")) == TypedKey.plain);
-    const QByteArray stateFile = ReadFile(StateFilePath());
-    QVERIFY(Opened(ValueOf(stateFile, "WIRELESS_PSK")) == LoadedKey.plain);
-    QVERIFY(Opened(ValueOf(stateFile, "WIRELESS_PSK_2")) == TypedKey.plain);
-    QVERIFY(Opened(ValueOf(stateFile, "NETFOLDER_PASS")) == FolderPassword.plain);
-}
-
-void TestSecretsOnDisk::checkerWritesNoPlaintext()
-{
-    QVERIFY(QDir().mkpath(Folder("checked")));
-    const QString output = Folder("checked") + QStringLiteral("/NetworkSetting.ini");
-    QProcess checker;
-    checker.start(CheckerPath, { QStringLiteral("--write"), output, m_input });
-    QVERIFY(checker.waitForFinished(30000));
-    QCOMPARE(checker.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(checker.readAllStandardError(), QByteArray());
-    QCOMPARE(checker.exitCode(), 0);
-
-    QStringList scanned;
-    ExpectNoPlaintextOnDisk({ FolderPassword, LoadedKey }, scanned);
-    if (QTest::currentTestFailed())
-        return;
-    QVERIFY(scanned.contains(output));
-    QVERIFY(Opened(ValueOf(ReadFile(output), "WIRELESS_PSK")) == LoadedKey.plain);
-}
-
-void TestSecretsOnDisk::ExpectNoPlaintextOnDisk(const QList<Secret> &secrets, QStringList &scanned)
-{
-    QStringList found;
-    qint64 bytes = 0;
-    QDirIterator files(
-        m_root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (files.hasNext()) {
-        const QString path = files.next();
-        const QFileInfo info(path);
-        if (path == m_input || info.isSymLink() || !info.isFile())
-            continue; // the test's own input; sockets and links hold nothing of their own
-        const QByteArray content = ReadFile(path);
-        scanned.append(path);
-        bytes += content.size();
-        for (const Secret &secret : secrets) {
-            for (const auto &[form, needle] : Forms(secret)) {
-                if (content.contains(needle))
-                    found.append(
-                        QStringLiteral("%1: %2 as %3").arg(path, QLatin1String(secret.name), form));
+    // Fails for each secret found in any text form in any file under the root but the test's own
+    // input, and for each of `written` that was not there to be read.
+    void ExpectNoPlaintextOnDisk(const QList<Secret> &secrets, QStringList written)
+    {
+        QStringList found;
+        QDirIterator files(
+            m_root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString path = files.next();
+            if (path == m_input || files.fileInfo().isSymLink() || !files.fileInfo().isFile())
+                continue; // the test's own input; sockets and links hold nothing of their own
+            written.removeAll(path);
+            const QByteArray content = TestFiles::ReadAll(path);
+            const QByteArray lower = content.toLower(); // hex digits in either case
+            for (const Secret &secret : secrets) {
+                QByteArray utf16le, utf16be;
+                for (const QChar c : secret.plain) {
+                    utf16le.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+                    utf16be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+                }
+                // The hex forms stand for a sealing that forgot to encrypt.
+                const QList<std::pair<const char *, bool>> forms {
+                    { "Latin-1", content.contains(secret.plain.toLatin1()) },
+                    { "UTF-8", content.contains(secret.plain.toUtf8()) },
+                    { "UTF-16LE", content.contains(utf16le) },
+                    { "UTF-16BE", content.contains(utf16be) },
+                    { "OEM code page", content.contains(secret.oem) },
+                    { "hex of the OEM bytes", lower.contains(secret.oem.toHex()) },
+                    { "hex of the Latin-1 bytes", lower.contains(secret.plain.toLatin1().toHex()) },
+                    { "hex of the UTF-8 bytes", lower.contains(secret.plain.toUtf8().toHex()) },
+                };
+                for (const auto &[form, there] : forms) {
+                    if (there)
+                        found.append(path
+                            + QStringLiteral(": %1 as %2")
+                                  .arg(QLatin1String(secret.name), QLatin1String(form)));
+                }
             }
         }
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+        QVERIFY2(written.isEmpty(), qPrintable(written.join(u'\n')));
     }
-    QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
-    qInfo("scanned %lld bytes in %lld files", bytes, qint64(scanned.size()));
-}
+
+    QString m_root;
+    QString m_input;
+};
 
 int main(int argc, char *argv[])
 {
@@ -314,17 +238,11 @@ int main(int argc, char *argv[])
     QTemporaryDir root;
     if (!root.isValid())
         return 1;
-    const QString path = root.path();
-    for (const auto &[variable, folder] : {
-             std::pair { "HOME", "home" },
-             std::pair { "XDG_CONFIG_HOME", "config" },
-             std::pair { "XDG_CACHE_HOME", "cache" },
-             std::pair { "XDG_DATA_HOME", "data" },
-             std::pair { "XDG_STATE_HOME", "state" },
-             std::pair { "XDG_RUNTIME_DIR", "runtime" },
-             std::pair { "TMPDIR", "tmp" },
-         }) {
-        const QString place = path + u'/' + QLatin1String(folder);
+    for (const auto &[variable, folder] : { std::pair { "HOME", "home" },
+             std::pair { "XDG_CONFIG_HOME", "config" }, std::pair { "XDG_CACHE_HOME", "cache" },
+             std::pair { "XDG_DATA_HOME", "data" }, std::pair { "XDG_STATE_HOME", "state" },
+             std::pair { "XDG_RUNTIME_DIR", "runtime" }, std::pair { "TMPDIR", "tmp" } }) {
+        const QString place = root.path() + u'/' + QLatin1String(folder);
         if (!QDir().mkpath(place)
             || !QFile::setPermissions(
                 place, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
@@ -332,7 +250,7 @@ int main(int argc, char *argv[])
         qputenv(variable, QFile::encodeName(place));
     }
     QApplication application(argc, argv);
-    TestSecretsOnDisk test(path);
+    TestSecretsOnDisk test(root.path());
     return QTest::qExec(&test, argc, argv);
 }
 
