@@ -21,46 +21,47 @@ QStringList Lines(QStringView lines)
     return lines.toString().split(u'|');
 }
 
-// The controls as "name" -> value, addresses as "192.168..10" (an empty part is blank), the
-// choices as numbers, and "enabled" listing the boxes that can be edited.
-QMap<QString, QString> Controls(const Values &v)
+// The controls as sorted "name=value" lines, addresses as "192.168..10" (an empty part is
+// blank), the choices as numbers, and "enabled" listing the boxes that can be edited.
+QStringList Controls(const Values &v)
 {
-    QMap<QString, QString> controls { { QStringLiteral("mode"),
-                                          QString::number(v.m_selectedSecurity) },
-        { QStringLiteral("stealth"), QString::number(int(v.m_stealthChecked)) },
-        { QStringLiteral("dhcp"), QString::number(v.m_dhcpRadio) },
-        { QStringLiteral("proxy"), QString::number(int(v.m_useProxyChecked)) } };
+    QStringList lines { QStringLiteral("mode=") + QString::number(v.m_selectedSecurity),
+        QStringLiteral("stealth=") + QString::number(int(v.m_stealthChecked)),
+        QStringLiteral("dhcp=") + QString::number(v.m_dhcpRadio),
+        QStringLiteral("proxy=") + QString::number(int(v.m_useProxyChecked)) };
     QStringList enabled;
     for (const auto &[name, member] : kEdits) {
-        controls.insert(QLatin1String(name), (v.*member).m_text);
+        lines.append(QLatin1String(name) + u'=' + (v.*member).m_text);
         if ((v.*member).m_enabled)
             enabled.append(QLatin1String(name));
     }
     for (const auto &[name, member] : kAddresses) {
-        controls.insert(QLatin1String(name), DocumentProbe::Dotted(v.*member));
+        QStringList parts;
+        for (const int field : (v.*member).m_fields)
+            parts.append(field < 0 ? QString() : QString::number(field));
+        const QString dotted = parts.join(u'.');
+        lines.append(QLatin1String(name) + u'=' + (dotted == u"..." ? QString() : dotted));
         if ((v.*member).m_enabled)
             enabled.append(QLatin1String(name));
     }
-    controls.insert(QStringLiteral("enabled"), enabled.join(u','));
-    return controls;
+    lines.append(QStringLiteral("enabled=") + enabled.join(u','));
+    lines.sort();
+    return lines;
 }
 
 // Every field of a record, named as in DocumentProbe::ProfileText.
-QMap<QString, QString> Fields(const CNetworkSetting &record)
+QStringList Fields(const CNetworkSetting &record)
 {
-    QMap<QString, QString> fields;
-    for (const QString &field : DocumentProbe::ProfileText(record).split(QStringLiteral(" | ")))
-        fields.insert(field.section(u'=', 0, 0), field.section(u'=', 1));
-    return fields;
+    return DocumentProbe::ProfileText(record).split(QStringLiteral(" | "));
 }
 
-// "name=value" for every value of `to` that `from` lacks or holds otherwise, by name.
-QStringList Changes(const QMap<QString, QString> &from, const QMap<QString, QString> &to)
+// The lines of `to` that `from` lacks, sorted: the values that differ.
+QStringList Changes(const QStringList &from, const QStringList &to)
 {
     QStringList changes;
-    for (auto it = to.cbegin(); it != to.cend(); ++it) {
-        if (!from.contains(it.key()) || from.value(it.key()) != it.value())
-            changes.append(it.key() + u'=' + it.value());
+    for (const QString &line : to) {
+        if (!from.contains(line))
+            changes.append(line);
     }
     changes.sort();
     return changes;

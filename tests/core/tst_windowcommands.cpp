@@ -16,13 +16,12 @@ QStringList ChangesAfter(void (*command)(CSettingsDocument &), bool proxyTicked,
     document.m_controls.m_folderModeRadio = 0;
     document.m_controls.m_useProxyChecked = proxyTicked;
     document.EnableProxyFields(proxyEnabled);
-    const QMap<QString, QString> before = DocumentProbe::Describe(document, true);
+    const QStringList before = DocumentProbe::Snapshot(document, true);
     command(document);
-    const QMap<QString, QString> after = DocumentProbe::Describe(document, true);
     QStringList changes;
-    for (auto it = after.cbegin(); it != after.cend(); ++it) {
-        if (before.value(it.key()) != it.value())
-            changes.append(it.key() + u'=' + it.value());
+    for (const QString &line : DocumentProbe::Snapshot(document, true)) {
+        if (!before.contains(line))
+            changes.append(line);
     }
     return changes;
 }
