@@ -102,6 +102,8 @@ private Q_SLOTS:
     void openThenOk();
     void accept_data();
     void accept();
+    void fieldMarks_data();
+    void fieldMarks();
     void clearAndCancelResetTheProfile();
 };
 
@@ -281,6 +283,38 @@ void TestWifiProperty::accept()
     QCOMPARE(Changes(before, Controls(editor.m_values)), changed);
     if (accepted)
         QCOMPARE(Changes(Fields(CNetworkSetting()), Fields(editor.m_profile)), stored);
+}
+
+void TestWifiProperty::fieldMarks_data()
+{
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QStringList>("marks"); // field=message, in the order of the dialog
+
+    QTest::newRow("a mismatch marks the confirmation, the bad key its own box")
+        << Lines(u"mode=1|key=abc|confirm=abd")
+        << Lines(u"key=Length of Network key is invalid.|confirm=Network key is not match.");
+    QTest::newRow("a field shows its first failure")
+        << Lines(u"dhcp=1|ip=127.0..")
+        << Lines(u"ip=Please input IP address.|mask=Please input Subnet mask address.");
+    QTest::newRow("the key boxes of no security are not marked")
+        << Lines(u"key=abc|confirm=abd") << QStringList();
+}
+
+void TestWifiProperty::fieldMarks()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, marks);
+    static const char *const names[]
+        = { "ssid", "key", "confirm", "ip", "mask", "proxyAddress", "proxyPort" };
+    CWifiPropertyEditor editor;
+    Type(editor, typed);
+    QStringList shown;
+    const auto messages = WifiPropertyFieldMessages(editor.m_values);
+    for (size_t i = 0; i < messages.size(); ++i) {
+        if (messages[i])
+            shown.append(QLatin1String(names[i]) + u'=' + MessageText(*messages[i]).toString());
+    }
+    QCOMPARE(shown, marks);
 }
 
 void TestWifiProperty::clearAndCancelResetTheProfile()
