@@ -9,8 +9,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const QByteArray written = CProfileFile::FromBytes(bytes).ToBytes();
     const QByteArray rewritten = CProfileFile::FromBytes(written).ToBytes();
-    // The byte form may change once (a lone surrogate becomes '?', so Latin-1 fits again),
-    // the text never.
+    // The byte form may change once (UTF-16 or Windows-1252 in, Latin-1 or UTF-8 out), the text
+    // never.
     if (DecodeProfileBytes(rewritten) != DecodeProfileBytes(written))
         std::abort();
     if (CProfileFile::FromBytes(rewritten).ToBytes() != rewritten)

@@ -46,14 +46,34 @@ bool IsAscii(const QByteArray &bytes)
     return true;
 }
 
+// The UTF-16 decoder lets unpaired surrogates through. No byte form we write can carry one, so
+// two keys apart only by them would become one key on the next load and drop a value. They
+// become U+FFFD here, as broken UTF-8 does, and the file reads the same before and after a save.
+QString ReplaceLoneSurrogates(QString text)
+{
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (!c.isSurrogate())
+            continue;
+        if (c.isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
 } // namespace
 
 QString DecodeProfileBytes(const QByteArray &bytes)
 {
     if (bytes.startsWith("\xFF\xFE"))
-        return QStringDecoder(QStringDecoder::Utf16LE)(QByteArrayView(bytes).sliced(2));
+        return ReplaceLoneSurrogates(
+                QStringDecoder(QStringDecoder::Utf16LE)(QByteArrayView(bytes).sliced(2)));
     if (bytes.startsWith("\xFE\xFF"))
-        return QStringDecoder(QStringDecoder::Utf16BE)(QByteArrayView(bytes).sliced(2));
+        return ReplaceLoneSurrogates(
+                QStringDecoder(QStringDecoder::Utf16BE)(QByteArrayView(bytes).sliced(2)));
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(QByteArrayView(bytes).sliced(3));
     if (IsAscii(bytes))

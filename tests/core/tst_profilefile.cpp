@@ -16,6 +16,7 @@ private Q_SLOTS:
     void choosesTheByteForm();
     void decodesEveryAcceptedByteForm_data();
     void decodesEveryAcceptedByteForm();
+    void unpairedSurrogatesReadAsTheyWillBeWritten();
 };
 
 void TestProfileFile::readsLikeTheHostProfileFunctions_data()
@@ -107,6 +108,23 @@ void TestProfileFile::decodesEveryAcceptedByteForm()
 {
     QFETCH(QByteArray, bytes);
     QCOMPARE(CProfileFile::FromBytes(bytes).Value(u"S", u"K"), u"\u20ac\u00e9"_s);
+}
+
+void TestProfileFile::unpairedSurrogatesReadAsTheyWillBeWritten()
+{
+    // Keys apart only by unpaired surrogates; U+1F600 is a proper pair and stays.
+    const QString text = u"[S]\nK"_s + QChar(0xD800) + u"=1\nK"_s + QChar(0xDC01) + u"=2\nE="_s
+            + QChar(0xD83D) + QChar(0xDE00) + u"\n"_s;
+    QByteArray le("\xFF\xFE");
+    for (const QChar c : text)
+        le += char(c.unicode() & 0xFF), le += char(c.unicode() >> 8);
+
+    const CProfileFile file = CProfileFile::FromBytes(le);
+    QCOMPARE(file.Value(u"S", u"K\ufffd"), u"1"_s);
+    QCOMPARE(file.Value(u"S", u"E"), u"\U0001F600"_s);
+    const QByteArray written = file.ToBytes();
+    QCOMPARE(DecodeProfileBytes(written), u"[S]\r\nK\ufffd=1\r\nE=\U0001F600\r\n"_s);
+    QCOMPARE(CProfileFile::FromBytes(written).ToBytes(), written);
 }
 
 QTEST_GUILESS_MAIN(TestProfileFile)
