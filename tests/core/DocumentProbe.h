@@ -17,17 +17,11 @@ QString ProfileText(const CNetworkSetting &record);
 // With allSlots, the free slots and the staging record are described too.
 QStringList Snapshot(const CSettingsDocument &document, bool allSlots = false);
 
-// Compares `expectations` ("name=value" items separated by '|') with the document; returns the
-// differences as readable lines, empty when everything matches.
+// The items of `expectations` ("name=value", separated by '|') that the document does not hold,
+// each with what it holds instead; empty when everything matches.
 QStringList Mismatches(const CSettingsDocument &document, QStringView expectations);
 
-// Breaks of the rules every load must leave behind, whatever the file held: list items refer to
-// slots 0..n-1 in order, every other slot is free, listed profiles pass the checks, the bound
-// members were pushed, every address is complete or blank. Empty when all hold.
-QStringList BrokenInvariants(const CSettingsDocument &document);
-
-// A document whose every value differs from what a load produces, to show that a load replaces
-// them all.
+// Every value differs from what a load produces, to show that a load replaces them all.
 void Prefill(CSettingsDocument &document);
 
 } // namespace DocumentProbe
