@@ -144,16 +144,7 @@ int ValidateWiredLan(
 {
     document.Gather();
     MainWindowControls &c = document.m_controls;
-    CNetworkSetting wired;
-    wired.m_dhcp = document.m_dhcpMode == 0 ? 1 : 0;
-    wired.m_ipAddress = c.m_ipAddress.Address();
-    wired.m_subnetMask = c.m_subnetMask.Address();
-    wired.m_defaultGateway = c.m_defaultGateway.Address();
-    wired.m_dns = c.m_dns.Address();
-    wired.m_secondaryDns = c.m_secondaryDns.Address();
-    wired.m_useProxy = document.m_wiredUseProxy;
-    wired.m_proxyAddress = c.m_proxyAddress.m_text;
-    wired.m_proxyPort = c.m_proxyPort.m_text;
+    const CNetworkSetting wired = document.WiredSettingFromControls();
 
     CSequenceReporter reporter(document, box, showMessages, Msg::WiredLanCaption);
     if (wired.m_useProxy == 0) {

@@ -38,6 +38,22 @@ void CSettingsDocument::Push()
     m_controls.m_useWirelessChecked = m_useWireless != 0;
 }
 
+CNetworkSetting CSettingsDocument::WiredSettingFromControls() const
+{
+    const MainWindowControls &c = m_controls;
+    CNetworkSetting wired;
+    wired.m_dhcp = m_dhcpMode == 0 ? 1 : 0;
+    wired.m_ipAddress = c.m_ipAddress.Address();
+    wired.m_subnetMask = c.m_subnetMask.Address();
+    wired.m_defaultGateway = c.m_defaultGateway.Address();
+    wired.m_dns = c.m_dns.Address();
+    wired.m_secondaryDns = c.m_secondaryDns.Address();
+    wired.m_useProxy = m_wiredUseProxy;
+    wired.m_proxyAddress = c.m_proxyAddress.m_text;
+    wired.m_proxyPort = c.m_proxyPort.m_text;
+    return wired;
+}
+
 const QString &CSettingsDocument::ComposeMessageText(QStringView text)
 {
     m_messageText = ComposedMessage(text);

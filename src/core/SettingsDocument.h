@@ -86,6 +86,9 @@ public:
     // Controls -> bound members, and back; always all four bindings together.
     void Gather();
     void Push();
+    // The wired record as the controls and bound members hold it now. Disabled controls keep
+    // their contents, and those contents count.
+    CNetworkSetting WiredSettingFromControls() const;
 
     const QString &ComposeMessageText(QStringView text);
     // Composes the catalogue text `text` and shows it with the catalogue caption `caption`.

@@ -81,28 +81,12 @@ bool ComposeValue(const CNetworkSetting &record, int field, QString &value)
     }
 }
 
-void RefreshWiredSetting(CSettingsDocument &document)
-{
-    const MainWindowControls &c = document.m_controls;
-    CNetworkSetting &wired = document.m_wiredSetting;
-    wired.m_dhcp = document.m_dhcpMode == 0 ? 1 : 0;
-    // Disabled controls keep their contents, and those contents are written.
-    wired.m_ipAddress = c.m_ipAddress.Address();
-    wired.m_subnetMask = c.m_subnetMask.Address();
-    wired.m_defaultGateway = c.m_defaultGateway.Address();
-    wired.m_dns = c.m_dns.Address();
-    wired.m_secondaryDns = c.m_secondaryDns.Address();
-    wired.m_useProxy = document.m_wiredUseProxy;
-    wired.m_proxyAddress = c.m_proxyAddress.m_text;
-    wired.m_proxyPort = c.m_proxyPort.m_text;
-}
-
 } // namespace
 
 bool ComposeSettingsFile(CSettingsDocument &document, CProfileFile &file)
 {
     document.Gather();
-    RefreshWiredSetting(document);
+    document.m_wiredSetting = document.WiredSettingFromControls();
 
     const QString network = Section::UserNetworkSetting.toString();
     const QString common = Section::Common.toString();
