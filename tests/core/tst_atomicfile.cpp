@@ -7,44 +7,26 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <functional>
-#include <utility>
-
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// A save file whose device fails part-way through the write, after running `onFirstWrite`.
+// A save file on a card that is full, or that is pulled out while it is written.
 class FaultySaveFile : public QSaveFile
 {
 public:
-    FaultySaveFile(const QString &name, qint64 failAfter, std::function<void()> onFirstWrite = {})
-        : QSaveFile(name)
-        , m_failAfter(failAfter)
-        , m_onFirstWrite(std::move(onFirstWrite))
-    { }
+    using QSaveFile::QSaveFile;
+    bool m_pulled = false;
 
 protected:
     qint64 writeData(const char *data, qint64 len) override
     {
-        if (m_onFirstWrite)
-            std::exchange(m_onFirstWrite, {})();
-        if (len > m_failAfter) {
-            QSaveFile::writeData(data, m_failAfter);
-            setErrorString(u"No space left on device"_s);
+        if (!m_pulled)
             return -1;
-        }
-        m_failAfter -= len;
+        QFileInfo(fileName()).dir().removeRecursively();
         return QSaveFile::writeData(data, len);
     }
-
-private:
-    qint64 m_failAfter;
-    std::function<void()> m_onFirstWrite;
 };
-
-const QByteArray kOld = "[UserNetworkSetting]\r\nWIRED_DHCP=0\r\n";
-const QByteArray kNew(200 * 1024, 'n');
 
 } // namespace
 
@@ -53,59 +35,34 @@ class TestAtomicFile : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void replacesTheWholeFileOwnerOnlyIfAsked();
-    void targetFolderVanishing();
-    void deviceFailingPartWayKeepsTheOldFile();
-
-private:
-    QString Path() const { return m_dir->filePath(u"NetworkSetting.ini"_s); }
-    QStringList Files() const { return QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden); }
-    std::unique_ptr<QTemporaryDir> m_dir;
+    void failedWrite_data();
+    void failedWrite();
 };
 
-void TestAtomicFile::init()
+void TestAtomicFile::failedWrite_data()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
-    QVERIFY(TestFiles::Write(Path(), kOld));
+    QTest::addColumn<bool>("pulled");
+    QTest::newRow("a full card keeps the old file, with nothing beside it") << false;
+    QTest::newRow("a pulled card's folder is not made again") << true;
 }
 
-void TestAtomicFile::replacesTheWholeFileOwnerOnlyIfAsked()
+void TestAtomicFile::failedWrite()
 {
-    QVERIFY(QFile::setPermissions(
-        Path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther));
-    QVERIFY(CommitFileAtomically(Path(), "new", FileAccess::OwnerOnly));
-    QCOMPARE(TestFiles::ReadAll(Path()), QByteArray("new"));
-    // Someone had widened it; the rewrite narrows it again.
-    QCOMPARE(QFile::permissions(Path())
-            & ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser),
-        QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    QCOMPARE(Files(), QStringList { u"NetworkSetting.ini"_s });
-}
-
-// The card is pulled while the file is written.
-void TestAtomicFile::targetFolderVanishing()
-{
-    const QString folder = m_dir->filePath(u"card"_s);
-    QVERIFY(QDir().mkpath(folder));
+    QFETCH(bool, pulled);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(u"card"_s);
     const QString path = folder + u"/NetworkSetting.ini"_s;
-    QVERIFY(TestFiles::Write(path, kOld));
+    const QByteArray old = "[UserNetworkSetting]\r\nWIRED_DHCP=0\r\n";
+    QVERIFY(QDir().mkpath(folder) && TestFiles::Write(path, old));
     {
-        FaultySaveFile file(path, kNew.size() * 2, [folder] { QDir(folder).removeRecursively(); });
-        QVERIFY(!CommitThrough(file, kNew, FileAccess::Shared));
+        FaultySaveFile file(path);
+        file.m_pulled = pulled;
+        QVERIFY(!CommitThrough(file, QByteArray(200 * 1024, 'n'), FileAccess::Shared));
     }
-    QVERIFY(!QFileInfo::exists(folder)); // not made again
-}
-
-void TestAtomicFile::deviceFailingPartWayKeepsTheOldFile()
-{
-    {
-        FaultySaveFile file(Path(), kNew.size() - 1);
-        QVERIFY(!CommitThrough(file, kNew, FileAccess::Shared));
-    }
-    QCOMPARE(TestFiles::ReadAll(Path()), kOld);
-    QCOMPARE(Files(), QStringList { u"NetworkSetting.ini"_s });
+    QCOMPARE(QFileInfo::exists(folder), !pulled);
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+        pulled ? QStringList() : QStringList { u"NetworkSetting.ini"_s });
+    QCOMPARE(TestFiles::ReadAll(path), pulled ? QByteArray() : old);
 }
 
 QTEST_GUILESS_MAIN(TestAtomicFile)
