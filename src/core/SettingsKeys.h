@@ -35,7 +35,7 @@ enum class Encoding {
     Secret,    // sealed when not empty, otherwise empty
 };
 
-struct KeySpec
+struct KeyName
 {
     QStringView name;
     Encoding encoding;
@@ -81,7 +81,7 @@ auto &AddressOf(Record &record, int field)
     }
 }
 
-inline constexpr std::array<KeySpec, WiredKeyCount> kWiredKeys { {
+inline constexpr std::array<KeyName, WiredKeyCount> kWiredKeys { {
     { u"WIRED_DHCP", Encoding::Flag },
     { u"WIRED_IP", Encoding::Address },
     { u"WIRED_SUBNET_MASK", Encoding::Address },
@@ -93,7 +93,7 @@ inline constexpr std::array<KeySpec, WiredKeyCount> kWiredKeys { {
     { u"WIRED_PROXY_PORT", Encoding::Text },
 } };
 
-inline constexpr std::array<KeySpec, ConnectionFieldCount> kWirelessKeys { {
+inline constexpr std::array<KeyName, ConnectionFieldCount> kWirelessKeys { {
     { u"WIRELESS_DHCP", Encoding::Flag },
     { u"WIRELESS_IP", Encoding::Address },
     { u"WIRELESS_SUBNET_MASK", Encoding::Address },
