@@ -3,8 +3,14 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <QtAlgorithms>
+
 #include <algorithm>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -145,11 +151,54 @@ size_t EntryHash(int section, QStringView key)
     return FoldedHash(key, 14695981039346656037ull ^ (size_t(section) * 0x9E3779B97F4A7C15ull));
 }
 
+// Position of the first LF, CR or '=' at or after `from`, or `size`. This scan is most of the
+// work of a load, so it looks at eight characters at a time where the processor allows.
+qsizetype FindLineMark(const char16_t *chars, qsizetype from, qsizetype size)
+{
+    qsizetype i = from;
+#if defined(__SSE2__)
+    const __m128i lf = _mm_set1_epi16(u'\n');
+    const __m128i cr = _mm_set1_epi16(u'\r');
+    const __m128i eq = _mm_set1_epi16(u'=');
+    for (; i + 8 <= size; i += 8) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(chars + i));
+        const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(block, lf),
+                                                       _mm_cmpeq_epi16(block, cr)),
+                                          _mm_cmpeq_epi16(block, eq));
+        if (const int mask = _mm_movemask_epi8(hits))
+            return i + qCountTrailingZeroBits(quint32(mask)) / 2;
+    }
+#endif
+    for (; i < size; ++i) {
+        const char16_t c = chars[i];
+        if (c == u'\n' || c == u'\r' || c == u'=')
+            return i;
+    }
+    return size;
+}
+
+// QStringView::trimmed() without its call when neither end can be white space, as in nearly
+// every line of a settings file.
+QStringView Trimmed(QStringView text)
+{
+    const auto plain = [](QChar c) { return c.unicode() > u' ' && c.unicode() < 0x80; };
+    if (text.isEmpty() || (plain(text.front()) && plain(text.back())))
+        return text;
+    return text.trimmed();
+}
+
+// Names are short: a byte comparison beats the general string comparison's set-up.
+bool SameText(QStringView a, QStringView b)
+{
+    return a.size() == b.size()
+        && (a.isEmpty() || std::memcmp(a.data(), b.data(), size_t(a.size()) * sizeof(char16_t)) == 0);
+}
+
 bool FoldedEqual(QStringView a, QStringView b)
 {
     if (a.size() != b.size())
         return false;
-    if (a == b)
+    if (SameText(a, b))
         return true;
     for (qsizetype i = 0; i < a.size(); ++i) {
         if (a[i] != b[i] && Fold(a[i].unicode()) != Fold(b[i].unicode()))
@@ -179,10 +228,20 @@ void CProfileFile::Index::Insert(size_t hash, int section, int entry)
     ++m_count;
 }
 
+void CProfileFile::Index::Reserve(size_t count)
+{
+    if (m_count > 0)
+        return;
+    size_t slots = 64;
+    while (slots < 2 * count)
+        slots *= 2;
+    m_slots.assign(slots, Slot {});
+}
+
 int CProfileFile::FindSection(QStringView name) const
 {
     // Readers ask for many keys of one section in a row.
-    if (m_lastSection >= 0 && m_sections[m_lastSection].name == name)
+    if (m_lastSection >= 0 && SameText(m_sections[m_lastSection].name, name))
         return m_lastSection;
     const Index::Slot *slot = m_sectionIndex.Find(FoldedHash(name), [&](const Index::Slot &s) {
         return FoldedEqual(m_sections[s.section].name, name);
@@ -217,7 +276,7 @@ const CProfileFile::Entry *CProfileFile::FindEntry(size_t hash, int section, QSt
     return slot ? &m_sections[section].entries[slot->entry] : nullptr;
 }
 
-void CProfileFile::AddEntry(size_t hash, int section, QStringView key, const QString &value)
+void CProfileFile::AddEntry(size_t hash, int section, QStringView key, QStringView value)
 {
     Section &s = m_sections[section];
     s.entries.append(Entry { key, value });
@@ -228,51 +287,63 @@ CProfileFile CProfileFile::FromBytes(const QByteArray &bytes)
 {
     CProfileFile file;
     file.m_text = DecodeProfileBytes(bytes);
-    const QString &text = file.m_text;
+    const QStringView text(file.m_text);
+    const qsizetype size = text.size();
+    // Lines of a settings file run to about 40 characters; a few spare slots cost less than
+    // growing the index while it fills.
+    file.m_entryIndex.Reserve(size_t(size / 32));
+    const auto *chars = text.utf16();
     int section = -1;
     qsizetype pos = 0;
-    const qsizetype size = text.size();
-    const auto *chars = reinterpret_cast<const char16_t *>(text.constData());
-    const QStringView all(text);
     while (pos < size) {
         // One pass per line finds its end and its first '='.
         qsizetype end = pos;
         qsizetype eq = -1;
-        for (; end < size; ++end) {
-            const char16_t c = chars[end];
-            if (c == u'\n' || c == u'\r')
+        for (;;) {
+            end = FindLineMark(chars, end, size);
+            if (end == size || chars[end] != u'=')
                 break;
-            if (c == u'=' && eq < 0)
+            if (eq < 0)
                 eq = end - pos;
+            ++end;
         }
-        const QStringView line = all.sliced(pos, end - pos);
+        const QStringView line = text.sliced(pos, end - pos);
         // Exactly one line end (CRLF, CR or LF) per turn: an empty line must still move on.
         pos = end + 1;
         if (end < size && chars[end] == u'\r' && pos < size && chars[pos] == u'\n')
             ++pos;
 
-        const QStringView head = line.trimmed();
+        const QStringView head = Trimmed(line);
         if (head.isEmpty() || head.front() == u';')
             continue;
         if (head.front() == u'[') {
             qsizetype close = head.indexOf(u']');
             const QStringView name = head.sliced(1, (close < 0 ? head.size() : close) - 1);
-            section = file.SectionIndex(name.trimmed().toString());
+            section = file.SectionIndex(Trimmed(name).toString());
             continue;
         }
         if (section < 0)
             continue;
         if (eq < 0)
             continue;
-        const QStringView key = line.first(eq).trimmed();
+        const QStringView key = Trimmed(line.first(eq));
         if (key.isEmpty())
             continue;
         const size_t hash = EntryHash(section, key);
         if (file.FindEntry(hash, section, key))
             continue; // the first occurrence wins
-        file.AddEntry(hash, section, key, line.sliced(eq + 1).toString());
+        file.AddEntry(hash, section, key, line.sliced(eq + 1));
     }
     return file;
+}
+
+QStringView CProfileFile::ValueView(QStringView section, QStringView key,
+                                    QStringView defaultValue) const
+{
+    const Entry *entry = FindEntry(section, key);
+    if (!entry)
+        return defaultValue;
+    return entry->value.first(std::min<qsizetype>(entry->value.size(), MaxValueLength));
 }
 
 QString CProfileFile::Value(QStringView section, QStringView key,
@@ -281,13 +352,18 @@ QString CProfileFile::Value(QStringView section, QStringView key,
     const Entry *entry = FindEntry(section, key);
     if (!entry)
         return defaultValue;
-    const QString &value = entry->value;
-    return value.size() > MaxValueLength ? value.left(MaxValueLength) : value;
+    return entry->value.first(std::min<qsizetype>(entry->value.size(), MaxValueLength)).toString();
 }
 
 bool CProfileFile::Contains(QStringView section, QStringView key) const
 {
     return FindEntry(section, key) != nullptr;
+}
+
+QStringView CProfileFile::Own(const QString &text)
+{
+    m_owned.append(text);
+    return m_owned.constLast();
 }
 
 bool CProfileFile::SetValue(const QString &section, const QString &key, const QString &value)
@@ -298,12 +374,20 @@ bool CProfileFile::SetValue(const QString &section, const QString &key, const QS
     }
     const int s = SectionIndex(section);
     const size_t hash = EntryHash(s, key);
-    if (const Entry *entry = FindEntry(hash, s, key)) {
-        const_cast<Entry *>(entry)->value = value;
+    if (const Entry *found = FindEntry(hash, s, key)) {
+        // Replacing in place keeps a key set over and over from piling up copies.
+        auto *entry = const_cast<Entry *>(found);
+        if (entry->ownedValue < 0) {
+            entry->ownedValue = m_owned.size();
+            m_owned.append(value);
+        } else {
+            m_owned[entry->ownedValue] = value;
+        }
+        entry->value = m_owned.at(entry->ownedValue);
         return true;
     }
-    m_ownedKeys.append(key);
-    AddEntry(hash, s, m_ownedKeys.constLast(), value);
+    const QStringView ownedKey = Own(key);
+    AddEntry(hash, s, ownedKey, Own(value));
     return true;
 }
 

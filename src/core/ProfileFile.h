@@ -23,6 +23,8 @@ public:
 
     // The value of `key` in `section`, or `defaultValue` when either is missing.
     QString Value(QStringView section, QStringView key, const QString &defaultValue = {}) const;
+    // The same without a copy: a view into this file, valid until the file changes or goes.
+    QStringView ValueView(QStringView section, QStringView key, QStringView defaultValue = {}) const;
     bool Contains(QStringView section, QStringView key) const;
 
     // Sets or adds a value. Fails, changing nothing, when the value holds a line break or a NUL
@@ -37,8 +39,10 @@ public:
 private:
     struct Entry
     {
-        QStringView key; // into m_text, or into m_ownedKeys for keys added by SetValue
-        QString value;
+        // Views into m_text, or into m_owned for what SetValue added.
+        QStringView key;
+        QStringView value;
+        qsizetype ownedValue = -1; // index into m_owned once SetValue replaced the value
     };
     struct Section
     {
@@ -50,10 +54,11 @@ private:
     int SectionIndex(const QString &name); // finds or adds
     const Entry *FindEntry(QStringView section, QStringView key) const;
     const Entry *FindEntry(size_t hash, int section, QStringView key) const;
-    void AddEntry(size_t hash, int section, QStringView key, const QString &value);
+    void AddEntry(size_t hash, int section, QStringView key, QStringView value);
+    QStringView Own(const QString &text);
 
-    // Open addressing over a case-insensitive hash computed in place: a lookup allocates
-    // nothing, and a load of a whole file allocates only for its values.
+    // Open addressing over a case-insensitive hash computed in place: neither a lookup nor a
+    // load of a whole file allocates per key or value.
     class Index
     {
     public:
@@ -78,14 +83,17 @@ private:
             }
         }
         void Insert(size_t hash, int section, int entry);
+        void Reserve(size_t count);
 
     private:
         std::vector<Slot> m_slots;
         size_t m_count = 0;
     };
 
-    QString m_text; // the decoded file; parsed keys are views into it
-    QList<QString> m_ownedKeys;
+    QString m_text; // the decoded file; parsed keys and values are views into it
+    // Keys and values SetValue added. A QString's characters stay where they are when the list
+    // moves it, and copies of the file share them, so views into them stay valid.
+    QList<QString> m_owned;
     QList<Section> m_sections;
     Index m_sectionIndex; // entry unused
     Index m_entryIndex;

@@ -112,4 +112,4 @@ inline constexpr std::array<KeyName, ConnectionFieldCount> kWirelessKeys { {
 
 // Key of field `index` of the profile at 0-based position n: the base name for the first
 // profile, "<base>_<n+1>" after it ("WIRELESS_SSID_2" ... "WIRELESS_SSID_30"; never "_1").
-QString ProfileKeyName(int n, int index);
+const QString &ProfileKeyName(int n, int index);

@@ -16,8 +16,9 @@ constexpr qsizetype MaxFolderPasswordLength = 32;
 constexpr int MaxOctetPartLength = 3;
 
 // Raw values of the nine fields a wired record and a wireless profile share.
-using ConnectionValues = std::array<QString, WiredKeyCount>;
-using ProfileValues = std::array<QString, ConnectionFieldCount>;
+// Views into the loaded file, which outlives the load.
+using ConnectionValues = std::array<QStringView, WiredKeyCount>;
+using ProfileValues = std::array<QStringView, ConnectionFieldCount>;
 
 constexpr std::array<MessageId, 5> kAddressMessages {
     Msg::InvalidIpAddressInFile,
@@ -54,9 +55,9 @@ private:
         m_result = 0;
     }
 
-    QString Value(QStringView section, QStringView key, const QString &defaultValue = {}) const
+    QStringView Value(QStringView section, QStringView key, QStringView defaultValue = {}) const
     {
-        return m_file.Value(section, key, defaultValue);
+        return m_file.ValueView(section, key, defaultValue);
     }
 
     void LoadNetworkFolder();
@@ -74,9 +75,9 @@ private:
 void CSettingsLoader::LoadNetworkFolder()
 {
     CNetFolderSetting folder;
-    folder.m_deviceName = Value(Section::NetworkFolder, Key::FolderName);
-    folder.m_userId = Value(Section::NetworkFolder, Key::FolderUserId);
-    folder.m_password = Value(Section::NetworkFolder, Key::FolderPassword);
+    folder.m_deviceName = Value(Section::NetworkFolder, Key::FolderName).toString();
+    folder.m_userId = Value(Section::NetworkFolder, Key::FolderUserId).toString();
+    folder.m_password = Value(Section::NetworkFolder, Key::FolderPassword).toString();
 
     if (!folder.m_password.isEmpty()) {
         QString plain;
@@ -124,7 +125,7 @@ void CSettingsLoader::ParseConnection(const ConnectionValues &values, CNetworkSe
     record.m_dhcp = values[FieldDhcp] == u"0" ? 0 : 1;
 
     for (int field = FieldIpAddress; field <= FieldSecondaryDns; ++field) {
-        const QString &text = values[size_t(field)];
+        const QStringView text = values[size_t(field)];
         if (text.isEmpty())
             continue;
         IpAddressField &address = AddressOf(record, field);
@@ -139,11 +140,11 @@ void CSettingsLoader::ParseConnection(const ConnectionValues &values, CNetworkSe
         }
     }
 
-    const QString &proxyFlag = values[FieldUseProxy];
+    const QStringView proxyFlag = values[FieldUseProxy];
     record.m_useProxy = !proxyFlag.isEmpty() && proxyFlag != u"0" ? 1 : 0;
 
     CNetworkSetting candidate;
-    candidate.m_proxyAddress = values[FieldProxyAddress];
+    candidate.m_proxyAddress = values[FieldProxyAddress].toString();
     if (!candidate.m_proxyAddress.isEmpty()) {
         if (CheckProxyAddress(candidate) == 0)
             record.m_proxyAddress = candidate.m_proxyAddress;
@@ -153,7 +154,7 @@ void CSettingsLoader::ParseConnection(const ConnectionValues &values, CNetworkSe
         Report(Msg::ProxyAddressMissingInFile);
     }
 
-    candidate.m_proxyPort = values[FieldProxyPort];
+    candidate.m_proxyPort = values[FieldProxyPort].toString();
     if (!candidate.m_proxyPort.isEmpty()) {
         if (CheckProxyPort(candidate) == 0)
             record.m_proxyPort = candidate.m_proxyPort;
@@ -196,12 +197,12 @@ void CSettingsLoader::LoadCommon()
 void CSettingsLoader::LoadWirelessProfiles()
 {
     std::array<ProfileValues, MaxWirelessProfiles> raw;
-    const QString zero = QStringLiteral("0");
+    constexpr QStringView zero = u"0";
     for (int n = 0; n < MaxWirelessProfiles; ++n) {
         for (int field = 0; field < ConnectionFieldCount; ++field) {
             const bool defaultsToZero = field == FieldSecurityMode || field == FieldStealthSsid;
             raw[size_t(n)][size_t(field)] = Value(Section::UserNetworkSetting,
-                ProfileKeyName(n, field), defaultsToZero ? zero : QString());
+                ProfileKeyName(n, field), defaultsToZero ? zero : QStringView());
         }
     }
 
@@ -214,14 +215,14 @@ void CSettingsLoader::LoadWirelessProfiles()
         std::copy_n(values.begin(), WiredKeyCount, shared.begin());
         ParseConnection(shared, profile);
 
-        profile.m_ssid = values[FieldSsid];
+        profile.m_ssid = values[FieldSsid].toString();
 
-        const QString &mode = values[FieldSecurityMode];
+        const QStringView mode = values[FieldSecurityMode];
         profile.m_securityMode = mode.size() == 1 && mode[0] >= u'1' && mode[0] <= u'5'
             ? mode[0].unicode() - u'0'
             : SecurityModeNone;
 
-        const QString &sealed = values[FieldNetworkKey];
+        const QStringView sealed = values[FieldNetworkKey];
         if (!sealed.isEmpty()) {
             QString plain;
             if (DecryptSecret(sealed, plain) == 1)

@@ -5,7 +5,7 @@
 #include "SecretCipher.h"
 #include "SettingsKeys.h"
 
-QString ProfileKeyName(int n, int index)
+const QString &ProfileKeyName(int n, int index)
 {
     Q_ASSERT(n >= 0 && n < MaxWirelessProfiles && index >= 0 && index < ConnectionFieldCount);
     // Every load and write asks for all 420 names; compose them once.
