@@ -29,6 +29,16 @@ int Draw()
     return int((t_state >> 16) & 0x7FFF);
 }
 
+void Draw(int *draws, size_t count)
+{
+    quint32 state = t_state;
+    for (size_t i = 0; i < count; ++i) {
+        state = state * 214013u + 2531011u;
+        draws[i] = int((state >> 16) & 0x7FFF);
+    }
+    t_state = state;
+}
+
 void Seed(quint32 seed)
 {
     t_state = seed;

@@ -7,6 +7,7 @@
 // state * 214013 + 2531011 and yields bits 16..30, 0..32767.
 namespace RuntimeRandom {
 int Draw();
+void Draw(int *draws, size_t count); // `count` draws in a row, as many calls of Draw() give
 void Seed(quint32 seed);
 quint32 State();
 } // namespace RuntimeRandom

@@ -13,6 +13,10 @@
 #include <cstring>
 #include <memory>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 constexpr int BlockSize = 16;
@@ -107,9 +111,11 @@ std::array<unsigned char, BlockSize> MakeIv()
     const quint32 tick = TickCount();
     // A draw of 0 would divide by zero; the tick count alone seeds then.
     RuntimeRandom::Seed(draw ? tick / quint32(draw) : tick);
+    std::array<int, BlockSize> draws;
+    RuntimeRandom::Draw(draws.data(), draws.size());
     std::array<unsigned char, BlockSize> iv {};
-    for (auto &byte : iv)
-        byte = static_cast<unsigned char>(RuntimeRandom::Draw() / 255);
+    std::transform(draws.begin(), draws.end(), iv.begin(),
+                   [](int value) { return static_cast<unsigned char>(value / 255); });
     return iv;
 }
 
@@ -144,6 +150,69 @@ constexpr std::array<std::array<char16_t, 2>, 256> kHexPairs = MakeHexPairs(); /
 
 // Any character that is not a hex digit counts as a nibble of 0, as the device's side reads it.
 constexpr std::array<unsigned char, 256> kNibble = MakeNibbleTable();
+
+// Hex digits (all below 0x80) to bytes, `count` bytes from 2 * count digits.
+void ParseHexDigits(const char16_t *digits, qsizetype count, unsigned char *bytes)
+{
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    // Thirty-two digits at a time, narrowed to bytes first (they are all below 0x80): each byte
+    // becomes its nibble (0 for a character that is no hex digit), then each pair high * 16 + low.
+    const auto nibbles = [](__m128i c) {
+        const __m128i digit = _mm_sub_epi8(c, _mm_set1_epi8('0'));
+        const __m128i isDigit = _mm_and_si128(_mm_cmpgt_epi8(digit, _mm_set1_epi8(-1)),
+                                              _mm_cmplt_epi8(digit, _mm_set1_epi8(10)));
+        const __m128i letter =
+                _mm_sub_epi8(_mm_or_si128(c, _mm_set1_epi8(0x20)), _mm_set1_epi8('a'));
+        const __m128i isLetter = _mm_and_si128(_mm_cmpgt_epi8(letter, _mm_set1_epi8(-1)),
+                                               _mm_cmplt_epi8(letter, _mm_set1_epi8(6)));
+        return _mm_or_si128(_mm_and_si128(isDigit, digit),
+                            _mm_and_si128(isLetter, _mm_add_epi8(letter, _mm_set1_epi8(10))));
+    };
+    const auto pairs = [](__m128i n) { // 16-bit lanes of (low << 8 | high)
+        return _mm_or_si128(_mm_slli_epi16(_mm_and_si128(n, _mm_set1_epi16(0x00FF)), 4),
+                            _mm_srli_epi16(n, 8));
+    };
+    for (; i + 16 <= count; i += 16) {
+        const auto *in = reinterpret_cast<const __m128i *>(digits + 2 * i);
+        const __m128i first = _mm_packus_epi16(_mm_loadu_si128(in), _mm_loadu_si128(in + 1));
+        const __m128i second = _mm_packus_epi16(_mm_loadu_si128(in + 2), _mm_loadu_si128(in + 3));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(bytes + i),
+                         _mm_packus_epi16(pairs(nibbles(first)), pairs(nibbles(second))));
+    }
+#endif
+    for (; i < count; ++i)
+        bytes[i] = static_cast<unsigned char>(kNibble[digits[2 * i]] << 4 | kNibble[digits[2 * i + 1]]);
+}
+
+// Bytes to upper-case hex digits, 2 * count of them.
+void WriteHexDigits(const unsigned char *bytes, qsizetype count, char16_t *digits)
+{
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    // Sixteen bytes at a time: split into nibbles, high first, then '0' + n, plus 7 past 9.
+    const __m128i lowNibbles = _mm_set1_epi8(0x0F);
+    const auto toDigits = [](__m128i n) {
+        const __m128i past9 = _mm_and_si128(_mm_cmpgt_epi8(n, _mm_set1_epi8(9)), _mm_set1_epi8(7));
+        return _mm_add_epi8(_mm_add_epi8(n, _mm_set1_epi8('0')), past9);
+    };
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= count; i += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bytes + i));
+        const __m128i high = _mm_and_si128(_mm_srli_epi16(block, 4), lowNibbles);
+        const __m128i low = _mm_and_si128(block, lowNibbles);
+        const __m128i first = toDigits(_mm_unpacklo_epi8(high, low));
+        const __m128i second = toDigits(_mm_unpackhi_epi8(high, low));
+        auto *out = reinterpret_cast<__m128i *>(digits + 2 * i);
+        _mm_storeu_si128(out, _mm_unpacklo_epi8(first, zero));
+        _mm_storeu_si128(out + 1, _mm_unpackhi_epi8(first, zero));
+        _mm_storeu_si128(out + 2, _mm_unpacklo_epi8(second, zero));
+        _mm_storeu_si128(out + 3, _mm_unpackhi_epi8(second, zero));
+    }
+#endif
+    for (; i < count; ++i)
+        std::memcpy(digits + 2 * i, kHexPairs[bytes[i]].data(), 2 * sizeof(char16_t));
+}
 
 // Plaintext on the stack; the part in use is wiped when it goes out of scope.
 template<size_t Size>
@@ -190,9 +259,7 @@ int EncryptSecret(QStringView plain, QString &out)
     // Written into the caller's string: a loop sealing many keys into one string then costs no
     // allocation per key.
     out.resize(2 * (BlockSize + p));
-    char16_t *digit = reinterpret_cast<char16_t *>(out.data());
-    for (qsizetype i = 0; i < BlockSize + p; ++i)
-        std::memcpy(digit + 2 * i, kHexPairs[sealed[size_t(i)]].data(), 2 * sizeof(char16_t));
+    WriteHexDigits(sealed.data(), BlockSize + p, reinterpret_cast<char16_t *>(out.data()));
     return 1;
 }
 
@@ -215,10 +282,7 @@ int DecryptSecret(QStringView sealed, QString &out)
 
     std::array<unsigned char, MaxBytes> raw;
     if (ascii) {
-        const char16_t *digits = sealed.utf16();
-        for (qsizetype i = 0; i < n; ++i)
-            raw[size_t(i)] = static_cast<unsigned char>(kNibble[digits[2 * i]] << 4
-                                                        | kNibble[digits[2 * i + 1]]);
+        ParseHexDigits(sealed.utf16(), n, raw.data());
     } else {
         const auto *digits = reinterpret_cast<const unsigned char *>(converted.constData());
         for (qsizetype i = 0; i < n; ++i)
@@ -233,9 +297,13 @@ int DecryptSecret(QStringView sealed, QString &out)
                    int(cipherLength), plain.bytes.data()))
         return 0;
     const auto *begin = plain.bytes.data();
-    const auto *end = std::find(begin, begin + cipherLength, 0); // drops the zero fill
+    const void *zero = std::memchr(begin, 0, size_t(cipherLength)); // drops the zero fill
+    const auto *end = zero ? static_cast<const unsigned char *>(zero) : begin + cipherLength;
     const qsizetype plainLength = end - begin;
-    if (std::all_of(begin, end, [](unsigned char b) { return b < 0x80; })) {
+    unsigned char any = 0;
+    for (const unsigned char *b = begin; b != end; ++b) // no early exit, so that it vectorises
+        any |= *b;
+    if (any < 0x80) {
         // ASCII reads the same in every code page: straight into the caller's string.
         if (plainLength >= SecretTextLimit)
             return 0;

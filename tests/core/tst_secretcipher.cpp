@@ -118,6 +118,28 @@ private Q_SLOTS:
         QCOMPARE(text, plain);
     }
 
+    // The device's side reads any character that is no hex digit as a nibble of 0, and digits
+    // in either case.
+    void openingReadsEveryCharacterAsANibble()
+    {
+        const QByteArray plain("ASCII-secret-of-twenty-nine-b"); // two blocks once zero-filled
+        QByteArray padded = plain + QByteArray(32 - plain.size(), '\0');
+        QByteArray cipher(32, '\0');
+        const QByteArray key = QByteArray::fromHex(MERIDOCK_DEVICE_KEY_HEX);
+        const unsigned char zeroIv[16] = {};
+        QVERIFY(AesCbc128(true, Bytes(key), zeroIv, Bytes(padded), 32,
+            reinterpret_cast<unsigned char *>(cipher.data())));
+        // Characters on either side of the digit and letter ranges, and controls.
+        QString sealed = QStringLiteral("/:@G`g \x01\x7f~zZ.-_,/:@G`g \x01\x7f~zZ.-_,");
+        QCOMPARE(sealed.size(), 32);
+        const QString hex = QString::fromLatin1(cipher.toHex());
+        for (qsizetype i = 0; i < hex.size(); ++i)
+            sealed += i % 3 == 0 ? hex.at(i).toUpper() : hex.at(i);
+        QString opened;
+        QCOMPARE(DecryptSecret(sealed, opened), 1);
+        QCOMPARE(opened, QString::fromLatin1(plain));
+    }
+
     void codePage_data()
     {
         QTest::addColumn<quint32>("lcid");
