@@ -268,12 +268,18 @@ const CProfileFile::Entry *CProfileFile::FindEntry(QStringView section, QStringV
     return index < 0 ? nullptr : FindEntry(EntryHash(index, key), index, key);
 }
 
-const CProfileFile::Entry *CProfileFile::FindEntry(size_t hash, int section, QStringView key) const
+int CProfileFile::FindEntryIndex(size_t hash, int section, QStringView key) const
 {
     const Index::Slot *slot = m_entryIndex.Find(hash, [&](const Index::Slot &s) {
         return s.section == section && FoldedEqual(m_sections[section].entries[s.entry].key, key);
     });
-    return slot ? &m_sections[section].entries[slot->entry] : nullptr;
+    return slot ? slot->entry : -1;
+}
+
+const CProfileFile::Entry *CProfileFile::FindEntry(size_t hash, int section, QStringView key) const
+{
+    const int entry = FindEntryIndex(hash, section, key);
+    return entry < 0 ? nullptr : &m_sections[section].entries[entry];
 }
 
 void CProfileFile::AddEntry(size_t hash, int section, QStringView key, QStringView value)
@@ -289,9 +295,10 @@ CProfileFile CProfileFile::FromBytes(const QByteArray &bytes)
     file.m_text = DecodeProfileBytes(bytes);
     const QStringView text(file.m_text);
     const qsizetype size = text.size();
-    // Lines of a settings file run to about 40 characters; a few spare slots cost less than
-    // growing the index while it fills.
-    file.m_entryIndex.Reserve(size_t(size / 32));
+    // Lines of a settings file run to about 40 characters, and a full one has some 450 keys:
+    // a few spare slots cost less than growing the index while it fills. Odd files beyond that
+    // grow it as usual.
+    file.m_entryIndex.Reserve(size_t(std::min<qsizetype>(size / 32, 1024)));
     const auto *chars = text.utf16();
     int section = -1;
     qsizetype pos = 0;
@@ -374,20 +381,24 @@ bool CProfileFile::SetValue(const QString &section, const QString &key, const QS
     }
     const int s = SectionIndex(section);
     const size_t hash = EntryHash(s, key);
-    if (const Entry *found = FindEntry(hash, s, key)) {
+    if (const int found = FindEntryIndex(hash, s, key); found >= 0) {
+        // Non-const access: a copy of this file that shares the lists detaches here instead
+        // of changing the other copy too.
+        Entry &entry = m_sections[s].entries[found];
         // Replacing in place keeps a key set over and over from piling up copies.
-        auto *entry = const_cast<Entry *>(found);
-        if (entry->ownedValue < 0) {
-            entry->ownedValue = m_owned.size();
+        if (entry.ownedValue < 0) {
+            entry.ownedValue = m_owned.size();
             m_owned.append(value);
         } else {
-            m_owned[entry->ownedValue] = value;
+            m_owned[entry.ownedValue] = value;
         }
-        entry->value = m_owned.at(entry->ownedValue);
+        entry.value = m_owned.at(entry.ownedValue);
         return true;
     }
     const QStringView ownedKey = Own(key);
+    const qsizetype valueIndex = m_owned.size();
     AddEntry(hash, s, ownedKey, Own(value));
+    m_sections[s].entries.last().ownedValue = valueIndex;
     return true;
 }
 

@@ -54,6 +54,7 @@ private:
     int SectionIndex(const QString &name); // finds or adds
     const Entry *FindEntry(QStringView section, QStringView key) const;
     const Entry *FindEntry(size_t hash, int section, QStringView key) const;
+    int FindEntryIndex(size_t hash, int section, QStringView key) const; // -1: none
     void AddEntry(size_t hash, int section, QStringView key, QStringView value);
     QStringView Own(const QString &text);
 

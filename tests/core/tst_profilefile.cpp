@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <memory>
+
 using namespace Qt::StringLiterals;
 
 class TestProfileFile : public QObject
@@ -13,6 +15,7 @@ private Q_SLOTS:
     void valueOfKeyInSection();
     void keepsOrderOfFirstWriteAndRefusesLineBreaks();
     void unpairedSurrogatesReadAsTheyWillBeWritten();
+    void copyOutlivesAndIgnoresItsOriginal();
 };
 
 void TestProfileFile::valueOfKeyInSection_data()
@@ -89,6 +92,22 @@ void TestProfileFile::unpairedSurrogatesReadAsTheyWillBeWritten()
     const QByteArray written = file.ToBytes();
     QCOMPARE(DecodeProfileBytes(written), u"[S]\r\nK\ufffd=1\r\nE=\U0001F600\r\n"_s);
     QCOMPARE(CProfileFile::FromBytes(written).ToBytes(), written);
+}
+
+void TestProfileFile::copyOutlivesAndIgnoresItsOriginal()
+{
+    // Values are views into the loaded text and into what SetValue kept: a copy must stay
+    // readable once the original is gone, and changes to either must not show in the other.
+    auto original = std::make_unique<CProfileFile>(CProfileFile::FromBytes("[S]\r\nK=loaded\r\n"));
+    QVERIFY(original->SetValue(u"S"_s, u"N"_s, u"added"_s));
+    CProfileFile copy = *original;
+    QVERIFY(copy.SetValue(u"S"_s, u"K"_s, u"copy"_s));
+    QVERIFY(original->SetValue(u"S"_s, u"N"_s, u"again"_s));
+    QVERIFY(original->SetValue(u"S"_s, u"N"_s, u"third"_s));
+    QCOMPARE(original->ToBytes(), QByteArray("[S]\r\nK=loaded\r\nN=third\r\n"));
+    original.reset();
+    QCOMPARE(copy.ValueView(u"S", u"N"), u"added");
+    QCOMPARE(copy.ToBytes(), QByteArray("[S]\r\nK=copy\r\nN=added\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestProfileFile)
