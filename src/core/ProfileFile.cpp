@@ -191,7 +191,8 @@ QStringView Trimmed(QStringView text)
 bool SameText(QStringView a, QStringView b)
 {
     return a.size() == b.size()
-        && (a.isEmpty() || std::memcmp(a.data(), b.data(), size_t(a.size()) * sizeof(char16_t)) == 0);
+        && (a.isEmpty()
+            || std::memcmp(a.data(), b.data(), size_t(a.size()) * sizeof(char16_t)) == 0);
 }
 
 bool FoldedEqual(QStringView a, QStringView b)
@@ -344,22 +345,23 @@ CProfileFile CProfileFile::FromBytes(const QByteArray &bytes)
     return file;
 }
 
+QStringView CProfileFile::Clipped(QStringView value)
+{
+    return value.first(std::min<qsizetype>(value.size(), MaxValueLength));
+}
+
 QStringView CProfileFile::ValueView(QStringView section, QStringView key,
                                     QStringView defaultValue) const
 {
     const Entry *entry = FindEntry(section, key);
-    if (!entry)
-        return defaultValue;
-    return entry->value.first(std::min<qsizetype>(entry->value.size(), MaxValueLength));
+    return entry ? Clipped(entry->value) : defaultValue;
 }
 
 QString CProfileFile::Value(QStringView section, QStringView key,
                             const QString &defaultValue) const
 {
     const Entry *entry = FindEntry(section, key);
-    if (!entry)
-        return defaultValue;
-    return entry->value.first(std::min<qsizetype>(entry->value.size(), MaxValueLength)).toString();
+    return entry ? Clipped(entry->value).toString() : defaultValue;
 }
 
 bool CProfileFile::Contains(QStringView section, QStringView key) const
@@ -387,18 +389,17 @@ bool CProfileFile::SetValue(const QString &section, const QString &key, const QS
         Entry &entry = m_sections[s].entries[found];
         // Replacing in place keeps a key set over and over from piling up copies.
         if (entry.ownedValue < 0) {
-            entry.ownedValue = m_owned.size();
-            m_owned.append(value);
+            entry.value = Own(value);
+            entry.ownedValue = m_owned.size() - 1;
         } else {
             m_owned[entry.ownedValue] = value;
+            entry.value = m_owned.at(entry.ownedValue);
         }
-        entry.value = m_owned.at(entry.ownedValue);
         return true;
     }
     const QStringView ownedKey = Own(key);
-    const qsizetype valueIndex = m_owned.size();
     AddEntry(hash, s, ownedKey, Own(value));
-    m_sections[s].entries.last().ownedValue = valueIndex;
+    m_sections[s].entries.last().ownedValue = m_owned.size() - 1;
     return true;
 }
 

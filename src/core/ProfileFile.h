@@ -24,7 +24,8 @@ public:
     // The value of `key` in `section`, or `defaultValue` when either is missing.
     QString Value(QStringView section, QStringView key, const QString &defaultValue = {}) const;
     // The same without a copy: a view into this file, valid until the file changes or goes.
-    QStringView ValueView(QStringView section, QStringView key, QStringView defaultValue = {}) const;
+    QStringView ValueView(QStringView section, QStringView key,
+                          QStringView defaultValue = {}) const;
     bool Contains(QStringView section, QStringView key) const;
 
     // Sets or adds a value. Fails, changing nothing, when the value holds a line break or a NUL
@@ -56,7 +57,8 @@ private:
     const Entry *FindEntry(size_t hash, int section, QStringView key) const;
     int FindEntryIndex(size_t hash, int section, QStringView key) const; // -1: none
     void AddEntry(size_t hash, int section, QStringView key, QStringView value);
-    QStringView Own(const QString &text);
+    QStringView Own(const QString &text); // keeps `text` in m_owned
+    static QStringView Clipped(QStringView value); // as a value is read: MaxValueLength at most
 
     // Open addressing over a case-insensitive hash computed in place: neither a lookup nor a
     // load of a whole file allocates per key or value.

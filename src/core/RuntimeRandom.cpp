@@ -25,8 +25,9 @@ namespace RuntimeRandom {
 
 int Draw()
 {
-    t_state = t_state * 214013u + 2531011u;
-    return int((t_state >> 16) & 0x7FFF);
+    int draw;
+    Draw(&draw, 1);
+    return draw;
 }
 
 void Draw(int *draws, size_t count)

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstring>
 #include <memory>
+#include <type_traits>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -152,37 +153,43 @@ constexpr std::array<std::array<char16_t, 2>, 256> kHexPairs = MakeHexPairs(); /
 constexpr std::array<unsigned char, 256> kNibble = MakeNibbleTable();
 
 // Hex digits (all below 0x80) to bytes, `count` bytes from 2 * count digits.
-void ParseHexDigits(const char16_t *digits, qsizetype count, unsigned char *bytes)
+template<typename Digit>
+void ParseHexDigits(const Digit *digits, qsizetype count, unsigned char *bytes)
 {
     qsizetype i = 0;
 #if defined(__SSE2__)
-    // Thirty-two digits at a time, narrowed to bytes first (they are all below 0x80): each byte
-    // becomes its nibble (0 for a character that is no hex digit), then each pair high * 16 + low.
-    const auto nibbles = [](__m128i c) {
-        const __m128i digit = _mm_sub_epi8(c, _mm_set1_epi8('0'));
-        const __m128i isDigit = _mm_and_si128(_mm_cmpgt_epi8(digit, _mm_set1_epi8(-1)),
-                                              _mm_cmplt_epi8(digit, _mm_set1_epi8(10)));
-        const __m128i letter =
-                _mm_sub_epi8(_mm_or_si128(c, _mm_set1_epi8(0x20)), _mm_set1_epi8('a'));
-        const __m128i isLetter = _mm_and_si128(_mm_cmpgt_epi8(letter, _mm_set1_epi8(-1)),
-                                               _mm_cmplt_epi8(letter, _mm_set1_epi8(6)));
-        return _mm_or_si128(_mm_and_si128(isDigit, digit),
-                            _mm_and_si128(isLetter, _mm_add_epi8(letter, _mm_set1_epi8(10))));
-    };
-    const auto pairs = [](__m128i n) { // 16-bit lanes of (low << 8 | high)
-        return _mm_or_si128(_mm_slli_epi16(_mm_and_si128(n, _mm_set1_epi16(0x00FF)), 4),
-                            _mm_srli_epi16(n, 8));
-    };
-    for (; i + 16 <= count; i += 16) {
-        const auto *in = reinterpret_cast<const __m128i *>(digits + 2 * i);
-        const __m128i first = _mm_packus_epi16(_mm_loadu_si128(in), _mm_loadu_si128(in + 1));
-        const __m128i second = _mm_packus_epi16(_mm_loadu_si128(in + 2), _mm_loadu_si128(in + 3));
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(bytes + i),
-                         _mm_packus_epi16(pairs(nibbles(first)), pairs(nibbles(second))));
+    if constexpr (std::is_same_v<Digit, char16_t>) {
+        // Thirty-two digits at a time, narrowed to bytes first (they are all below 0x80): each
+        // byte becomes its nibble (0 for a character that is no hex digit), then each pair
+        // high * 16 + low.
+        const auto nibbles = [](__m128i c) {
+            const __m128i digit = _mm_sub_epi8(c, _mm_set1_epi8('0'));
+            const __m128i isDigit = _mm_and_si128(_mm_cmpgt_epi8(digit, _mm_set1_epi8(-1)),
+                                                  _mm_cmplt_epi8(digit, _mm_set1_epi8(10)));
+            const __m128i letter =
+                    _mm_sub_epi8(_mm_or_si128(c, _mm_set1_epi8(0x20)), _mm_set1_epi8('a'));
+            const __m128i isLetter = _mm_and_si128(_mm_cmpgt_epi8(letter, _mm_set1_epi8(-1)),
+                                                   _mm_cmplt_epi8(letter, _mm_set1_epi8(6)));
+            return _mm_or_si128(_mm_and_si128(isDigit, digit),
+                                _mm_and_si128(isLetter, _mm_add_epi8(letter, _mm_set1_epi8(10))));
+        };
+        const auto pairs = [](__m128i n) { // 16-bit lanes of (low << 8 | high)
+            return _mm_or_si128(_mm_slli_epi16(_mm_and_si128(n, _mm_set1_epi16(0x00FF)), 4),
+                                _mm_srli_epi16(n, 8));
+        };
+        for (; i + 16 <= count; i += 16) {
+            const auto *in = reinterpret_cast<const __m128i *>(digits + 2 * i);
+            const __m128i first = _mm_packus_epi16(_mm_loadu_si128(in), _mm_loadu_si128(in + 1));
+            const __m128i second =
+                    _mm_packus_epi16(_mm_loadu_si128(in + 2), _mm_loadu_si128(in + 3));
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(bytes + i),
+                             _mm_packus_epi16(pairs(nibbles(first)), pairs(nibbles(second))));
+        }
     }
 #endif
     for (; i < count; ++i)
-        bytes[i] = static_cast<unsigned char>(kNibble[digits[2 * i]] << 4 | kNibble[digits[2 * i + 1]]);
+        bytes[i] = static_cast<unsigned char>(kNibble[digits[2 * i]] << 4
+                                              | kNibble[digits[2 * i + 1]]);
 }
 
 // Bytes to upper-case hex digits, 2 * count of them.
@@ -281,14 +288,11 @@ int DecryptSecret(QStringView sealed, QString &out)
         return 0;
 
     std::array<unsigned char, MaxBytes> raw;
-    if (ascii) {
+    if (ascii)
         ParseHexDigits(sealed.utf16(), n, raw.data());
-    } else {
-        const auto *digits = reinterpret_cast<const unsigned char *>(converted.constData());
-        for (qsizetype i = 0; i < n; ++i)
-            raw[size_t(i)] = static_cast<unsigned char>(kNibble[digits[2 * i]] << 4
-                                                        | kNibble[digits[2 * i + 1]]);
-    }
+    else
+        ParseHexDigits(
+                reinterpret_cast<const unsigned char *>(converted.constData()), n, raw.data());
 
     const qsizetype cipherLength = n - BlockSize;
     WipedArray<MaxBytes> plain;
