@@ -12,7 +12,8 @@ void Seed(quint32 seed);
 quint32 State();
 } // namespace RuntimeRandom
 
-// Milliseconds since the host started, truncated to 32 bits. Tests install a fixed source.
+// Milliseconds since the host started (time suspended not counted), truncated to 32 bits, at a
+// resolution of a few milliseconds. Tests install a fixed source.
 using TickSource = quint32 (*)();
 quint32 TickCount();
 void SetTickSource(TickSource source); // nullptr restores the system clock
