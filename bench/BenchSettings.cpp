@@ -1,12 +1,12 @@
 // Side-by-side benchmarks of the settings file work against plain INI parsers and bare OpenSSL.
 // Each figure is printed with its ratio to the peer it is judged against.
-#include "MessageBox.h"
-#include "MessageCatalog.h"
-#include "OemCodePage.h"
-#include "ProfileFile.h"
-#include "SecretCipher.h"
-#include "SettingsReader.h"
-#include "SettingsWriter.h"
+#include "core/commands/MessageBox.h"
+#include "i18n/MessageCatalog.h"
+#include "core/cipher/OemCodePage.h"
+#include "core/file/ProfileFile.h"
+#include "core/cipher/SecretCipher.h"
+#include "core/settings/SettingsReader.h"
+#include "core/settings/SettingsWriter.h"
 
 #include <QFile>
 #include <QTemporaryDir>

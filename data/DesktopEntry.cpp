@@ -1,6 +1,6 @@
 // Prints the desktop entry, with the window title of every language slot as its localised name,
 // so that the menu entry and the window always agree.
-#include "MessageCatalog.h"
+#include "i18n/MessageCatalog.h"
 
 #include <QString>
 #include <QTextStream>

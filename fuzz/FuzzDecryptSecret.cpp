@@ -1,6 +1,6 @@
 // Any stored text either opens into a text that fits the caller's buffer or is refused.
-#include "OemCodePage.h"
-#include "SecretCipher.h"
+#include "core/cipher/OemCodePage.h"
+#include "core/cipher/SecretCipher.h"
 
 #include <cstdint>
 #include <cstdlib>

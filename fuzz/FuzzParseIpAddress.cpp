@@ -1,6 +1,6 @@
 // An accepted address text prints back as dotted decimal that parses to the same address.
-#include "SettingsReader.h"
-#include "SettingsWriter.h"
+#include "core/settings/SettingsReader.h"
+#include "core/settings/SettingsWriter.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,5 +1,5 @@
 // Any bytes parse; whatever parsed writes out as text that parses back to the same text.
-#include "ProfileFile.h"
+#include "core/file/ProfileFile.h"
 
 #include <cstdint>
 #include <cstdlib>

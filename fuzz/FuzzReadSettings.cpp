@@ -1,9 +1,9 @@
 // Whatever a settings file holds, the load leaves a consistent document; written and loaded
 // again, that document comes back unchanged.
-#include "MessageBox.h"
-#include "ProfileFile.h"
-#include "SettingsReader.h"
-#include "SettingsWriter.h"
+#include "core/commands/MessageBox.h"
+#include "core/file/ProfileFile.h"
+#include "core/settings/SettingsReader.h"
+#include "core/settings/SettingsWriter.h"
 
 #include <cstdint>
 #include <cstdlib>

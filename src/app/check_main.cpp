@@ -1,6 +1,6 @@
-#include "CheckerCommand.h"
-#include "HostLocale.h"
-#include "MessageCatalog.h"
+#include "checker/CheckerCommand.h"
+#include "i18n/HostLocale.h"
+#include "i18n/MessageCatalog.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -1,4 +1,4 @@
-#include "NetSetUtilApp.h"
+#include "ui/NetSetUtilApp.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "MessageCatalog.h"
+#include "i18n/MessageCatalog.h"
 
 #include <algorithm>
 #include <iterator>

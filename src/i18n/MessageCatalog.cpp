@@ -1,7 +1,7 @@
 // The message catalogue: 158 rows in MessageId order, one text per language slot.
 // Constant data only; a lookup is an index into this table.
 // clang-format off
-#include "MessageCatalog.h"
+#include "i18n/MessageCatalog.h"
 
 #include <array>
 

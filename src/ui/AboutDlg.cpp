@@ -1,7 +1,7 @@
-#include "AboutDlg.h"
+#include "ui/AboutDlg.h"
 
-#include "MessageCatalog.h"
-#include "UtilityIcon.h"
+#include "i18n/MessageCatalog.h"
+#include "ui/UtilityIcon.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

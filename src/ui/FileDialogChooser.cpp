@@ -1,6 +1,6 @@
-#include "FileDialogChooser.h"
+#include "ui/FileDialogChooser.h"
 
-#include "MessageCatalog.h"
+#include "i18n/MessageCatalog.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileCommands.h"
+#include "core/commands/FileCommands.h"
 
 class QWidget;
 

@@ -1,10 +1,10 @@
-#include "NetSetUtilApp.h"
+#include "ui/NetSetUtilApp.h"
 
-#include "HostLocale.h"
-#include "MessageCatalog.h"
-#include "NetSetUtilDlg.h"
-#include "SingleInstance.h"
-#include "StateFile.h"
+#include "i18n/HostLocale.h"
+#include "i18n/MessageCatalog.h"
+#include "ui/NetSetUtilDlg.h"
+#include "ui/SingleInstance.h"
+#include "core/settings/StateFile.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

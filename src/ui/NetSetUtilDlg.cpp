@@ -1,14 +1,14 @@
-#include "NetSetUtilDlg.h"
+#include "ui/NetSetUtilDlg.h"
 
-#include "AboutDlg.h"
-#include "FileDialogChooser.h"
-#include "IpAddressEdit.h"
-#include "MessageCatalog.h"
-#include "QtMessageBox.h"
-#include "StateFile.h"
-#include "UtilityIcon.h"
-#include "WifiSecurity.h"
-#include "WindowCommands.h"
+#include "ui/AboutDlg.h"
+#include "ui/FileDialogChooser.h"
+#include "ui/IpAddressEdit.h"
+#include "i18n/MessageCatalog.h"
+#include "ui/QtMessageBox.h"
+#include "core/settings/StateFile.h"
+#include "ui/UtilityIcon.h"
+#include "ui/WifiSecurity.h"
+#include "core/commands/WindowCommands.h"
 
 #include <QApplication>
 #include <QButtonGroup>

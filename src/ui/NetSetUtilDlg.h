@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FileCommands.h"
-#include "SettingsDocument.h"
-#include "WirelessList.h"
+#include "core/commands/FileCommands.h"
+#include "core/model/SettingsDocument.h"
+#include "core/commands/WirelessList.h"
 
 #include <QDialog>
 

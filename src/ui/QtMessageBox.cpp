@@ -1,6 +1,6 @@
-#include "QtMessageBox.h"
+#include "ui/QtMessageBox.h"
 
-#include "MessageCatalog.h"
+#include "i18n/MessageCatalog.h"
 
 #include <QMessageBox>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MessageBox.h"
+#include "core/commands/MessageBox.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "SingleInstance.h"
+#include "ui/SingleInstance.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,7 +12,7 @@
 
 #include <string>
 #else
-#include "FileDescriptor.h"
+#include "core/file/FileDescriptor.h"
 
 #include <QSocketNotifier>
 

@@ -1,4 +1,4 @@
-#include "UtilityIcon.h"
+#include "ui/UtilityIcon.h"
 
 #include <QImage>
 #include <QPixmap>

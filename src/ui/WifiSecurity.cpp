@@ -1,8 +1,8 @@
-#include "WifiSecurity.h"
+#include "ui/WifiSecurity.h"
 
-#include "IpAddressEdit.h"
-#include "MessageCatalog.h"
-#include "QtMessageBox.h"
+#include "ui/IpAddressEdit.h"
+#include "i18n/MessageCatalog.h"
+#include "ui/QtMessageBox.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

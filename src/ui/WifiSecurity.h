@@ -1,7 +1,7 @@
 #pragma once
 
-#include "WifiProperty.h"
-#include "WirelessList.h"
+#include "core/commands/WifiProperty.h"
+#include "core/commands/WirelessList.h"
 
 #include <QDialog>
 

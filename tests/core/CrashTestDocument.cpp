@@ -1,4 +1,4 @@
-#include "SettingsDocument.h"
+#include "core/model/SettingsDocument.h"
 
 // Two full documents that differ in every profile and in the network folder password.
 CSettingsDocument CrashTestDocument(int variant)

@@ -1,7 +1,7 @@
 // Child process of the crash-safety test: rewrites a settings file and the state file in a loop,
 // alternating between two documents, until it is killed.
-#include "SettingsWriter.h"
-#include "StateFile.h"
+#include "core/settings/SettingsWriter.h"
+#include "core/settings/StateFile.h"
 
 #include <QCoreApplication>
 #include <QString>

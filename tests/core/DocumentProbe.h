@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SettingsDocument.h"
+#include "core/model/SettingsDocument.h"
 
 #include <QString>
 #include <QStringList>

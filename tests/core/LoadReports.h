@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MessageCatalog.h"
+#include "i18n/MessageCatalog.h"
 #include "MessageRecorder.h"
 
 #include <QList>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FileCommands.h"
-#include "MessageBox.h"
-#include "MessageCatalog.h"
+#include "core/commands/FileCommands.h"
+#include "core/commands/MessageBox.h"
+#include "i18n/MessageCatalog.h"
 
 #include <QStringList>
 

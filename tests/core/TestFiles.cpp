@@ -1,6 +1,6 @@
 #include "TestFiles.h"
 
-#include "SecretCipher.h"
+#include "core/cipher/SecretCipher.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,4 +1,4 @@
-#include "AtomicFile.h"
+#include "core/file/AtomicFile.h"
 #include "TestFiles.h"
 
 #include <QDir>

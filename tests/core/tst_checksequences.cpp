@@ -1,4 +1,4 @@
-#include "CheckSequences.h"
+#include "core/commands/CheckSequences.h"
 #include "LoadReports.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
 #include "MessageRecorder.h"
-#include "SettingsReader.h"
-#include "StateFile.h"
+#include "core/settings/SettingsReader.h"
+#include "core/settings/StateFile.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "FileCommands.h"
+#include "core/commands/FileCommands.h"
 #include "MessageRecorder.h"
 #include "ScriptedPathChooser.h"
 #include "TestFiles.h"

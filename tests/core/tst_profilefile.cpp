@@ -1,4 +1,4 @@
-#include "ProfileFile.h"
+#include "core/file/ProfileFile.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
-#include "OemCodePage.h"
-#include "RuntimeRandom.h"
-#include "SecretCipher.h"
+#include "core/cipher/OemCodePage.h"
+#include "core/cipher/RuntimeRandom.h"
+#include "core/cipher/SecretCipher.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "OemCodePage.h"
-#include "SecretCipher.h"
+#include "core/cipher/OemCodePage.h"
+#include "core/cipher/SecretCipher.h"
 
 #include <QStringEncoder>
 #include <QTest>

@@ -1,8 +1,8 @@
 #include "DocumentProbe.h"
 #include "LoadReports.h"
 #include "MessageRecorder.h"
-#include "SettingsReader.h"
-#include "SettingsWriter.h"
+#include "core/settings/SettingsReader.h"
+#include "core/settings/SettingsWriter.h"
 #include "TestFiles.h"
 
 #include <QTemporaryDir>

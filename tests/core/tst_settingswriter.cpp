@@ -1,6 +1,6 @@
-#include "ProfileFile.h"
-#include "SecretCipher.h"
-#include "SettingsWriter.h"
+#include "core/file/ProfileFile.h"
+#include "core/cipher/SecretCipher.h"
+#include "core/settings/SettingsWriter.h"
 #include "TestFiles.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "DocumentProbe.h"
 #include "LoadReports.h"
 #include "MessageRecorder.h"
-#include "StateFile.h"
+#include "core/settings/StateFile.h"
 #include "TestFiles.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "Validators.h"
+#include "core/model/Validators.h"
 
 #include <QRegularExpression>
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "DocumentProbe.h"
 #include "MessageRecorder.h"
 #include "ScriptedPathChooser.h"
-#include "WifiProperty.h"
+#include "core/commands/WifiProperty.h"
 
 #include <QTest>
 

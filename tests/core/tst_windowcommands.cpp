@@ -1,5 +1,5 @@
 #include "DocumentProbe.h"
-#include "WindowCommands.h"
+#include "core/commands/WindowCommands.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "MessageRecorder.h"
 #include "ScriptedPathChooser.h"
-#include "WirelessList.h"
+#include "core/commands/WirelessList.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "HostLocale.h"
+#include "i18n/HostLocale.h"
 
 #include <QTest>
 

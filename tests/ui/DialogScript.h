@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WifiSecurity.h"
+#include "ui/WifiSecurity.h"
 
 #include <QApplication>
 #include <QPushButton>

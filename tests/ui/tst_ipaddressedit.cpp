@@ -1,4 +1,4 @@
-#include "IpAddressEdit.h"
+#include "ui/IpAddressEdit.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,10 +1,10 @@
 #include "DialogScript.h"
 #include "DocumentProbe.h"
-#include "IpAddressEdit.h"
+#include "ui/IpAddressEdit.h"
 #include "MessageRecorder.h"
-#include "NetSetUtilApp.h"
-#include "NetSetUtilDlg.h"
-#include "StateFile.h"
+#include "ui/NetSetUtilApp.h"
+#include "ui/NetSetUtilDlg.h"
+#include "core/settings/StateFile.h"
 #include "TestFiles.h"
 
 #include <QCheckBox>

@@ -1,13 +1,13 @@
 #include "DialogScript.h"
 #include "MessageRecorder.h"
-#include "NetSetUtilDlg.h"
-#include "OemCodePage.h"
+#include "ui/NetSetUtilDlg.h"
+#include "core/cipher/OemCodePage.h"
 #include "ScriptedPathChooser.h"
-#include "SecretCipher.h"
-#include "SingleInstance.h"
-#include "StateFile.h"
+#include "core/cipher/SecretCipher.h"
+#include "ui/SingleInstance.h"
+#include "core/settings/StateFile.h"
 #include "TestFiles.h"
-#include "WifiSecurity.h"
+#include "ui/WifiSecurity.h"
 
 #include <QApplication>
 #include <QComboBox>

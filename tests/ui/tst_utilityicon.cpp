@@ -1,4 +1,4 @@
-#include "NetSetUtilDlg.h"
+#include "ui/NetSetUtilDlg.h"
 
 #include <QImage>
 #include <QTest>

@@ -1,8 +1,8 @@
 #include "DialogScript.h"
 #include "DocumentProbe.h"
-#include "IpAddressEdit.h"
+#include "ui/IpAddressEdit.h"
 #include "MessageRecorder.h"
-#include "WifiSecurity.h"
+#include "ui/WifiSecurity.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "DialogScript.h"
 #include "MessageRecorder.h"
-#include "NetSetUtilDlg.h"
+#include "ui/NetSetUtilDlg.h"
 
 #include <QLineEdit>
 #include <QListWidget>

@@ -1,0 +1,326 @@
+#include "core/cipher/SecretCipher.h"
+
+#include "DeviceKey.h"
+#include "core/cipher/OemCodePage.h"
+#include "core/cipher/RuntimeRandom.h"
+#include "core/cipher/SecretWipe.h"
+
+#include <openssl/crypto.h>
+#include <openssl/evp.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <memory>
+#include <type_traits>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace {
+
+constexpr int BlockSize = 16;
+
+constexpr unsigned HexValue(char c)
+{
+    return c >= '0' && c <= '9' ? unsigned(c - '0')
+        : c >= 'a' && c <= 'f'  ? unsigned(c - 'a' + 10)
+        : c >= 'A' && c <= 'F'  ? unsigned(c - 'A' + 10)
+                                : 0u;
+}
+
+constexpr std::array<unsigned char, 16> ParseDeviceKey()
+{
+    static_assert(sizeof DeviceKeyHex == 33, "the device key must be 32 hexadecimal digits");
+    std::array<unsigned char, 16> key {};
+    for (int i = 0; i < 16; ++i)
+        key[size_t(i)] = static_cast<unsigned char>(HexValue(DeviceKeyHex[2 * i]) << 4
+                                                    | HexValue(DeviceKeyHex[2 * i + 1]));
+    return key;
+}
+
+constexpr std::array<unsigned char, 16> kDeviceKey = ParseDeviceKey();
+
+// Holds plaintext; wiped before its memory goes back to the allocator.
+class WipedBuffer
+{
+public:
+    explicit WipedBuffer(QByteArray bytes) : m_bytes(std::move(bytes)) { }
+    ~WipedBuffer() { WipeBytes(m_bytes); }
+    WipedBuffer(const WipedBuffer &) = delete;
+    WipedBuffer &operator=(const WipedBuffer &) = delete;
+    QByteArray &bytes() { return m_bytes; }
+
+private:
+    QByteArray m_bytes;
+};
+
+struct CipherContextFree
+{
+    void operator()(EVP_CIPHER_CTX *ctx) const { EVP_CIPHER_CTX_free(ctx); }
+};
+using CipherContext = std::unique_ptr<EVP_CIPHER_CTX, CipherContextFree>;
+
+} // namespace
+
+// Padding is off so that the bytes equal those of the plain block-cipher calls the device's side
+// was written against.
+bool AesCbc128(bool encrypt, const unsigned char *key, const unsigned char *iv,
+               const unsigned char *in, int length, unsigned char *out)
+{
+    if (length % BlockSize != 0)
+        return false;
+    // One context per direction and thread, keyed once: a later call with the same key only
+    // sets the IV, which spares the cipher lookup and the key schedule of every call.
+    struct Keyed
+    {
+        CipherContext ctx { EVP_CIPHER_CTX_new() };
+        std::array<unsigned char, 16> key {};
+        bool keyed = false;
+    };
+    thread_local Keyed t_contexts[2];
+    static EVP_CIPHER *const cipher = EVP_CIPHER_fetch(nullptr, "AES-128-CBC", nullptr);
+    Keyed &k = t_contexts[encrypt ? 1 : 0];
+    EVP_CIPHER_CTX *ctx = k.ctx.get();
+    if (!ctx || !cipher)
+        return false;
+    const bool sameKey = k.keyed && std::equal(k.key.begin(), k.key.end(), key);
+    if (EVP_CipherInit_ex(ctx, sameKey ? nullptr : cipher, nullptr, sameKey ? nullptr : key, iv,
+                          encrypt ? 1 : 0)
+            != 1
+        || EVP_CIPHER_CTX_set_padding(ctx, 0) != 1) {
+        k.keyed = false;
+        return false;
+    }
+    if (!sameKey) {
+        std::copy(key, key + 16, k.key.begin());
+        k.keyed = true;
+    }
+    int written = 0;
+    int finalWritten = 0;
+    return (length == 0 || EVP_CipherUpdate(ctx, out, &written, in, length) == 1)
+        && EVP_CipherFinal_ex(ctx, out + written, &finalWritten) == 1
+        && written + finalWritten == length;
+}
+
+namespace {
+
+std::array<unsigned char, BlockSize> MakeIv()
+{
+    const int draw = RuntimeRandom::Draw();
+    const quint32 tick = TickCount();
+    // A draw of 0 would divide by zero; the tick count alone seeds then.
+    RuntimeRandom::Seed(draw ? tick / quint32(draw) : tick);
+    std::array<int, BlockSize> draws;
+    RuntimeRandom::Draw(draws.data(), draws.size());
+    std::array<unsigned char, BlockSize> iv {};
+    std::transform(draws.begin(), draws.end(), iv.begin(),
+                   [](int value) { return static_cast<unsigned char>(value / 255); });
+    return iv;
+}
+
+} // namespace
+
+namespace {
+
+bool IsAscii(QStringView text)
+{
+    char16_t any = 0;
+    for (const QChar c : text) // no early exit, so that it vectorises
+        any |= c.unicode();
+    return any < 0x80;
+}
+
+constexpr std::array<unsigned char, 256> MakeNibbleTable()
+{
+    std::array<unsigned char, 256> table {};
+    for (unsigned c = 0; c < 256; ++c)
+        table[c] = static_cast<unsigned char>(HexValue(char(c)));
+    return table;
+}
+constexpr std::array<std::array<char16_t, 2>, 256> MakeHexPairs()
+{
+    constexpr char16_t digits[] = u"0123456789ABCDEF";
+    std::array<std::array<char16_t, 2>, 256> table {};
+    for (unsigned b = 0; b < 256; ++b)
+        table[b] = { digits[b >> 4], digits[b & 0xF] };
+    return table;
+}
+constexpr std::array<std::array<char16_t, 2>, 256> kHexPairs = MakeHexPairs(); // upper case
+
+// Any character that is not a hex digit counts as a nibble of 0, as the device's side reads it.
+constexpr std::array<unsigned char, 256> kNibble = MakeNibbleTable();
+
+// Hex digits (all below 0x80) to bytes, `count` bytes from 2 * count digits.
+template<typename Digit>
+void ParseHexDigits(const Digit *digits, qsizetype count, unsigned char *bytes)
+{
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    if constexpr (std::is_same_v<Digit, char16_t>) {
+        // Thirty-two digits at a time, narrowed to bytes first (they are all below 0x80): each
+        // byte becomes its nibble (0 for a character that is no hex digit), then each pair
+        // high * 16 + low.
+        const auto nibbles = [](__m128i c) {
+            const __m128i digit = _mm_sub_epi8(c, _mm_set1_epi8('0'));
+            const __m128i isDigit = _mm_and_si128(_mm_cmpgt_epi8(digit, _mm_set1_epi8(-1)),
+                                                  _mm_cmplt_epi8(digit, _mm_set1_epi8(10)));
+            const __m128i letter =
+                    _mm_sub_epi8(_mm_or_si128(c, _mm_set1_epi8(0x20)), _mm_set1_epi8('a'));
+            const __m128i isLetter = _mm_and_si128(_mm_cmpgt_epi8(letter, _mm_set1_epi8(-1)),
+                                                   _mm_cmplt_epi8(letter, _mm_set1_epi8(6)));
+            return _mm_or_si128(_mm_and_si128(isDigit, digit),
+                                _mm_and_si128(isLetter, _mm_add_epi8(letter, _mm_set1_epi8(10))));
+        };
+        const auto pairs = [](__m128i n) { // 16-bit lanes of (low << 8 | high)
+            return _mm_or_si128(_mm_slli_epi16(_mm_and_si128(n, _mm_set1_epi16(0x00FF)), 4),
+                                _mm_srli_epi16(n, 8));
+        };
+        for (; i + 16 <= count; i += 16) {
+            const auto *in = reinterpret_cast<const __m128i *>(digits + 2 * i);
+            const __m128i first = _mm_packus_epi16(_mm_loadu_si128(in), _mm_loadu_si128(in + 1));
+            const __m128i second =
+                    _mm_packus_epi16(_mm_loadu_si128(in + 2), _mm_loadu_si128(in + 3));
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(bytes + i),
+                             _mm_packus_epi16(pairs(nibbles(first)), pairs(nibbles(second))));
+        }
+    }
+#endif
+    for (; i < count; ++i)
+        bytes[i] = static_cast<unsigned char>(kNibble[digits[2 * i]] << 4
+                                              | kNibble[digits[2 * i + 1]]);
+}
+
+// Bytes to upper-case hex digits, 2 * count of them.
+void WriteHexDigits(const unsigned char *bytes, qsizetype count, char16_t *digits)
+{
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    // Sixteen bytes at a time: split into nibbles, high first, then '0' + n, plus 7 past 9.
+    const __m128i lowNibbles = _mm_set1_epi8(0x0F);
+    const auto toDigits = [](__m128i n) {
+        const __m128i past9 = _mm_and_si128(_mm_cmpgt_epi8(n, _mm_set1_epi8(9)), _mm_set1_epi8(7));
+        return _mm_add_epi8(_mm_add_epi8(n, _mm_set1_epi8('0')), past9);
+    };
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= count; i += 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bytes + i));
+        const __m128i high = _mm_and_si128(_mm_srli_epi16(block, 4), lowNibbles);
+        const __m128i low = _mm_and_si128(block, lowNibbles);
+        const __m128i first = toDigits(_mm_unpacklo_epi8(high, low));
+        const __m128i second = toDigits(_mm_unpackhi_epi8(high, low));
+        auto *out = reinterpret_cast<__m128i *>(digits + 2 * i);
+        _mm_storeu_si128(out, _mm_unpacklo_epi8(first, zero));
+        _mm_storeu_si128(out + 1, _mm_unpackhi_epi8(first, zero));
+        _mm_storeu_si128(out + 2, _mm_unpacklo_epi8(second, zero));
+        _mm_storeu_si128(out + 3, _mm_unpackhi_epi8(second, zero));
+    }
+#endif
+    for (; i < count; ++i)
+        std::memcpy(digits + 2 * i, kHexPairs[bytes[i]].data(), 2 * sizeof(char16_t));
+}
+
+// Plaintext on the stack; the part in use is wiped when it goes out of scope.
+template<size_t Size>
+struct WipedArray
+{
+    std::array<unsigned char, Size> bytes;
+    size_t used = 0;
+    ~WipedArray() { OPENSSL_cleanse(bytes.data(), used); }
+};
+
+} // namespace
+
+int EncryptSecret(QStringView plain, QString &out)
+{
+    const std::array<unsigned char, BlockSize> iv = MakeIv();
+
+    // The byte form: ASCII as it is, anything else through the code page.
+    WipedArray<MaxSecretBytes> padded;
+    qsizetype n = plain.size();
+    if (IsAscii(plain)) {
+        if (n > MaxSecretBytes)
+            return 0;
+        padded.used = size_t(n);
+        std::transform(plain.begin(), plain.end(), padded.bytes.begin(),
+                       [](QChar c) { return static_cast<unsigned char>(c.unicode()); });
+    } else {
+        WipedBuffer oem(ToOemBytes(plain, UserOemCodePage()));
+        n = oem.bytes().size();
+        if (n > MaxSecretBytes)
+            return 0;
+        padded.used = size_t(n);
+        std::copy(oem.bytes().cbegin(), oem.bytes().cend(), padded.bytes.begin());
+    }
+    const qsizetype p = (n + BlockSize - 1) / BlockSize * BlockSize;
+    padded.used = size_t(p);
+    std::fill(padded.bytes.begin() + n, padded.bytes.begin() + p, 0); // zero fill
+
+    std::array<unsigned char, BlockSize + MaxSecretBytes> sealed;
+    std::copy(iv.begin(), iv.end(), sealed.begin());
+    if (!AesCbc128(true, kDeviceKey.data(), iv.data(), padded.bytes.data(), int(p),
+                   sealed.data() + BlockSize))
+        return 0;
+
+    // Written into the caller's string: a loop sealing many keys into one string then costs no
+    // allocation per key.
+    out.resize(2 * (BlockSize + p));
+    WriteHexDigits(sealed.data(), BlockSize + p, reinterpret_cast<char16_t *>(out.data()));
+    return 1;
+}
+
+int DecryptSecret(QStringView sealed, QString &out)
+{
+    // Stored values are hex digits, so ASCII, which every OEM code page keeps as it is; only
+    // other characters go through the code page before the length rule counts bytes.
+    QByteArray converted;
+    const bool ascii = IsAscii(sealed);
+    if (!ascii)
+        converted = ToOemBytes(sealed, UserOemCodePage());
+    const qsizetype length = ascii ? sealed.size() : converted.size();
+    const qsizetype n = length / 2; // an odd last digit is ignored
+    if (n % BlockSize != 0 || n <= BlockSize)
+        return 0;
+    // A result must fit the caller's buffer of SecretTextLimit characters.
+    constexpr qsizetype MaxBytes = 2 * SecretTextLimit;
+    if (n - BlockSize >= MaxBytes)
+        return 0;
+
+    std::array<unsigned char, MaxBytes> raw;
+    if (ascii)
+        ParseHexDigits(sealed.utf16(), n, raw.data());
+    else
+        ParseHexDigits(
+                reinterpret_cast<const unsigned char *>(converted.constData()), n, raw.data());
+
+    const qsizetype cipherLength = n - BlockSize;
+    WipedArray<MaxBytes> plain;
+    plain.used = size_t(cipherLength);
+    if (!AesCbc128(false, kDeviceKey.data(), raw.data(), raw.data() + BlockSize,
+                   int(cipherLength), plain.bytes.data()))
+        return 0;
+    const auto *begin = plain.bytes.data();
+    const void *zero = std::memchr(begin, 0, size_t(cipherLength)); // drops the zero fill
+    const auto *end = zero ? static_cast<const unsigned char *>(zero) : begin + cipherLength;
+    const qsizetype plainLength = end - begin;
+    unsigned char any = 0;
+    for (const unsigned char *b = begin; b != end; ++b) // no early exit, so that it vectorises
+        any |= *b;
+    if (any < 0x80) {
+        // ASCII reads the same in every code page: straight into the caller's string.
+        if (plainLength >= SecretTextLimit)
+            return 0;
+        out.resize(plainLength);
+        std::transform(begin, end, out.begin(), [](unsigned char b) { return QChar(char16_t(b)); });
+        return 1;
+    }
+    QString text = FromOemBytes(
+        QByteArrayView(reinterpret_cast<const char *>(begin), end - begin), UserOemCodePage());
+    if (text.size() >= SecretTextLimit) {
+        WipeString(text);
+        return 0;
+    }
+    out = std::move(text);
+    return 1;
+}

@@ -1,0 +1,77 @@
+#include "core/commands/FileCommands.h"
+
+#include "core/commands/CheckSequences.h"
+#include "core/settings/SettingsReader.h"
+#include "core/settings/SettingsWriter.h"
+
+#include <QFileInfo>
+
+namespace {
+
+bool EndsInSeparator(const QString &folder)
+{
+#ifdef Q_OS_WIN
+    if (folder.endsWith(u'\\'))
+        return true;
+#endif
+    return folder.endsWith(u'/');
+}
+
+} // namespace
+
+QString SettingsFilePathInFolder(const QString &folder)
+{
+    QString path = folder;
+    if (!EndsInSeparator(path))
+        path += u'/';
+    path += SettingsFileName;
+    return path;
+}
+
+void LoadSettingsCommand(CSettingsDocument &document, IMessageBox &box, IPathChooser &chooser)
+{
+    const QString path = chooser.ChooseFileToOpen(document.m_lastPath);
+    if (path.isEmpty())
+        return;
+    // The reader takes a missing file for an empty one and would report a clean load of
+    // nothing; a file that vanished after it was picked must not look like a success.
+    if (!QFileInfo(path).isFile()) {
+        document.ShowMessage(
+            box, Msg::SettingFileMissing, Msg::LoadSettingsCaption, MessageIcon::Error);
+        return;
+    }
+    if (ReadSettingsFile(document, box, path) != 0)
+        document.ShowMessage(
+            box, Msg::SettingsLoaded, Msg::LoadSettingsCaption, MessageIcon::Information);
+    else
+        document.ShowMessage(
+            box, Msg::SettingsLoadedWithError, Msg::LoadSettingsCaption, MessageIcon::Error);
+}
+
+void CreateSettingFileCommand(CSettingsDocument &document, IMessageBox &box, IPathChooser &chooser)
+{
+    if (ValidateNetworkFolder(document, box, true, true) == 0)
+        return;
+    if (ValidateWiredLan(document, box, true, true) == 0)
+        return;
+
+    const QString folder = chooser.ChooseFolder(document.m_lastPath);
+    if (folder.isEmpty())
+        return;
+    // Kept even when the overwrite is declined or the write fails: the next create opens here.
+    document.m_lastPath = folder;
+    const QString path = SettingsFilePathInFolder(folder);
+
+    if (QFileInfo::exists(path)
+        && document.ShowMessage(box, Msg::OverwriteExistingFile, Msg::CreateSettingCaption,
+               MessageIcon::None, MessageButtons::OkCancel)
+            != MessageAnswer::Ok)
+        return;
+
+    if (WriteSettingsFile(document, path) != 0)
+        document.ShowMessage(
+            box, Msg::SettingsFileCreated, Msg::CreateSettingCaption, MessageIcon::Information);
+    else
+        document.ShowMessage(
+            box, Msg::SettingsFileCreateFailed, Msg::CreateSettingCaption, MessageIcon::Error);
+}

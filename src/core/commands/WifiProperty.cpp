@@ -1,0 +1,265 @@
+#include "core/commands/WifiProperty.h"
+
+#include "core/model/Validators.h"
+
+int SecurityListPosition(int code)
+{
+    for (size_t i = 0; i < SecurityList.size(); ++i) {
+        if (SecurityList[i].m_code == code)
+            return int(i);
+    }
+    return -1;
+}
+
+int SelectedSecurityCode(const WifiPropertyValues &values)
+{
+    if (SecurityListPosition(values.m_selectedSecurity) < 0)
+        return SecurityModeNone;
+    return values.m_selectedSecurity;
+}
+
+QList<WifiPropertyFailure> WifiPropertyFailures(const WifiPropertyValues &values)
+{
+    QList<WifiPropertyFailure> failures;
+    const auto fail
+        = [&failures](WifiPropertyField field, MessageId message, bool emptiesKeyBoxes = false) {
+              failures.append({ field, message, emptiesKeyBoxes });
+          };
+
+    const QString &ssid = values.m_ssid.m_text;
+    if (ssid.isEmpty()) {
+        fail(WifiPropertyField::Ssid, Msg::InputSsid);
+    } else {
+        switch (CheckSsid(ssid)) {
+        case 0:
+            break;
+        case -2:
+            fail(WifiPropertyField::Ssid, Msg::SsidCharacters);
+            break;
+        case -1:
+            fail(WifiPropertyField::Ssid, Msg::SsidLength);
+            break;
+        default:
+            fail(WifiPropertyField::Ssid, Msg::ConfirmSetting);
+            break;
+        }
+    }
+
+    CNetworkSetting probe;
+    probe.m_securityMode = SelectedSecurityCode(values);
+    probe.m_networkKey = values.m_networkKey.m_text;
+    if (probe.m_securityMode != SecurityModeNone) {
+        if (probe.m_networkKey != values.m_keyConfirm.m_text)
+            fail(WifiPropertyField::KeyConfirm, Msg::NetworkKeyMismatch, true);
+        if (probe.m_networkKey.isEmpty()) {
+            fail(WifiPropertyField::NetworkKey, Msg::InputNetworkKey);
+        } else {
+            switch (CheckWirelessKey(probe)) {
+            case 0:
+            case 1:
+                break;
+            case -2:
+                fail(WifiPropertyField::NetworkKey, Msg::NetworkKeyCharacters, true);
+                break;
+            case -1:
+                fail(WifiPropertyField::NetworkKey, Msg::NetworkKeyLength, true);
+                break;
+            default:
+                fail(WifiPropertyField::NetworkKey, Msg::ConfirmSetting);
+                break;
+            }
+        }
+    }
+
+    if (values.m_dhcpRadio != 0) {
+        probe.m_ipAddress = values.m_ipAddress.Address();
+        if (!probe.m_ipAddress.IsComplete())
+            fail(WifiPropertyField::IpAddress, Msg::InputIpAddress);
+        if (!values.m_subnetMask.Address().IsComplete())
+            fail(WifiPropertyField::SubnetMask, Msg::InputSubnetMask);
+        if (CheckIpAddress(probe) == -5)
+            fail(WifiPropertyField::IpAddress, Msg::InvalidIpAddress);
+    }
+
+    if (values.m_useProxyChecked) {
+        probe.m_proxyAddress = values.m_proxyAddress.m_text;
+        probe.m_proxyPort = values.m_proxyPort.m_text;
+        switch (CheckProxyAddress(probe)) {
+        case 0:
+            break;
+        case -2:
+            fail(WifiPropertyField::ProxyAddress, Msg::WirelessProxyAddressCharacters);
+            break;
+        case -1:
+            fail(WifiPropertyField::ProxyAddress, Msg::WirelessProxyAddressLength);
+            break;
+        default:
+            fail(WifiPropertyField::ProxyAddress, Msg::WirelessInputProxyAddress);
+            break;
+        }
+        switch (CheckProxyPort(probe)) {
+        case 0:
+            break;
+        case -6:
+            fail(WifiPropertyField::ProxyPort, Msg::WirelessInputProxyPort);
+            break;
+        default:
+            fail(WifiPropertyField::ProxyPort, Msg::WirelessInvalidProxyPort);
+            break;
+        }
+    }
+    return failures;
+}
+
+std::array<std::optional<MessageId>, WifiPropertyFieldCount> WifiPropertyFieldMessages(
+    const WifiPropertyValues &values)
+{
+    std::array<std::optional<MessageId>, WifiPropertyFieldCount> messages;
+    for (const WifiPropertyFailure &failure : WifiPropertyFailures(values)) {
+        std::optional<MessageId> &message = messages[size_t(failure.m_field)];
+        if (!message)
+            message = failure.m_message;
+    }
+    return messages;
+}
+
+void CWifiPropertyEditor::Open()
+{
+    const CNetworkSetting &profile = m_profile;
+    m_values.m_ssid.m_text = profile.m_ssid;
+    m_values.m_stealthChecked = profile.m_stealthSsid != 0;
+    m_values.m_selectedSecurity = SecurityListPosition(profile.m_securityMode) >= 0
+        ? profile.m_securityMode
+        : NoSecuritySelected;
+    m_values.m_networkKey.m_text = profile.m_networkKey;
+    m_values.m_keyConfirm.m_text = profile.m_networkKey;
+    m_values.m_dhcpRadio = profile.m_dhcp != 0 ? 0 : 1;
+    m_values.m_ipAddress.SetAddress(profile.m_ipAddress);
+    m_values.m_subnetMask.SetAddress(profile.m_subnetMask);
+    m_values.m_defaultGateway.SetAddress(profile.m_defaultGateway);
+    m_values.m_dns.SetAddress(profile.m_dns);
+    m_values.m_secondaryDns.SetAddress(profile.m_secondaryDns);
+    EnableKeyBoxes(profile.m_securityMode != SecurityModeNone);
+    EnableAddresses(profile.m_dhcp == 0);
+    m_values.m_useProxyChecked = profile.m_useProxy != 0;
+    EnableProxyBoxes(m_values.m_useProxyChecked);
+    m_values.m_proxyAddress.m_text = profile.m_proxyAddress;
+    m_values.m_proxyPort.m_text = profile.m_proxyPort;
+}
+
+void CWifiPropertyEditor::ChangeSecurity(int code)
+{
+    m_values.m_selectedSecurity = code;
+    m_profile.m_securityMode = SelectedSecurityCode(m_values);
+    EnableKeyBoxes(m_profile.m_securityMode != SecurityModeNone);
+}
+
+void CWifiPropertyEditor::ChooseDhcp(int radio)
+{
+    m_values.m_dhcpRadio = radio;
+    EnableAddresses(radio != 0);
+}
+
+void CWifiPropertyEditor::ChangeUseProxy(bool checked)
+{
+    m_values.m_useProxyChecked = checked;
+    EnableProxyBoxes(checked);
+}
+
+void CWifiPropertyEditor::Clear()
+{
+    m_values.m_ssid.m_text.clear();
+    m_values.m_networkKey.m_text.clear();
+    m_values.m_keyConfirm.m_text.clear();
+    m_values.m_selectedSecurity = SecurityList.front().m_code;
+    m_values.m_stealthChecked = false;
+    m_values.m_dhcpRadio = 0;
+    for (AddressControl *address : { &m_values.m_ipAddress, &m_values.m_subnetMask,
+             &m_values.m_defaultGateway, &m_values.m_dns, &m_values.m_secondaryDns })
+        address->Clear();
+    m_values.m_useProxyChecked = false;
+    m_values.m_proxyAddress.m_text.clear();
+    m_values.m_proxyPort.m_text.clear();
+    EnableKeyBoxes(false);
+    EnableAddresses(false);
+    EnableProxyBoxes(false);
+    ResetNetworkSetting(m_profile);
+}
+
+void CWifiPropertyEditor::Cancel()
+{
+    ResetNetworkSetting(m_profile);
+}
+
+bool CWifiPropertyEditor::Accept(IMessageBox &box)
+{
+    CNetworkSetting &profile = m_profile;
+    profile.m_ssid = m_values.m_ssid.m_text;
+    profile.m_networkKey = m_values.m_networkKey.m_text;
+    profile.m_securityMode = SelectedSecurityCode(m_values);
+    profile.m_stealthSsid = m_values.m_stealthChecked ? 1 : 0;
+    profile.m_dhcp = m_values.m_dhcpRadio == 0 ? 1 : 0;
+    profile.m_ipAddress = m_values.m_ipAddress.Address();
+    profile.m_subnetMask = m_values.m_subnetMask.Address();
+    profile.m_defaultGateway = m_values.m_defaultGateway.Address();
+    profile.m_dns = m_values.m_dns.Address();
+    profile.m_secondaryDns = m_values.m_secondaryDns.Address();
+
+    const QList<WifiPropertyFailure> failures = WifiPropertyFailures(m_values);
+    const auto report = [this, &box](const WifiPropertyFailure &failure) {
+        m_messageText = ComposedMessage(MessageText(failure.m_message));
+        box.ShowMessage(m_messageText, MessageText(Msg::WirelessLanCaption).toString(),
+            MessageIcon::Error, MessageButtons::Ok);
+        if (failure.m_emptiesKeyBoxes) {
+            m_values.m_networkKey.m_text.clear();
+            m_values.m_keyConfirm.m_text.clear();
+        }
+        return false;
+    };
+    const auto isProxyField = [](WifiPropertyField field) {
+        return field == WifiPropertyField::ProxyAddress || field == WifiPropertyField::ProxyPort;
+    };
+
+    if (!failures.isEmpty() && !isProxyField(failures.front().m_field))
+        return report(failures.front());
+
+    if (profile.m_securityMode == SecurityModeNone)
+        profile.m_networkKey.clear();
+    if (profile.m_dhcp != 0 && CheckIpAddress(profile) == -5) {
+        // The device cannot use a loopback address; under DHCP it is dropped without asking.
+        profile.m_ipAddress = IpAddressField();
+        m_values.m_ipAddress.Clear();
+    }
+
+    profile.m_useProxy = m_values.m_useProxyChecked ? 1 : 0;
+    profile.m_proxyAddress = m_values.m_proxyAddress.m_text;
+    profile.m_proxyPort = m_values.m_proxyPort.m_text;
+    if (!failures.isEmpty())
+        return report(failures.front());
+    if (profile.m_useProxy == 0) {
+        if (CheckProxyAddress(profile) != 0)
+            profile.m_proxyAddress.clear();
+        if (CheckProxyPort(profile) != 0)
+            profile.m_proxyPort.clear();
+    }
+    return true;
+}
+
+void CWifiPropertyEditor::EnableKeyBoxes(bool enable)
+{
+    m_values.m_networkKey.m_enabled = enable;
+    m_values.m_keyConfirm.m_enabled = enable;
+}
+
+void CWifiPropertyEditor::EnableAddresses(bool enable)
+{
+    for (AddressControl *address : { &m_values.m_ipAddress, &m_values.m_subnetMask,
+             &m_values.m_defaultGateway, &m_values.m_dns, &m_values.m_secondaryDns })
+        address->m_enabled = enable;
+}
+
+void CWifiPropertyEditor::EnableProxyBoxes(bool enable)
+{
+    m_values.m_proxyAddress.m_enabled = enable;
+    m_values.m_proxyPort.m_enabled = enable;
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "core/commands/MessageBox.h"
+#include "i18n/MessageCatalog.h"
+#include "core/model/NetworkSetting.h"
+
+#include <QList>
+#include <QString>
+
+#include <array>
+
+// An IPv4 address control: four octet fields, each blank (-1) or 0..255.
+struct AddressControl
+{
+    std::array<int, 4> m_fields { -1, -1, -1, -1 };
+    bool m_enabled = true;
+
+    // The four parts (a blank one reads as 0) and the count of non-blank parts.
+    IpAddressField Address() const;
+    // A complete address fills all four fields; anything else clears the control.
+    void SetAddress(const IpAddressField &address);
+    void Clear() { m_fields = { -1, -1, -1, -1 }; }
+};
+
+struct EditControl
+{
+    QString m_text;
+    bool m_enabled = true;
+};
+
+struct WirelessListEntry
+{
+    QString m_text; // the profile's SSID
+    int m_slot = -1; // index into CSettingsDocument::m_wirelessSettings
+};
+
+// The state of every main-window control that the file operations and checks read or write.
+// The Qt window mirrors these into its widgets and back; the core never sees a widget.
+struct MainWindowControls
+{
+    // Network folder group: realised but never shown; it is the working store of those values.
+    int m_folderModeRadio = 0; // 0 "Use default setting", 1 "Customize the settings"
+    EditControl m_deviceName;
+    EditControl m_userId;
+    EditControl m_password;
+    EditControl m_passwordConfirm;
+
+    // Wired LAN page.
+    int m_dhcpModeRadio = 0; // 0 "DHCP On", 1 "DHCP Off"
+    AddressControl m_ipAddress;
+    AddressControl m_subnetMask;
+    AddressControl m_defaultGateway;
+    AddressControl m_dns;
+    AddressControl m_secondaryDns;
+    bool m_useProxyChecked = false;
+    EditControl m_proxyAddress;
+    EditControl m_proxyPort;
+
+    // Wireless LAN page.
+    bool m_useWirelessChecked = false;
+    QList<WirelessListEntry> m_wirelessList; // priority order, top first
+    int m_wirelessSelection = -1;
+};
+
+// The settings document of the main window and the window-held values it works on.
+// The four bound members follow their controls only through Gather and Push, never on their
+// own: several operations rely on a member still holding what was last gathered.
+class CSettingsDocument
+{
+public:
+    CSettingsDocument() = default;
+
+    std::array<CNetworkSetting, MaxWirelessProfiles> m_wirelessSettings;
+    CNetworkSetting m_wiredSetting;
+    QString m_messageText;
+    QString m_lastPath;
+    QString m_stateFilePath;
+
+    int m_folderSettingMode = 0;
+    int m_dhcpMode = 0;
+    int m_wiredUseProxy = 0;
+    int m_useWireless = 0;
+
+    MainWindowControls m_controls;
+
+    // Controls -> bound members, and back; always all four bindings together.
+    void Gather();
+    void Push();
+    // The wired record as the controls and bound members hold it now. Disabled controls keep
+    // their contents, and those contents count.
+    CNetworkSetting WiredSettingFromControls() const;
+
+    const QString &ComposeMessageText(QStringView text);
+    // Composes the catalogue text `text` and shows it with the catalogue caption `caption`.
+    MessageAnswer ShowMessage(IMessageBox &box, MessageId text, MessageId caption,
+                              MessageIcon icon, MessageButtons buttons = MessageButtons::Ok);
+
+    void EnableFolderFields(bool enable);
+    void EnableAddressFields(bool enable);
+    void EnableProxyFields(bool enable);
+
+    // Puts every profile slot and the wired record back to defaults and forgets m_lastPath.
+    void ResetSettings();
+};

@@ -1,0 +1,353 @@
+#include "core/settings/SettingsReader.h"
+
+#include "core/file/BoundedFile.h"
+#include "core/file/ProfileFile.h"
+#include "core/cipher/SecretCipher.h"
+#include "core/settings/SettingsKeys.h"
+#include "core/model/Validators.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr qsizetype MaxDeviceNameLength = 15;
+constexpr qsizetype MaxUserIdLength = 32;
+constexpr qsizetype MaxFolderPasswordLength = 32;
+constexpr int MaxOctetPartLength = 3;
+
+// Raw values of the nine fields a wired record and a wireless profile share.
+// Views into the loaded file, which outlives the load.
+using ConnectionValues = std::array<QStringView, WiredKeyCount>;
+using ProfileValues = std::array<QStringView, ConnectionFieldCount>;
+
+constexpr std::array<MessageId, 5> kAddressMessages {
+    Msg::InvalidIpAddressInFile,
+    Msg::InvalidSubnetInFile,
+    Msg::InvalidGatewayInFile,
+    Msg::InvalidDnsInFile,
+    Msg::InvalidDnsInFile,
+};
+
+
+class CSettingsLoader
+{
+public:
+    CSettingsLoader(CSettingsDocument &document, IMessageBox &box, const CProfileFile &file)
+        : m_document(document)
+        , m_box(box)
+        , m_file(file)
+    { }
+
+    int Run()
+    {
+        LoadNetworkFolder();
+        LoadWiredLan();
+        LoadCommon();
+        LoadWirelessProfiles();
+        m_document.Push();
+        return m_result;
+    }
+
+private:
+    void Report(MessageId text)
+    {
+        m_document.ShowMessage(m_box, text, Msg::LoadSettingsCaption, MessageIcon::Error);
+        m_result = 0;
+    }
+
+    QStringView Value(QStringView section, QStringView key, QStringView defaultValue = {}) const
+    {
+        return m_file.ValueView(section, key, defaultValue);
+    }
+
+    void LoadNetworkFolder();
+    void LoadWiredLan();
+    void LoadCommon();
+    void LoadWirelessProfiles();
+    void ParseConnection(const ConnectionValues &values, CNetworkSetting &record);
+
+    CSettingsDocument &m_document;
+    IMessageBox &m_box;
+    const CProfileFile &m_file;
+    int m_result = 1;
+};
+
+void CSettingsLoader::LoadNetworkFolder()
+{
+    CNetFolderSetting folder;
+    folder.m_deviceName = Value(Section::NetworkFolder, Key::FolderName).toString();
+    folder.m_userId = Value(Section::NetworkFolder, Key::FolderUserId).toString();
+    folder.m_password = Value(Section::NetworkFolder, Key::FolderPassword).toString();
+
+    if (!folder.m_password.isEmpty()) {
+        QString plain;
+        if (DecryptSecret(folder.m_password, plain) == 1) {
+            folder.m_password = plain;
+        } else {
+            Report(Msg::FolderPasswordDecryptionError);
+            folder.m_password.clear();
+        }
+    }
+
+    if (!folder.m_deviceName.isEmpty() && !folder.m_userId.isEmpty()) {
+        if (folder.m_deviceName.size() > MaxDeviceNameLength
+            || CheckDeviceName(folder.m_deviceName) != 0) {
+            Report(Msg::InvalidFolderDeviceNameInFile);
+            folder.m_deviceName.clear();
+        }
+        if (folder.m_userId.size() > MaxUserIdLength || CheckUserId(folder.m_userId) != 0) {
+            Report(Msg::InvalidFolderUserIdInFile);
+            folder.m_userId.clear();
+        }
+        if (folder.m_password.size() > MaxFolderPasswordLength
+            || CheckPrintableChars(folder.m_password) != 0) {
+            Report(Msg::InvalidFolderPasswordInFile);
+            folder.m_password.clear();
+        }
+        m_document.m_folderSettingMode = 1;
+        m_document.EnableFolderFields(true);
+    } else {
+        folder = CNetFolderSetting();
+        m_document.m_folderSettingMode = 0;
+        m_document.EnableFolderFields(false);
+    }
+
+    MainWindowControls &c = m_document.m_controls;
+    c.m_deviceName.m_text = folder.m_deviceName;
+    c.m_userId.m_text = folder.m_userId;
+    c.m_password.m_text = folder.m_password;
+    c.m_passwordConfirm.m_text = folder.m_password;
+}
+
+// The nine shared fields, with the reports of steps common to the wired record and a profile.
+void CSettingsLoader::ParseConnection(const ConnectionValues &values, CNetworkSetting &record)
+{
+    record.m_dhcp = values[FieldDhcp] == u"0" ? 0 : 1;
+
+    for (int field = FieldIpAddress; field <= FieldSecondaryDns; ++field) {
+        const QStringView text = values[size_t(field)];
+        if (text.isEmpty())
+            continue;
+        IpAddressField &address = AddressOf(record, field);
+        if (ParseIpAddress(text, address) != 1) {
+            Report(kAddressMessages[size_t(field - FieldIpAddress)]);
+            continue;
+        }
+        // The device's own address cannot lie in the loopback network; a DNS there is fine.
+        if (field == FieldIpAddress && address.m_octets[0] == 127) {
+            Report(Msg::InvalidIpAddress);
+            address = IpAddressField();
+        }
+    }
+
+    const QStringView proxyFlag = values[FieldUseProxy];
+    record.m_useProxy = !proxyFlag.isEmpty() && proxyFlag != u"0" ? 1 : 0;
+
+    CNetworkSetting candidate;
+    candidate.m_proxyAddress = values[FieldProxyAddress].toString();
+    if (!candidate.m_proxyAddress.isEmpty()) {
+        if (CheckProxyAddress(candidate) == 0)
+            record.m_proxyAddress = candidate.m_proxyAddress;
+        else
+            Report(Msg::InvalidProxyAddressInFile);
+    } else if (record.m_useProxy == 1) {
+        Report(Msg::ProxyAddressMissingInFile);
+    }
+
+    candidate.m_proxyPort = values[FieldProxyPort].toString();
+    if (!candidate.m_proxyPort.isEmpty()) {
+        if (CheckProxyPort(candidate) == 0)
+            record.m_proxyPort = candidate.m_proxyPort;
+        else
+            Report(Msg::InvalidProxyPortInFile);
+    } else if (record.m_useProxy == 1) {
+        Report(Msg::ProxyPortMissingInFile);
+    }
+}
+
+void CSettingsLoader::LoadWiredLan()
+{
+    ConnectionValues values;
+    for (int field = 0; field < WiredKeyCount; ++field)
+        values[size_t(field)] = Value(Section::UserNetworkSetting, kWiredKeys[size_t(field)].name);
+
+    CNetworkSetting &wired = m_document.m_wiredSetting;
+    ResetNetworkSetting(wired);
+    ParseConnection(values, wired);
+    m_document.EnableAddressFields(wired.m_dhcp == 0);
+    m_document.EnableProxyFields(wired.m_useProxy == 1);
+
+    MainWindowControls &c = m_document.m_controls;
+    m_document.m_dhcpMode = wired.m_dhcp == 1 ? 0 : 1;
+    c.m_ipAddress.SetAddress(wired.m_ipAddress);
+    c.m_subnetMask.SetAddress(wired.m_subnetMask);
+    c.m_defaultGateway.SetAddress(wired.m_defaultGateway);
+    c.m_dns.SetAddress(wired.m_dns);
+    c.m_secondaryDns.SetAddress(wired.m_secondaryDns);
+    m_document.m_wiredUseProxy = wired.m_useProxy;
+    c.m_proxyAddress.m_text = wired.m_proxyAddress;
+    c.m_proxyPort.m_text = wired.m_proxyPort;
+}
+
+void CSettingsLoader::LoadCommon()
+{
+    m_document.m_useWireless = Value(Section::Common, Key::PowerManagement) == u"0" ? 0 : 1;
+}
+
+void CSettingsLoader::LoadWirelessProfiles()
+{
+    std::array<ProfileValues, MaxWirelessProfiles> raw;
+    constexpr QStringView zero = u"0";
+    for (int n = 0; n < MaxWirelessProfiles; ++n) {
+        for (int field = 0; field < ConnectionFieldCount; ++field) {
+            const bool defaultsToZero = field == FieldSecurityMode || field == FieldStealthSsid;
+            raw[size_t(n)][size_t(field)] = Value(Section::UserNetworkSetting,
+                ProfileKeyName(n, field), defaultsToZero ? zero : QStringView());
+        }
+    }
+
+    std::array<CNetworkSetting, MaxWirelessProfiles> loaded;
+    for (int n = 0; n < MaxWirelessProfiles; ++n) {
+        const ProfileValues &values = raw[size_t(n)];
+        CNetworkSetting &profile = loaded[size_t(n)];
+
+        ConnectionValues shared;
+        std::copy_n(values.begin(), WiredKeyCount, shared.begin());
+        ParseConnection(shared, profile);
+
+        profile.m_ssid = values[FieldSsid].toString();
+
+        const QStringView mode = values[FieldSecurityMode];
+        profile.m_securityMode = mode.size() == 1 && mode[0] >= u'1' && mode[0] <= u'5'
+            ? mode[0].unicode() - u'0'
+            : SecurityModeNone;
+
+        const QStringView sealed = values[FieldNetworkKey];
+        if (!sealed.isEmpty()) {
+            QString plain;
+            if (DecryptSecret(sealed, plain) == 1)
+                profile.m_networkKey = plain;
+            else
+                Report(Msg::NetworkKeyDecryptionError);
+        }
+
+        profile.m_stealthSsid = values[FieldStealthSsid] == u"1" ? 1 : 0;
+        profile.m_connectAutomatically = values[FieldConnectAutomatically] == u"0" ? 0 : 1;
+
+        if (!profile.m_ssid.isEmpty() && CheckSsid(profile.m_ssid) != 0) {
+            Report(Msg::InvalidSsidInFile);
+            ResetNetworkSetting(profile);
+        }
+        if (profile.m_ssid.isEmpty())
+            continue;
+        if (profile.m_securityMode == SecurityModeNone) {
+            profile.m_networkKey.clear();
+            continue;
+        }
+        const ValidationCode form = CheckKeyLength(profile.m_networkKey, profile.m_securityMode);
+        const bool keyValid = (form == 0 && CheckLatin1Chars(profile.m_networkKey) == 0)
+            || (form == 1 && CheckHexChars(profile.m_networkKey) == 0);
+        if (!keyValid) {
+            Report(Msg::InvalidNetworkKeyInFile);
+            ResetNetworkSetting(profile);
+        }
+    }
+
+    // Every slot is freed, not only those the list refers to, so that no profile outside the
+    // list can survive a load.
+    m_document.m_controls.m_wirelessList.clear();
+    for (CNetworkSetting &slot : m_document.m_wirelessSettings)
+        ResetNetworkSetting(slot);
+
+    int k = 0;
+    for (const CNetworkSetting &profile : loaded) {
+        if (profile.m_ssid.isEmpty())
+            continue;
+        m_document.m_wirelessSettings[size_t(k)] = profile;
+        m_document.m_controls.m_wirelessList.append(WirelessListEntry { profile.m_ssid, k });
+        ++k;
+    }
+    m_document.m_controls.m_wirelessSelection = k > 0 ? 0 : -1;
+}
+
+} // namespace
+
+int ParseIpAddress(QStringView text, IpAddressField &address)
+{
+    address = IpAddressField();
+    if (text.isEmpty())
+        return 1;
+    for (const QChar c : text) {
+        if (c != u'.' && (c < u'0' || c > u'9'))
+            return -1;
+    }
+
+    std::array<QStringView, 4> parts;
+    QStringView rest = text;
+    for (int i = 0; i < 3; ++i) {
+        const qsizetype dot = rest.indexOf(u'.');
+        if (dot <= 0 || dot == rest.size() - 1)
+            return -1;
+        parts[size_t(i)] = rest.first(dot);
+        rest = rest.sliced(dot + 1);
+    }
+    // The fourth part runs to the end, further dots included ("1.2.3.4.5" is 1.2.3.4), as the
+    // device reads it. It must still start with a digit: a part without one is an empty part.
+    parts[3] = rest;
+    if (rest.front() == u'.')
+        return -1;
+
+    std::array<std::uint8_t, 4> octets {};
+    for (size_t i = 0; i < parts.size(); ++i) {
+        if (parts[i].size() > MaxOctetPartLength)
+            return -1;
+        const long value = LeadingInteger(parts[i]);
+        if (value > 255)
+            return -1;
+        octets[i] = std::uint8_t(value);
+    }
+    address.m_octets = octets;
+    address.m_filledParts = 4;
+    return 1;
+}
+
+SettingsFileStatus LoadSettingsProfile(
+    const QString &path, CProfileFile &file, QString *systemError)
+{
+    file = CProfileFile();
+    QByteArray bytes;
+    switch (ReadBoundedFile(path, MaxSettingsFileSize, bytes, systemError)) {
+    case BoundedReadStatus::Read:
+        break;
+    case BoundedReadStatus::Missing:
+        return SettingsFileStatus::Missing;
+    case BoundedReadStatus::NotRegularFile:
+        return SettingsFileStatus::NotRegularFile;
+    case BoundedReadStatus::TooLarge:
+        return SettingsFileStatus::TooLarge;
+    case BoundedReadStatus::Failed:
+        return SettingsFileStatus::Unreadable;
+    }
+    // No settings file holds a NUL. One that does is binary data or UTF-16 without a byte-order
+    // mark, and reading it as text would silently load defaults over the window's values.
+    file = CProfileFile::FromBytes(bytes);
+    if (file.HoldsNul()) {
+        file = CProfileFile();
+        return SettingsFileStatus::NotText;
+    }
+    return SettingsFileStatus::Loaded;
+}
+
+int ReadSettingsProfile(CSettingsDocument &document, IMessageBox &box, const CProfileFile &file)
+{
+    return CSettingsLoader(document, box, file).Run();
+}
+
+int ReadSettingsFile(CSettingsDocument &document, IMessageBox &box, const QString &path)
+{
+    CProfileFile file;
+    const SettingsFileStatus status = LoadSettingsProfile(path, file);
+    if (status != SettingsFileStatus::Loaded && status != SettingsFileStatus::Missing)
+        return 0;
+    return ReadSettingsProfile(document, box, file);
+}

@@ -1,0 +1,127 @@
+#include "core/settings/SettingsWriter.h"
+
+#include "core/file/AtomicFile.h"
+#include "core/file/ProfileFile.h"
+#include "core/cipher/SecretCipher.h"
+#include "core/settings/SettingsKeys.h"
+
+const QString &ProfileKeyName(int n, int index)
+{
+    Q_ASSERT(n >= 0 && n < MaxWirelessProfiles && index >= 0 && index < ConnectionFieldCount);
+    // Every load and write asks for all 420 names; compose them once.
+    static const auto names = [] {
+        std::array<std::array<QString, ConnectionFieldCount>, MaxWirelessProfiles> table;
+        for (int profile = 0; profile < MaxWirelessProfiles; ++profile) {
+            for (int field = 0; field < ConnectionFieldCount; ++field) {
+                QString key = kWirelessKeys[size_t(field)].name.toString();
+                if (profile > 0) {
+                    key += u'_';
+                    key += QString::number(profile + 1);
+                }
+                table[size_t(profile)][size_t(field)] = key;
+            }
+        }
+        return table;
+    }();
+    return names[size_t(n)][size_t(index)];
+}
+
+QString FormatIpAddress(const IpAddressField &address)
+{
+    if (!address.IsComplete())
+        return {};
+    return QString::number(address.m_octets[0]) + u'.' + QString::number(address.m_octets[1])
+        + u'.' + QString::number(address.m_octets[2]) + u'.'
+        + QString::number(address.m_octets[3]);
+}
+
+namespace {
+
+
+// The stored text of one field; false when it cannot be stored.
+bool ComposeValue(const CNetworkSetting &record, int field, QString &value)
+{
+    switch (field) {
+    case FieldDhcp:
+        value = QString::number(record.m_dhcp);
+        return true;
+    case FieldIpAddress:
+    case FieldSubnetMask:
+    case FieldDefaultGateway:
+    case FieldDns:
+    case FieldSecondaryDns:
+        value = FormatIpAddress(AddressOf(record, field));
+        return true;
+    case FieldUseProxy:
+        value = record.m_useProxy == 1 ? QStringLiteral("1") : QStringLiteral("0");
+        return true;
+    case FieldProxyAddress:
+        value = record.m_proxyAddress;
+        return true;
+    case FieldProxyPort:
+        value = record.m_proxyPort;
+        return true;
+    case FieldSsid:
+        value = record.m_ssid;
+        return true;
+    case FieldSecurityMode:
+        value = QString::number(record.m_securityMode);
+        return true;
+    case FieldNetworkKey:
+        value.clear();
+        return record.m_networkKey.isEmpty() || EncryptSecret(record.m_networkKey, value) == 1;
+    case FieldStealthSsid:
+        value = QString::number(record.m_stealthSsid);
+        return true;
+    case FieldConnectAutomatically:
+        value = QString::number(record.m_connectAutomatically);
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+bool ComposeSettingsFile(CSettingsDocument &document, CProfileFile &file)
+{
+    document.Gather();
+    document.m_wiredSetting = document.WiredSettingFromControls();
+
+    const QString network = Section::UserNetworkSetting.toString();
+    const QString common = Section::Common.toString();
+    QString value;
+    for (int field = 0; field < WiredKeyCount; ++field) {
+        if (!ComposeValue(document.m_wiredSetting, field, value)
+            || !file.SetValue(network, kWiredKeys[size_t(field)].name.toString(), value))
+            return false;
+    }
+    const QString useWireless = QString::number(document.m_useWireless);
+    if (!file.SetValue(common, Key::NetworkPriority.toString(), useWireless)
+        || !file.SetValue(common, Key::PowerManagement.toString(), useWireless))
+        return false;
+
+    int count = 0;
+    for (const WirelessListEntry &entry : document.m_controls.m_wirelessList) {
+        if (count == MaxWirelessProfiles)
+            break;
+        if (entry.m_slot < 0 || entry.m_slot >= MaxWirelessProfiles)
+            continue;
+        const CNetworkSetting &profile = document.m_wirelessSettings[size_t(entry.m_slot)];
+        for (int field = 0; field < ConnectionFieldCount; ++field) {
+            if (!ComposeValue(profile, field, value)
+                || !file.SetValue(network, ProfileKeyName(count, field), value))
+                return false;
+        }
+        ++count;
+    }
+    return file.SetValue(common, Key::WirelessTotal.toString(), QString::number(count));
+}
+
+int WriteSettingsFile(CSettingsDocument &document, const QString &path)
+{
+    CProfileFile file;
+    if (!ComposeSettingsFile(document, file))
+        return 0;
+    return CommitFileAtomically(path, file.ToBytes()) ? 1 : 0;
+}

@@ -1,0 +1,229 @@
+#include "core/settings/StateFile.h"
+
+#include "core/file/AtomicFile.h"
+#include "core/commands/CheckSequences.h"
+#include "core/file/ProfileFile.h"
+#include "core/cipher/SecretCipher.h"
+#include "core/settings/SettingsKeys.h"
+#include "core/settings/SettingsReader.h"
+#include "core/settings/SettingsWriter.h"
+#include "core/model/Validators.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+constexpr qsizetype MaxDeviceNameLength = 15;
+constexpr qsizetype MaxUserIdLength = 32;
+constexpr qsizetype MaxFolderPasswordLength = 32;
+
+// The close sequence runs the checks without showing anything.
+class CSilentMessageBox final : public IMessageBox
+{
+public:
+    MessageAnswer ShowMessage(
+        const QString &, const QString &, MessageIcon, MessageButtons) override
+    {
+        return MessageAnswer::Ok;
+    }
+};
+
+QString UserConfigFolder()
+{
+#ifdef Q_OS_WIN
+    return QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA"));
+#else
+    // A relative XDG_CONFIG_HOME would make the place depend on the working folder; such a
+    // value is to be ignored.
+    const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!xdg.isEmpty() && QDir::isAbsolutePath(xdg))
+        return xdg;
+    const QString home = qEnvironmentVariable("HOME");
+    if (!home.isEmpty() && QDir::isAbsolutePath(home) && QFileInfo(home).isDir())
+        return QDir(home).filePath(QStringLiteral(".config"));
+    return {};
+#endif
+}
+
+bool CommitOwnerOnly(const QString &path, const CProfileFile &file)
+{
+    // The configuration folder may not exist yet on a fresh account; it is the user's own, so
+    // it gets the owner-only permissions such folders are meant to have.
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QFileInfo(folder).isDir()) {
+        if (!QDir().mkpath(folder))
+            return false;
+        QFile::setPermissions(
+            folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    return CommitFileAtomically(path, file.ToBytes(), FileAccess::OwnerOnly);
+}
+
+void ReportLoadFailure(CSettingsDocument &document, IMessageBox &box, MessageId text)
+{
+    document.ShowMessage(box, text, Msg::LoadSettingsCaption, MessageIcon::Error);
+}
+
+} // namespace
+
+QString StateFilePath()
+{
+    QString folder = UserConfigFolder();
+    if (folder.isEmpty() && QCoreApplication::instance())
+        folder = QCoreApplication::applicationDirPath();
+    if (folder.isEmpty())
+        return {};
+    // The full path, however long: a path cut to fit a fixed buffer would name another file.
+    return QDir(folder).filePath(StateFileName.toString());
+}
+
+void ComposeFolderState(CSettingsDocument &document, CProfileFile &file)
+{
+    document.Gather();
+    const MainWindowControls &c = document.m_controls;
+    const QString section = Section::Utility.toString();
+
+    QString sealed;
+    if (!c.m_password.m_text.isEmpty() && EncryptSecret(c.m_password.m_text, sealed) != 1)
+        sealed.clear(); // never the plain text; the password has to be entered again
+
+    // A value that cannot be stored (a line break in a folder name) is left out on its own;
+    // it then reads back as empty, and the other values are still kept.
+    file.SetValue(section, Key::LastPath.toString(), document.m_lastPath);
+    file.SetValue(section, Key::FolderDefault.toString(),
+        document.m_folderSettingMode == 0 ? QStringLiteral("1") : QStringLiteral("0"));
+    file.SetValue(section, Key::FolderName.toString(), c.m_deviceName.m_text);
+    file.SetValue(section, Key::FolderUserId.toString(), c.m_userId.m_text);
+    file.SetValue(section, Key::FolderPassword.toString(), sealed);
+}
+
+int WriteFolderState(CSettingsDocument &document, const QString &path)
+{
+    if (path.isEmpty())
+        return 1;
+    CProfileFile file;
+    const SettingsFileStatus status = LoadSettingsProfile(path, file);
+    // What cannot be read is not replaced by a file holding only this section.
+    if (status != SettingsFileStatus::Loaded && status != SettingsFileStatus::Missing)
+        return 1;
+    ComposeFolderState(document, file);
+    CommitOwnerOnly(path, file);
+    return 1;
+}
+
+namespace {
+
+void ReadFolderSection(CSettingsDocument &document, IMessageBox &box, const CProfileFile &file)
+{
+    const QStringView section = Section::Utility;
+    document.m_lastPath = file.Value(section, Key::LastPath);
+    const QString folderDefault = file.Value(section, Key::FolderDefault, QStringLiteral("1"));
+    CNetFolderSetting folder;
+    folder.m_deviceName = file.Value(section, Key::FolderName);
+    folder.m_userId = file.Value(section, Key::FolderUserId);
+    folder.m_password = file.Value(section, Key::FolderPassword);
+
+    if (!folder.m_password.isEmpty()) {
+        QString plain;
+        if (DecryptSecret(folder.m_password, plain) == 1) {
+            folder.m_password = plain;
+        } else {
+            ReportLoadFailure(document, box, Msg::FolderPasswordDecryptionError);
+            folder.m_password.clear();
+        }
+    }
+
+    if (folderDefault != u"0") {
+        // Kept as they are for the next run; nothing writes them to a settings file.
+        document.m_folderSettingMode = 0;
+        document.EnableFolderFields(false);
+    } else {
+        if (!folder.m_deviceName.isEmpty()
+            && (folder.m_deviceName.size() > MaxDeviceNameLength
+                || CheckDeviceName(folder.m_deviceName) != 0)) {
+            ReportLoadFailure(document, box, Msg::InvalidFolderDeviceNameInFile);
+            folder.m_deviceName.clear();
+        }
+        if (!folder.m_userId.isEmpty()
+            && (folder.m_userId.size() > MaxUserIdLength || CheckUserId(folder.m_userId) != 0)) {
+            ReportLoadFailure(document, box, Msg::InvalidFolderUserIdInFile);
+            folder.m_userId.clear();
+        }
+        if (folder.m_password.size() > MaxFolderPasswordLength
+            || CheckPrintableChars(folder.m_password) != 0) {
+            ReportLoadFailure(document, box, Msg::InvalidFolderPasswordInFile);
+            folder.m_password.clear();
+        }
+        document.m_folderSettingMode = 1;
+        document.EnableFolderFields(true);
+    }
+
+    MainWindowControls &c = document.m_controls;
+    c.m_deviceName.m_text = folder.m_deviceName;
+    c.m_userId.m_text = folder.m_userId;
+    c.m_password.m_text = folder.m_password;
+    c.m_passwordConfirm.m_text = folder.m_password;
+    document.Push();
+}
+
+bool HasUsableFolderSection(SettingsFileStatus status)
+{
+    return status == SettingsFileStatus::Loaded || status == SettingsFileStatus::Missing;
+}
+
+} // namespace
+
+int ReadFolderState(CSettingsDocument &document, IMessageBox &box, const QString &path)
+{
+    CProfileFile file;
+    if (HasUsableFolderSection(LoadSettingsProfile(path, file)))
+        ReadFolderSection(document, box, file);
+    return 1;
+}
+
+void OpenSession(CSettingsDocument &document, IMessageBox &box, const QString &stateFilePath)
+{
+    document.ResetSettings();
+    document.m_folderSettingMode = 0;
+    document.EnableFolderFields(false);
+    document.m_dhcpMode = 0;
+    document.EnableAddressFields(false);
+    document.m_wiredUseProxy = 0;
+    document.EnableProxyFields(false);
+    document.Push();
+    document.m_stateFilePath = stateFilePath;
+    // A state file that cannot be used (binary, too large, not a file) gives the start of a
+    // first run, not the half-reset document a refused load would leave; the close then
+    // replaces it.
+    // Both parts come from one read, so a file replaced meanwhile cannot mix two versions.
+    CProfileFile file;
+    const SettingsFileStatus status = LoadSettingsProfile(stateFilePath, file);
+    ReadSettingsProfile(document, box, file);
+    if (HasUsableFolderSection(status))
+        ReadFolderSection(document, box, file);
+}
+
+void CloseSession(CSettingsDocument &document)
+{
+    CSilentMessageBox silent;
+    ValidateNetworkFolder(document, silent, false, false);
+    if (ValidateWiredLan(document, silent, false, false) == 0) {
+        document.m_wiredUseProxy = 0;
+        document.EnableProxyFields(false);
+        document.Push();
+    }
+
+    const QString &path = document.m_stateFilePath;
+    if (path.isEmpty())
+        return;
+    // One file, one replacement: the network sections and the extra section go to disk
+    // together, so an interrupted close never leaves half a state file. A value the writer
+    // cannot store ends its part early, as a failed write would; the rest is still saved.
+    CProfileFile file;
+    ComposeSettingsFile(document, file);
+    ComposeFolderState(document, file);
+    CommitOwnerOnly(path, file);
+}
