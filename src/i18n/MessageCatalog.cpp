@@ -2,6 +2,7 @@
 // Constant data only; a lookup is an index into this table.
 // clang-format off
 #include "i18n/MessageCatalog.h"
+#include "i18n/OwnMessageCatalog.h"
 
 #include <array>
 
@@ -2714,7 +2715,9 @@ QStringView MessageText(MessageId id)
 
 QStringView MessageTextInSlot(MessageId id, LanguageSlot slot)
 {
-    Q_ASSERT(id < MessageCount && slot < LanguageSlotCount);
+    Q_ASSERT(slot < LanguageSlotCount);
+    if (id >= MessageCount)
+        return OwnMessageTextInSlot(id, slot);
     return kCatalog[id][slot];
 }
 

@@ -12,6 +12,14 @@ using LanguageSlot = unsigned;
 inline constexpr MessageId MessageCount = 158;
 inline constexpr LanguageSlot LanguageSlotCount = 15;
 
+// Rows of our own follow the 158 original rows, which stay exactly as they are. Each topic keeps
+// a block of ids (see Msg below); an id without a row is a programming error.
+inline constexpr MessageId OwnMessageFirst = MessageCount;
+bool IsOwnMessage(MessageId id);
+// Every own row's id, ascending; for tests that check each row in every slot.
+int OwnMessageCount();
+MessageId OwnMessageAt(int index);
+
 // Text of row `id` in the current language slot.
 QStringView MessageText(MessageId id);
 QStringView MessageTextInSlot(MessageId id, LanguageSlot slot);
@@ -165,5 +173,12 @@ enum : MessageId {
     LocalSecuritySettingTitle = 138,
     LocalSecuritySettingTitle2 = 150,
     SelectTargetTitle = 153,
+
+    // Our own rows, in blocks by topic (OwnMessageCatalog.cpp holds their texts).
+    // Writing files: 158..179
+    // Reading files and the checker's output: 180..219
+    // Importing networks, QR codes, showing the key: 220..259
+    // Removable volumes, verifying and ejecting: 260..289
+    // Keyboard, shortcuts and screen readers: 290..329
 };
 } // namespace Msg

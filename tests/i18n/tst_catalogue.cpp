@@ -32,6 +32,27 @@ private Q_SLOTS:
         }
     }
 
+    // Our own rows are filled in with QString::arg: every slot names the same places.
+    void everyOwnRowHasEveryPlaceholderInEverySlot()
+    {
+        for (int index = 0; index < OwnMessageCount(); ++index) {
+            const MessageId id = OwnMessageAt(index);
+            QVERIFY(IsOwnMessage(id));
+            const QString english = MessageTextInSlot(id, 0).toString();
+            QCOMPARE(MessageTextInSlot(id, 1), english);
+            for (LanguageSlot slot = 2; slot < LanguageSlotCount; ++slot) {
+                const QString text = MessageTextInSlot(id, slot).toString();
+                const QByteArray where = u"own row %1 slot %2"_s.arg(id).arg(slot).toUtf8();
+                QVERIFY2(!text.trimmed().isEmpty() && !text.contains(u'\0'), where.constData());
+                QVERIFY2(text != english || english.size() < 8, where.constData());
+                for (const auto &place : { u"%1"_s, u"%2"_s, u"%3"_s })
+                    QVERIFY2(text.count(place) == english.count(place), where.constData());
+                QVERIFY2(text.count(u'%') == english.count(u'%'), where.constData());
+            }
+        }
+        QVERIFY(!IsOwnMessage(MessageCount - 1));
+    }
+
     void localeSelectsItsLanguage_data()
     {
         QTest::addColumn<quint32>("lcid");
