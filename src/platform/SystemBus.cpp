@@ -1,0 +1,6 @@
+#include "platform/SystemBus.h"
+
+QDBusConnection SystemBus()
+{
+    return QDBusConnection::systemBus();
+}
