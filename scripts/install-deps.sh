@@ -11,6 +11,7 @@ packages=(
     fonts-dejavu-core fonts-noto-cjk
     desktop-file-utils appstream dpkg-dev file
     libbenchmark-dev libinih-dev libsimpleini-dev libx11-dev xdotool valgrind
+    dbus-daemon python3-dbusmock qrencode libzxing-dev weston qt6-wayland
 )
 
 missing=()
