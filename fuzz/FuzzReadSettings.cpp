@@ -13,7 +13,8 @@ namespace {
 class CountingBox : public IMessageBox
 {
 public:
-    MessageAnswer ShowMessage(const QString &, const QString &, MessageIcon, MessageButtons) override
+    MessageAnswer ShowMessage(
+        const QString &, const QString &, MessageIcon, MessageButtons, const QString &) override
     {
         ++m_count;
         return MessageAnswer::Ok;

@@ -23,8 +23,8 @@ public:
         : m_out(out)
     { }
 
-    MessageAnswer ShowMessage(
-        const QString &text, const QString &caption, MessageIcon, MessageButtons) override
+    MessageAnswer ShowMessage(const QString &text, const QString &caption, MessageIcon,
+        MessageButtons, const QString &) override
     {
         QStringView shown = text;
         if (shown.endsWith(u"   "))

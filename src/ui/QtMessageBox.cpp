@@ -5,12 +5,14 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 CQtMessageBox::CQtMessageBox(QWidget *owner)
     : m_owner(owner)
 { }
 
-MessageAnswer CQtMessageBox::ShowMessage(
-    const QString &text, const QString &caption, MessageIcon icon, MessageButtons buttons)
+MessageAnswer CQtMessageBox::ShowMessage(const QString &text, const QString &caption,
+    MessageIcon icon, MessageButtons buttons, const QString &detail)
 {
     QMessageBox::Icon boxIcon = QMessageBox::NoIcon;
     switch (icon) {
@@ -26,6 +28,9 @@ MessageAnswer CQtMessageBox::ShowMessage(
     QMessageBox box(boxIcon, caption, text, QMessageBox::NoButton, m_owner);
     // Catalogue texts are plain; one that happens to look like markup must still read as typed.
     box.setTextFormat(Qt::PlainText);
+    if (!detail.isEmpty())
+        box.setInformativeText(
+            u"<p>"_s + detail.toHtmlEscaped().replace(u'\n', u"<br>"_s) + u"</p>"_s);
     QPushButton *ok = box.addButton(QMessageBox::Ok);
     ok->setText(MessageText(Msg::OkButton).toString());
     box.setDefaultButton(ok);

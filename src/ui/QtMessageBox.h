@@ -11,7 +11,7 @@ public:
     explicit CQtMessageBox(QWidget *owner);
 
     MessageAnswer ShowMessage(const QString &text, const QString &caption, MessageIcon icon,
-        MessageButtons buttons) override;
+        MessageButtons buttons, const QString &detail) override;
 
 private:
     QWidget *m_owner;

@@ -15,12 +15,13 @@ public:
         QString caption;
         MessageIcon icon;
         MessageButtons buttons;
+        QString detail;
     };
 
     MessageAnswer ShowMessage(const QString &text, const QString &caption, MessageIcon icon,
-        MessageButtons buttons) override
+        MessageButtons buttons, const QString &detail) override
     {
-        m_messages.append(Message { text, caption, icon, buttons });
+        m_messages.append(Message { text, caption, icon, buttons, detail });
         return m_answers.isEmpty() ? MessageAnswer::Ok : m_answers.takeFirst();
     }
 

@@ -14,11 +14,12 @@ enum class MessageAnswer { Ok, Cancel };
 
 // The one way the core talks to the user: a modal message box over the window that owns the
 // operation. The window implements it with real message boxes, tests with a recorder.
+// `detail` is ours, shown under the catalogue text: where and why, or empty.
 class IMessageBox
 {
 public:
     virtual ~IMessageBox() = default;
     virtual MessageAnswer ShowMessage(const QString &text, const QString &caption, MessageIcon icon,
-                                      MessageButtons buttons)
+                                      MessageButtons buttons, const QString &detail)
         = 0;
 };

@@ -209,7 +209,7 @@ bool CWifiPropertyEditor::Accept(IMessageBox &box)
     const auto report = [this, &box](const WifiPropertyFailure &failure) {
         m_messageText = ComposedMessage(MessageText(failure.m_message));
         box.ShowMessage(m_messageText, MessageText(Msg::WirelessLanCaption).toString(),
-            MessageIcon::Error, MessageButtons::Ok);
+            MessageIcon::Error, MessageButtons::Ok, QString());
         if (failure.m_emptiesKeyBoxes) {
             m_values.m_networkKey.m_text.clear();
             m_values.m_keyConfirm.m_text.clear();

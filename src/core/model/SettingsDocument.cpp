@@ -61,10 +61,11 @@ const QString &CSettingsDocument::ComposeMessageText(QStringView text)
 }
 
 MessageAnswer CSettingsDocument::ShowMessage(IMessageBox &box, MessageId text, MessageId caption,
-                                             MessageIcon icon, MessageButtons buttons)
+                                             MessageIcon icon, MessageButtons buttons,
+                                             const QString &detail)
 {
     return box.ShowMessage(ComposeMessageText(MessageText(text)),
-                           MessageText(caption).toString(), icon, buttons);
+                           MessageText(caption).toString(), icon, buttons, detail);
 }
 
 void CSettingsDocument::EnableFolderFields(bool enable)

@@ -93,7 +93,8 @@ public:
     const QString &ComposeMessageText(QStringView text);
     // Composes the catalogue text `text` and shows it with the catalogue caption `caption`.
     MessageAnswer ShowMessage(IMessageBox &box, MessageId text, MessageId caption,
-                              MessageIcon icon, MessageButtons buttons = MessageButtons::Ok);
+                              MessageIcon icon, MessageButtons buttons = MessageButtons::Ok,
+                              const QString &detail = QString());
 
     void EnableFolderFields(bool enable);
     void EnableAddressFields(bool enable);

@@ -25,7 +25,7 @@ class CSilentMessageBox final : public IMessageBox
 {
 public:
     MessageAnswer ShowMessage(
-        const QString &, const QString &, MessageIcon, MessageButtons) override
+        const QString &, const QString &, MessageIcon, MessageButtons, const QString &) override
     {
         return MessageAnswer::Ok;
     }
