@@ -190,9 +190,9 @@ void OpenSession(CSettingsDocument &document, IMessageBox &box, const QString &s
     document.m_folderSettingMode = 0;
     document.EnableFolderFields(false);
     document.m_dhcpMode = 0;
-    document.EnableAddressFields(false);
+    document.m_controls.m_connection.EnableAddresses(false);
     document.m_wiredUseProxy = 0;
-    document.EnableProxyFields(false);
+    document.m_controls.m_connection.EnableProxy(false);
     document.Push();
     document.m_stateFilePath = stateFilePath;
     // A state file that cannot be used (binary, too large, not a file) gives the start of a
@@ -212,7 +212,7 @@ void CloseSession(CSettingsDocument &document)
     ValidateNetworkFolder(document, silent, false, false);
     if (ValidateWiredLan(document, silent, false, false) == 0) {
         document.m_wiredUseProxy = 0;
-        document.EnableProxyFields(false);
+        document.m_controls.m_connection.EnableProxy(false);
         document.Push();
     }
 
