@@ -178,6 +178,34 @@ enum : MessageId {
     // Writing files: 158..179
     // Reading files and the checker's output: 180..219
     // Importing networks, QR codes, showing the key: 220..259
+    ImportNetworksButton = 220,
+    ImportNetworksTip = 221,
+    ImportNetworksTitle = 222,
+    ImportNetworksPrompt = 223,
+    ImportSsidColumn = 224,
+    ImportSecurityColumn = 225,
+    ImportAddButton = 226,
+    ImportNoSystemBus = 227,
+    ImportNoNetworkManager = 228,
+    ImportNoNetworks = 229,
+    ImportSsidNotText = 230,
+    ImportEnterpriseSecurity = 231,
+    ImportWpa3Security = 232,
+    ImportEnhancedOpenSecurity = 233,
+    ImportUnknownSecurity = 234,
+    ImportNotWireless = 235,
+    ImportAlreadyListed = 236,
+    ImportListFull = 237,
+    ImportKeysMissing = 238,
+    ShowNetworkKey = 239,
+    HideNetworkKey = 240,
+    QrImportButton = 241,
+    QrImportTip = 242,
+    QrOpenTitle = 243,
+    QrImageFilter = 244,
+    QrNoWifiCode = 245,
+    QrImageUnreadable = 246,
+    QrTextNotWifi = 247,
     // Removable volumes, verifying and ejecting: 260..289
     // Keyboard, shortcuts and screen readers: 290..329
 };
