@@ -388,7 +388,7 @@ constexpr OwnRow kOwnRows[] = {
           u"Abrir imagen de código QR", // Spanish
     } },
     { Msg::QrImageFilter, { u"Images (%1)", u"Images (%1)",
-          u"Images (%1)", // French
+          u"Fichiers image (%1)", // French
           u"Bilder (%1)", // German
           u"Bilder (%1)", // Swedish
           u"Afbeeldingen (%1)", // Dutch
