@@ -40,7 +40,7 @@ void LoadSettingsCommand(CSettingsDocument &document, IMessageBox &box, IPathCho
             box, Msg::SettingFileMissing, Msg::LoadSettingsCaption, MessageIcon::Error);
         return;
     }
-    if (ReadSettingsFile(document, box, path) != 0)
+    if (ReadSettingsFile(document, box, path))
         document.ShowMessage(
             box, Msg::SettingsLoaded, Msg::LoadSettingsCaption, MessageIcon::Information);
     else
@@ -50,9 +50,9 @@ void LoadSettingsCommand(CSettingsDocument &document, IMessageBox &box, IPathCho
 
 void CreateSettingFileCommand(CSettingsDocument &document, IMessageBox &box, IPathChooser &chooser)
 {
-    if (ValidateNetworkFolder(document, box, true, true) == 0)
+    if (!ValidateNetworkFolder(document, box, CheckMode::ReportFirst))
         return;
-    if (ValidateWiredLan(document, box, true, true) == 0)
+    if (!ValidateWiredLan(document, box, CheckMode::ReportFirst))
         return;
 
     const QString folder = chooser.ChooseFolder(document.m_lastPath);
