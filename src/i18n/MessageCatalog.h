@@ -177,6 +177,25 @@ enum : MessageId {
     // Our own rows, in blocks by topic (OwnMessageCatalog.cpp holds their texts).
     // Writing files: 158..179
     // Reading files and the checker's output: 180..219
+    NotSettingsFile = 180,
+    BinarySettingsFile = 181,
+    OversizedSettingsFile = 182,
+    NotARegularFile = 183,
+    UnreadableFile = 184,
+    WhereSectionKeyValue = 185,
+    WhereSectionKey = 186,
+    WhereProfile = 187,
+    WhereProfileWithoutSsid = 188,
+    WhereFile = 189,
+    WepKeyForms = 190,
+    WpaKeyForms = 191,
+    LoopbackAddress = 192,
+    CheckerNoInputFile = 193,
+    CheckerOptionNeedsValue = 194,
+    CheckerUnknownOption = 195,
+    CheckerTooManyFiles = 196,
+    CheckerOptionRepeated = 197,
+    KeyNotSealable = 198,
     // Importing networks, QR codes, showing the key: 220..259
     // Removable volumes, verifying and ejecting: 260..289
     // Keyboard, shortcuts and screen readers: 290..329

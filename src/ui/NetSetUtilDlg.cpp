@@ -640,6 +640,12 @@ void CNetSetUtilDlg::ApplyControlState()
         m_wirelessList->clearSelection();
         m_wirelessList->setCurrentRow(-1);
     }
+
+    if (c.m_focusRequest == FocusRequest::WiredIpAddress) {
+        ShowPage(0);
+        m_ipAddress->setFocus(Qt::OtherFocusReason);
+    }
+    m_document.m_controls.m_focusRequest = FocusRequest::None;
 }
 
 template<typename Operation> void CNetSetUtilDlg::RunOnDocument(Operation &&operation)
