@@ -10,7 +10,7 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    SelectLanguageSlot(UserDefaultLcid());
+    SelectLanguageSlot(UserMessagesLcid());
     QTextStream out(stdout);
     QTextStream err(stderr);
     return RunNetconfCheck(QCoreApplication::arguments(), out, err);

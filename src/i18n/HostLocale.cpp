@@ -1,5 +1,8 @@
 #include "i18n/HostLocale.h"
 
+#include "i18n/MessageCatalog.h"
+
+#include <QByteArrayList>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -74,6 +77,39 @@ quint32 Lookup(QByteArrayView key)
     return 0;
 }
 
+// The name without ".codeset" and "@modifier": "sr_RS.UTF-8@latin" -> "sr_RS".
+QByteArrayView BaseName(QByteArrayView name)
+{
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (name[i] == '.' || name[i] == '@')
+            return name.first(i);
+    }
+    return name;
+}
+
+// 0 for a name whose language is not in the table.
+quint32 KnownLcid(QByteArrayView name)
+{
+    QByteArray base = BaseName(name).toByteArray();
+    base.replace('-', '_'); // "de-DE" as some desktops write it
+    const qsizetype underscore = base.indexOf('_');
+    QByteArray language = (underscore < 0 ? base : base.left(underscore)).toLower();
+    QByteArray key = language;
+    if (underscore >= 0)
+        key += '_' + base.mid(underscore + 1).toUpper();
+
+    if (const quint32 lcid = Lookup(key))
+        return lcid;
+    return Lookup(language);
+}
+
+bool IsEnglish(quint32 lcid)
+{
+    constexpr quint32 PrimaryLanguageMask = 0x3FF;
+    constexpr quint32 LangEnglish = 0x09;
+    return (lcid & PrimaryLanguageMask) == LangEnglish;
+}
+
 } // namespace
 
 QByteArray UserLocaleName()
@@ -88,30 +124,27 @@ QByteArray UserLocaleName()
 
 quint32 LcidForLocaleName(QByteArrayView name)
 {
-    // Strip ".codeset" and "@modifier": "sr_RS.UTF-8@latin" -> "sr_RS".
-    qsizetype cut = name.size();
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        if (name[i] == '.' || name[i] == '@') {
-            cut = i;
-            break;
-        }
-    }
-    QByteArray base = name.first(cut).toByteArray();
-    base.replace('-', '_'); // "de-DE" as some desktops write it
-    const qsizetype underscore = base.indexOf('_');
-    QByteArray language = (underscore < 0 ? base : base.left(underscore)).toLower();
-    QByteArray key = language;
-    if (underscore >= 0)
-        key += '_' + base.mid(underscore + 1).toUpper();
-
-    if (const quint32 lcid = Lookup(key))
-        return lcid;
-    if (const quint32 lcid = Lookup(language))
-        return lcid;
-    return EnglishUnitedStates;
+    const quint32 lcid = KnownLcid(name);
+    return lcid ? lcid : EnglishUnitedStates;
 }
 
 quint32 UserDefaultLcid()
 {
     return LcidForLocaleName(UserLocaleName());
+}
+
+quint32 UserMessagesLcid()
+{
+    const QByteArray locale = UserLocaleName();
+    const QByteArrayView base = BaseName(locale);
+    if (base == "C" || base == "POSIX")
+        return UserDefaultLcid();
+    const QByteArray languages = qgetenv("LANGUAGE");
+    for (const QByteArray &entry : languages.split(':')) {
+        // English has slot 0 by its own right, not only as the fallback for a language without one.
+        const quint32 lcid = entry.isEmpty() ? 0 : KnownLcid(entry);
+        if (lcid && (IsEnglish(lcid) || LanguageSlotForLcid(lcid) != 0))
+            return lcid;
+    }
+    return UserDefaultLcid();
 }

@@ -4,9 +4,9 @@
 #include <QByteArrayView>
 
 // The user's locale as the C library sees it (LC_ALL, then LC_MESSAGES, then LANG), and the Windows
-// locale identifier that a Windows host would report for the same language and country. Both the
-// language slot and the code page of sealed secrets are derived from this one answer, so the two
-// can never disagree.
+// locale identifier that a Windows host would report for the same language and country. The code
+// page of sealed secrets is derived from this answer; the language of the texts may be overridden
+// by LANGUAGE, as in every other program of the desktop.
 
 // Locale name as set in the environment, e.g. "de_DE.UTF-8"; "C" when nothing is set.
 QByteArray UserLocaleName();
@@ -18,3 +18,8 @@ quint32 LcidForLocaleName(QByteArrayView name);
 
 // LcidForLocaleName(UserLocaleName()).
 quint32 UserDefaultLcid();
+
+// The language the texts are shown in: the first entry of LANGUAGE (a colon-separated list of
+// locale names) whose language has a slot in the catalogue, unless the locale is C or POSIX
+// (the untranslated output scripts ask for); otherwise UserDefaultLcid().
+quint32 UserMessagesLcid();

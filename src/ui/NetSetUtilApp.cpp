@@ -40,7 +40,7 @@ int CNetSetUtilApp::Run()
     // Ties the window to the installed menu entry: the Wayland app id and the taskbar's icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.meridock.netconf"));
     // Every text from here on, window titles included, comes from this slot.
-    SelectLanguageSlot(UserDefaultLcid());
+    SelectLanguageSlot(UserMessagesLcid());
     QTranslator qtTexts;
     if (qtTexts.load(
             QStringLiteral("qtbase_") + QLatin1String(kQtLanguageOfSlot[CurrentLanguageSlot()]),

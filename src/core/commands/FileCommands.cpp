@@ -84,10 +84,11 @@ void CreateSettingFileCommand(CSettingsDocument &document, IMessageBox &box, IPa
             != MessageAnswer::Ok)
         return;
 
-    if (WriteSettingsFile(document, path) != 0)
+    const FileWriteResult written = WriteSettingsFile(document, path);
+    if (written)
         document.ShowMessage(box, Msg::SettingsFileCreated, Msg::CreateSettingCaption,
             MessageIcon::Information, MessageButtons::Ok, where);
     else
-        document.ShowMessage(
-            box, Msg::SettingsFileCreateFailed, Msg::CreateSettingCaption, MessageIcon::Error);
+        document.ShowMessage(box, Msg::SettingsFileCreateFailed, Msg::CreateSettingCaption,
+            MessageIcon::Error, MessageButtons::Ok, WriteFailureDetail(written));
 }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/volumes/RemovableVolumes.h"
+
+#include <QDBusConnection>
+
+// The removable volumes as the desktop's disk service (UDisks2) sees them: filesystems that are
+// mounted on a drive that is removable, takes removable media, or sits on USB or SDIO. Without
+// the service the kernel's tables stand in, and nothing can be removed.
+//
+// Every call waits at most SystemBusTimeoutMs, except the unmount and power-off of a removal,
+// which the user asked for and which may need to write the filesystem's last changes.
+class CDesktopVolumes final : public IRemovableVolumes
+{
+public:
+    CDesktopVolumes();
+    // For tests: another bus, and the kernel's tables from elsewhere.
+    CDesktopVolumes(QDBusConnection bus, QString mountInfoPath, QString sysRoot);
+
+    QList<RemovableVolume> MountedVolumes() override;
+    EjectResult Eject(const RemovableVolume &volume) override;
+
+private:
+    QDBusConnection m_bus;
+    QString m_mountInfoPath;
+    QString m_sysRoot;
+};
