@@ -82,7 +82,8 @@ void TestFileCommands::commands()
     CSettingsDocument document;
     document.m_controls.m_folderModeRadio = command.endsWith(u"bad folder") ? 1 : 0;
     document.m_controls.m_deviceName.m_text = u"123"_s;
-    document.m_controls.m_useProxyChecked = command.contains(u"bad"); // with no address
+    document.m_controls.m_connection.m_useProxyChecked
+        = command.contains(u"bad"); // with no address
     CMessageRecorder recorder;
     if (command.endsWith(u"decline"))
         recorder.m_answers = { MessageAnswer::Cancel };
@@ -184,8 +185,8 @@ void TestFileCommands::createChecksTheWiredIpAddress()
     QTemporaryDir dir;
     CSettingsDocument document;
     MainWindowControls &c = document.m_controls;
-    c.m_dhcpModeRadio = dhcpOn ? 0 : 1;
-    c.m_ipAddress.m_fields = { ip[0], ip[1], ip[2], ip[3] };
+    c.m_connection.m_dhcpRadio = dhcpOn ? 0 : 1;
+    c.m_connection.m_ipAddress.m_fields = { ip[0], ip[1], ip[2], ip[3] };
     CMessageRecorder recorder;
     CScriptedPathChooser chooser;
     chooser.m_folder = dir.path();
@@ -204,7 +205,7 @@ void TestFileCommands::createChecksTheWiredIpAddress()
             u"IP address."_s);
         QCOMPARE(chooser.m_calls, QStringList()); // no folder browser
         QVERIFY(c.m_focusRequest == FocusRequest::WiredIpAddress);
-        QCOMPARE(c.m_ipAddress.m_fields, (std::array<int, 4> { ip[0], ip[1], ip[2], ip[3] }));
+        QCOMPARE(c.m_connection.m_ipAddress.m_fields, (std::array<int, 4> { ip[0], ip[1], ip[2], ip[3] }));
         return;
     }
     QCOMPARE(recorder.m_messages.size(), 1);

@@ -146,15 +146,14 @@ public:
         v.m_keyConfirm.m_text = v.m_networkKey.m_text;
         v.m_stealthChecked = Chance(30);
         editor.ChooseDhcp(Chance(50) ? 0 : 1);
-        for (AddressControl *a :
-            { &v.m_ipAddress, &v.m_subnetMask, &v.m_defaultGateway, &v.m_dns, &v.m_secondaryDns }) {
+        for (AddressControl *a : v.m_connection.Addresses()) {
             const bool enabled = a->m_enabled;
             *a = Address();
             a->m_enabled = enabled;
         }
         editor.ChangeUseProxy(Chance(40));
-        v.m_proxyAddress.m_text = ProxyAddress();
-        v.m_proxyPort.m_text = ProxyPort();
+        v.m_connection.m_proxyAddress.m_text = ProxyAddress();
+        v.m_connection.m_proxyPort.m_text = ProxyPort();
         CMessageRecorder refusals;
         if (!editor.Accept(refusals))
             return std::nullopt;
@@ -182,18 +181,18 @@ public:
         c.m_password.m_text = Text(Int(0, Chance(90) ? 32 : 40), u"aaas");
         c.m_passwordConfirm.m_text = Chance(90) ? c.m_password.m_text : u"other"_s;
 
-        c.m_dhcpModeRadio = Chance(50) ? 0 : 1;
-        document.EnableAddressFields(c.m_dhcpModeRadio == 1);
-        for (AddressControl *a :
-            { &c.m_ipAddress, &c.m_subnetMask, &c.m_defaultGateway, &c.m_dns, &c.m_secondaryDns }) {
+        ConnectionControls &wired = c.m_connection;
+        wired.m_dhcpRadio = Chance(50) ? 0 : 1;
+        wired.EnableAddresses(wired.m_dhcpRadio == 1);
+        for (AddressControl *a : wired.Addresses()) {
             const bool enabled = a->m_enabled;
             *a = Address();
             a->m_enabled = enabled;
         }
-        c.m_useProxyChecked = Chance(40);
-        document.EnableProxyFields(c.m_useProxyChecked);
-        c.m_proxyAddress.m_text = ProxyAddress();
-        c.m_proxyPort.m_text = ProxyPort();
+        wired.m_useProxyChecked = Chance(40);
+        wired.EnableProxy(wired.m_useProxyChecked);
+        wired.m_proxyAddress.m_text = ProxyAddress();
+        wired.m_proxyPort.m_text = ProxyPort();
         c.m_useWirelessChecked = Chance(70);
         document.m_lastPath = FolderPath();
 
@@ -217,9 +216,7 @@ private:
 // What a settings file can hold of a document: only complete addresses are written.
 void KeepWhatTheFileHolds(CSettingsDocument &document)
 {
-    MainWindowControls &c = document.m_controls;
-    for (AddressControl *a :
-        { &c.m_ipAddress, &c.m_subnetMask, &c.m_defaultGateway, &c.m_dns, &c.m_secondaryDns }) {
+    for (AddressControl *a : document.m_controls.m_connection.Addresses()) {
         if (!a->Address().IsComplete())
             a->Clear();
     }

@@ -173,8 +173,8 @@ void TestStateFile::closeDropsALoopbackWiredAddress()
     CSettingsDocument document;
     CMessageRecorder recorder;
     OpenSession(document, recorder, path);
-    document.m_controls.m_dhcpModeRadio = dhcpRadio;
-    document.m_controls.m_ipAddress.m_fields = { firstOctet, 1, 2, 3 };
+    document.m_controls.m_connection.m_dhcpRadio = dhcpRadio;
+    document.m_controls.m_connection.m_ipAddress.m_fields = { firstOctet, 1, 2, 3 };
     CloseSession(document);
 
     CSettingsDocument next;

@@ -196,9 +196,9 @@ void OpenSession(CSettingsDocument &document, IMessageBox &box, const QString &s
     document.m_folderSettingMode = 0;
     document.EnableFolderFields(false);
     document.m_dhcpMode = 0;
-    document.EnableAddressFields(false);
+    document.m_controls.m_connection.EnableAddresses(false);
     document.m_wiredUseProxy = 0;
-    document.EnableProxyFields(false);
+    document.m_controls.m_connection.EnableProxy(false);
     document.Push();
     document.m_stateFilePath = stateFilePath;
     // A state file that cannot be used (binary, too large, not a file) gives the start of a
@@ -218,7 +218,7 @@ FileWriteResult CloseSession(CSettingsDocument &document)
     ValidateNetworkFolder(document, silent, false, false);
     if (ValidateWiredLan(document, silent, false, false) == 0) {
         document.m_wiredUseProxy = 0;
-        document.EnableProxyFields(false);
+        document.m_controls.m_connection.EnableProxy(false);
         document.Push();
     }
     ValidateWiredIpAddress(document, silent, LoopbackAddressChoice::Blank);
