@@ -174,3 +174,20 @@ bool ValidateWiredLan(CSettingsDocument &document, IMessageBox &box, CheckMode m
     }
     return result;
 }
+
+bool ValidateWiredIpAddress(
+    CSettingsDocument &document, IMessageBox &box, LoopbackAddressChoice choice)
+{
+    document.Gather();
+    const CNetworkSetting wired = document.WiredSettingFromControls();
+    if (CheckIpAddress(wired) != ValidationCode::OutOfRange)
+        return true;
+    if (choice == LoopbackAddressChoice::Report && wired.m_dhcp == 0) {
+        document.ShowMessage(box, Msg::InvalidIpAddress, Msg::WiredLanCaption, MessageIcon::Error,
+            MessageButtons::Ok, MessageText(Msg::LoopbackAddress).toString());
+        document.m_controls.m_focusRequest = FocusRequest::WiredIpAddress;
+        return false;
+    }
+    document.m_controls.m_connection.m_ipAddress.Clear();
+    return true;
+}

@@ -1,5 +1,7 @@
 #include "core/model/Validators.h"
 
+#include "i18n/MessageCatalog.h"
+
 #include <limits>
 
 namespace {
@@ -215,4 +217,13 @@ ValidationCode CheckUserId(QStringView userId)
             return ValidationCode::BadCharacter;
     }
     return ValidationCode::Valid;
+}
+
+QString KeyFormsText(int securityMode)
+{
+    if (securityMode == SecurityModeWep)
+        return MessageText(Msg::WepKeyForms).toString();
+    if (securityMode >= SecurityModeWpaPskTkip && securityMode <= SecurityModeWpa2PskTkip)
+        return MessageText(Msg::WpaKeyForms).toString();
+    return {};
 }
