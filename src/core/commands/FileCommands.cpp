@@ -48,7 +48,46 @@ void LoadSettingsCommand(CSettingsDocument &document, IMessageBox &box, IPathCho
             box, Msg::SettingsLoadedWithError, Msg::LoadSettingsCaption, MessageIcon::Error);
 }
 
-void CreateSettingFileCommand(CSettingsDocument &document, IMessageBox &box, IPathChooser &chooser)
+void ReportFileCreated(CSettingsDocument &document, IMessageBox &box, IRemovableVolumes &volumes,
+    const QString &folder)
+{
+    const QList<RemovableVolume> mounted = volumes.MountedVolumes();
+    const RemovableVolume *volume = VolumeHolding(mounted, folder);
+    if (!volume || volume->ejectHandle.isEmpty()) {
+        document.ShowMessage(
+            box, Msg::SettingsFileCreated, Msg::CreateSettingCaption, MessageIcon::Information);
+        return;
+    }
+    if (document.ShowMessage(box, Msg::SettingsFileCreated, Msg::CreateSettingCaption,
+            MessageIcon::Information, MessageButtons::OkSafelyRemove,
+            MessageText(Msg::FileOnRemovableVolume).arg(volume->label))
+        != MessageAnswer::SafelyRemove)
+        return;
+
+    const RemovableVolume target = *volume;
+    const EjectResult removed = volumes.Eject(target);
+    const QString caption = MessageText(Msg::CreateSettingCaption).toString();
+    if (removed.status == EjectStatus::Removed) {
+        box.ShowMessage(
+            document.ComposeMessageText(MessageText(Msg::VolumeRemoved).arg(target.label)), caption,
+            MessageIcon::Information, MessageButtons::Ok, {});
+        return;
+    }
+    // Our sentence says what to do; the system's own words, when it gave any, say why.
+    QString detail;
+    if (removed.status == EjectStatus::Busy)
+        detail = MessageText(Msg::VolumeBusy).toString();
+    else if (removed.status == EjectStatus::NotPossible)
+        detail = MessageText(Msg::VolumeRemovalUnavailable).toString();
+    if (!removed.reason.isEmpty())
+        detail += (detail.isEmpty() ? QString() : QStringLiteral("\n")) + removed.reason;
+    box.ShowMessage(
+        document.ComposeMessageText(MessageText(Msg::VolumeNotRemoved).arg(target.label)), caption,
+        MessageIcon::Error, MessageButtons::Ok, detail);
+}
+
+void CreateSettingFileCommand(CSettingsDocument &document, IMessageBox &box, IPathChooser &chooser,
+    IRemovableVolumes &volumes)
 {
     if (ValidateNetworkFolder(document, box, true, true) == 0)
         return;
@@ -69,8 +108,7 @@ void CreateSettingFileCommand(CSettingsDocument &document, IMessageBox &box, IPa
         return;
 
     if (WriteSettingsFile(document, path) != 0)
-        document.ShowMessage(
-            box, Msg::SettingsFileCreated, Msg::CreateSettingCaption, MessageIcon::Information);
+        ReportFileCreated(document, box, volumes, folder);
     else
         document.ShowMessage(
             box, Msg::SettingsFileCreateFailed, Msg::CreateSettingCaption, MessageIcon::Error);
