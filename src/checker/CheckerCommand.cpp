@@ -137,10 +137,16 @@ int RunNetconfCheck(const QStringList &arguments, QTextStream &out, QTextStream 
     if (ValidateNetworkFolder(document, box, true, true) == 0
         || ValidateWiredLan(document, box, true, true) == 0)
         return ExitValueFailed;
-    const int written = WriteSettingsFile(document, outputPath);
+    const FileWriteResult written = WriteSettingsFile(document, outputPath);
     document.ShowMessage(box, written ? Msg::SettingsFileCreated : Msg::SettingsFileCreateFailed,
         Msg::CreateSettingCaption, written ? MessageIcon::Information : MessageIcon::Error);
-    if (!written)
+    if (!written) {
+        // Standard output keeps exactly the window's texts; the reason goes with the errors.
+        if (const QString detail = WriteFailureDetail(written); !detail.isEmpty()) {
+            err << program << ": " << outputPath << ": " << detail << '\n';
+            err.flush();
+        }
         return ExitTrouble;
+    }
     return loaded ? ExitClean : ExitValueFailed;
 }

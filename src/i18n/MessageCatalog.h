@@ -176,6 +176,11 @@ enum : MessageId {
 
     // Our own rows, in blocks by topic (OwnMessageCatalog.cpp holds their texts).
     // Writing files: 158..179
+    OutputIsLink = 158,
+    OutputIsDirectory = 159,
+    OutputIsSpecial = 160,
+    FileNotWritten = 161,
+    FolderNotSynced = 162,
     // Reading files and the checker's output: 180..219
     // Importing networks, QR codes, showing the key: 220..259
     // Removable volumes, verifying and ejecting: 260..289

@@ -1,30 +1,128 @@
-#include "core/file/AtomicFile.h"
 #include "TestFiles.h"
+#include "core/file/AtomicFile.h"
+#include "core/settings/SettingsWriter.h"
+#include "core/settings/StateFile.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
+
+CSettingsDocument CrashTestDocument(int variant);
 
 namespace {
 
-// A save file on a card that is full, or that is pulled out while it is written.
-class FaultySaveFile : public QSaveFile
+const QByteArray kOld = "[UserNetworkSetting]\r\nWIRED_DHCP=0\r\n";
+
+QString SystemText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Everything in a folder, hidden entries included, in code point order.
+QStringList Entries(const QString &folder)
+{
+    QStringList names = QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
+    names.sort();
+    return names;
+}
+
+// A small tmpfs of its own: a real filesystem that fills up, or refuses writes. Unmounted when
+// it goes.
+class CTmpfs
 {
 public:
-    using QSaveFile::QSaveFile;
-    bool m_pulled = false;
-
-protected:
-    qint64 writeData(const char *data, qint64 len) override
+    explicit CTmpfs(const QByteArray &options)
     {
-        if (!m_pulled)
-            return -1;
-        QFileInfo(fileName()).dir().removeRecursively();
-        return QSaveFile::writeData(data, len);
+        if (!m_dir.isValid())
+            return;
+        const QByteArray where = QFile::encodeName(m_dir.path());
+        if (::mount("tmpfs", where.constData(), "tmpfs", 0, options.constData()) == 0)
+            m_mounted = true;
+        else
+            m_error = errno;
+    }
+    ~CTmpfs()
+    {
+        if (m_mounted)
+            ::umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
+    }
+    bool Remount(unsigned long flags, const QByteArray &options)
+    {
+        return ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs",
+                   MS_REMOUNT | flags, options.constData())
+            == 0;
+    }
+    bool m_mounted = false;
+    int m_error = 0;
+    QString Path() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+#define REQUIRE_MOUNTED(fs)                                                                        \
+    if (!(fs).m_mounted)                                                                           \
+        QSKIP(qPrintable(                                                                          \
+            u"this test mounts a tmpfs, which was refused here: "_s + SystemText((fs).m_error)));
+
+// The real steps, recorded; the one named `failing` fails with `error` instead.
+class CRecordingSteps : public CPosixFileSteps
+{
+public:
+    QStringList m_calls;
+    QString m_failing;
+    int m_error = EIO;
+
+    int CreateUnnamed(int folder, unsigned mode, int &fd) override
+    {
+        return Step(
+            u"CreateUnnamed"_s, [&] { return CPosixFileSteps::CreateUnnamed(folder, mode, fd); });
+    }
+    int CreateNamed(int folder, const QByteArray &name, unsigned mode, int &fd) override
+    {
+        return Step(
+            u"CreateNamed"_s, [&] { return CPosixFileSteps::CreateNamed(folder, name, mode, fd); });
+    }
+    int Write(int fd, const char *data, qsizetype size) override
+    {
+        return Step(u"Write"_s, [&] { return CPosixFileSteps::Write(fd, data, size); });
+    }
+    int SyncFile(int fd) override
+    {
+        return Step(u"SyncFile"_s, [&] { return CPosixFileSteps::SyncFile(fd); });
+    }
+    int Link(int fd, int folder, const QByteArray &name) override
+    {
+        return Step(u"Link"_s, [&] { return CPosixFileSteps::Link(fd, folder, name); });
+    }
+    int Rename(int folder, const QByteArray &from, const QByteArray &to) override
+    {
+        return Step(u"Rename"_s, [&] { return CPosixFileSteps::Rename(folder, from, to); });
+    }
+    int SyncFolder(int folder) override
+    {
+        return Step(u"SyncFolder"_s, [&] { return CPosixFileSteps::SyncFolder(folder); });
+    }
+
+private:
+    template<typename Real> int Step(const QString &name, Real real)
+    {
+        m_calls.append(name);
+        return name == m_failing ? m_error : real();
     }
 };
 
@@ -35,34 +133,308 @@ class TestAtomicFile : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void failedWrite_data();
-    void failedWrite();
+    void stepOrder_data();
+    void stepOrder();
+    void failedStep_data();
+    void failedStep();
+    void fullFilesystem_data();
+    void fullFilesystem();
+    void failureReasons_data();
+    void failureReasons();
+    void refusedOutput_data();
+    void refusedOutput();
+    void permissions_data();
+    void permissions();
 };
 
-void TestAtomicFile::failedWrite_data()
+void TestAtomicFile::stepOrder_data()
 {
-    QTest::addColumn<bool>("pulled");
-    QTest::newRow("a full card keeps the old file, with nothing beside it") << false;
-    QTest::newRow("a pulled card's folder is not made again") << true;
+    QTest::addColumn<bool>("unnamed");
+    QTest::addColumn<QStringList>("calls");
+    QTest::newRow("an unnamed file gets a name just before the rename")
+        << true
+        << QStringList { u"CreateUnnamed"_s, u"Write"_s, u"SyncFile"_s, u"Link"_s, u"Rename"_s,
+               u"SyncFolder"_s };
+    QTest::newRow("a filesystem without unnamed files gets a named one")
+        << false
+        << QStringList { u"CreateUnnamed"_s, u"CreateNamed"_s, u"Write"_s, u"SyncFile"_s,
+               u"Rename"_s, u"SyncFolder"_s };
 }
 
-void TestAtomicFile::failedWrite()
+void TestAtomicFile::stepOrder()
 {
-    QFETCH(bool, pulled);
+    QFETCH(bool, unnamed);
+    QFETCH(QStringList, calls);
     QTemporaryDir dir;
-    const QString folder = dir.filePath(u"card"_s);
-    const QString path = folder + u"/NetworkSetting.ini"_s;
-    const QByteArray old = "[UserNetworkSetting]\r\nWIRED_DHCP=0\r\n";
-    QVERIFY(QDir().mkpath(folder) && TestFiles::Write(path, old));
-    {
-        FaultySaveFile file(path);
-        file.m_pulled = pulled;
-        QVERIFY(!CommitThrough(file, QByteArray(200 * 1024, 'n'), FileAccess::Shared));
+    const QString path = dir.filePath(u"NetworkSetting.ini"_s);
+    QVERIFY(TestFiles::Write(path, kOld));
+    CRecordingSteps steps;
+    if (!unnamed) {
+        steps.m_failing = u"CreateUnnamed"_s;
+        steps.m_error = EOPNOTSUPP;
     }
-    QCOMPARE(QFileInfo::exists(folder), !pulled);
-    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
-        pulled ? QStringList() : QStringList { u"NetworkSetting.ini"_s });
-    QCOMPARE(TestFiles::ReadAll(path), pulled ? QByteArray() : old);
+    const QByteArray bytes(3000, 'n');
+    const FileWriteResult result = CommitFileAtomically(path, bytes, FileAccess::Shared, steps);
+    QVERIFY2(result.Succeeded(), qPrintable(result.reason));
+    QCOMPARE(steps.m_calls, calls);
+    QCOMPARE(TestFiles::ReadAll(path), bytes);
+    QCOMPARE(Entries(dir.path()), QStringList { u"NetworkSetting.ini"_s });
+}
+
+void TestAtomicFile::failedStep_data()
+{
+    QTest::addColumn<bool>("unnamed");
+    QTest::addColumn<QString>("failing");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<FileStep>("step");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("a full card while writing")
+        << true << u"Write"_s << ENOSPC << FileStep::Write << false;
+    QTest::newRow("a card pulled at the sync")
+        << true << u"SyncFile"_s << EIO << FileStep::SyncFile << false;
+    QTest::newRow("the link of the unnamed file")
+        << true << u"Link"_s << ENOSPC << FileStep::Link << false;
+    QTest::newRow("the rename, unnamed") << true << u"Rename"_s << EIO << FileStep::Rename << false;
+    QTest::newRow("the folder's sync, after the rename")
+        << true << u"SyncFolder"_s << EIO << FileStep::SyncFolder << true;
+    QTest::newRow("no room for a named file")
+        << false << u"CreateNamed"_s << ENOSPC << FileStep::Create << false;
+    QTest::newRow("the write of a named file")
+        << false << u"Write"_s << EIO << FileStep::Write << false;
+    QTest::newRow("the sync of a named file")
+        << false << u"SyncFile"_s << EIO << FileStep::SyncFile << false;
+    QTest::newRow("the rename of a named file")
+        << false << u"Rename"_s << EXDEV << FileStep::Rename << false;
+}
+
+void TestAtomicFile::failedStep()
+{
+    QFETCH(bool, unnamed);
+    QFETCH(QString, failing);
+    QFETCH(int, error);
+    QFETCH(FileStep, step);
+    QFETCH(bool, replaced);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"NetworkSetting.ini"_s);
+    QVERIFY(TestFiles::Write(path, kOld));
+
+    // The unnamed path is taken only where the filesystem has unnamed files; the named path is
+    // forced by refusing the unnamed file.
+    class CSteps : public CRecordingSteps
+    {
+    public:
+        bool m_unnamed = true;
+        int CreateUnnamed(int folder, unsigned mode, int &fd) override
+        {
+            return m_unnamed ? CRecordingSteps::CreateUnnamed(folder, mode, fd) : EOPNOTSUPP;
+        }
+    } steps;
+    steps.m_unnamed = unnamed;
+    steps.m_failing = failing;
+    steps.m_error = error;
+    const QByteArray bytes(3000, 'n');
+    const FileWriteResult result = CommitFileAtomically(path, bytes, FileAccess::Shared, steps);
+
+    QCOMPARE(result.status, FileWriteStatus::Failed);
+    QCOMPARE(result.step, step);
+    QCOMPARE(result.error, error);
+    QCOMPARE(result.reason, SystemText(error));
+    QVERIFY(!result);
+    QCOMPARE(TestFiles::ReadAll(path), replaced ? bytes : kOld);
+    QCOMPARE(Entries(dir.path()), QStringList { u"NetworkSetting.ini"_s });
+    QCOMPARE(steps.m_calls.last(), failing);
+}
+
+void TestAtomicFile::fullFilesystem_data()
+{
+    QTest::addColumn<bool>("stateFile");
+    QTest::newRow("the settings file") << false;
+    QTest::newRow("the state file at the close") << true;
+}
+
+void TestAtomicFile::fullFilesystem()
+{
+    QFETCH(bool, stateFile);
+    // Two pages: room for the old file and a filler, not for a file of 30 profiles.
+    CTmpfs fs("size=8k,mode=0755");
+    REQUIRE_MOUNTED(fs);
+    const QString name = stateFile ? u"MeridockSettingUtil.dat"_s : u"NetworkSetting.ini"_s;
+    const QString path = fs.Path() + u'/' + name;
+    QVERIFY(TestFiles::Write(path, kOld));
+    QVERIFY(TestFiles::Write(fs.Path() + u"/filler"_s, QByteArray(3000, 'f')));
+
+    CSettingsDocument document = CrashTestDocument(0);
+    FileWriteResult result;
+    if (stateFile) {
+        document.m_stateFilePath = path;
+        result = CloseSession(document);
+    } else {
+        result = WriteSettingsFile(document, path);
+    }
+    QCOMPARE(result.status, FileWriteStatus::Failed);
+    QCOMPARE(result.error, ENOSPC);
+    QCOMPARE(TestFiles::ReadAll(path), kOld);
+    QCOMPARE(Entries(fs.Path()), (QStringList { name, u"filler"_s }));
+
+    // With room made, the same write goes through: what failed was the room.
+    QVERIFY(fs.Remount(0, "size=64k"));
+    result = stateFile ? CloseSession(document) : WriteSettingsFile(document, path);
+    QVERIFY2(result.Succeeded(), qPrintable(result.reason));
+    QVERIFY(TestFiles::ReadAll(path).size() > 8000);
+}
+
+void TestAtomicFile::failureReasons_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<FileStep>("step");
+    QTest::addColumn<int>("error");
+    QTest::newRow("a missing folder") << u"missing"_s << FileStep::OpenFolder << ENOENT;
+    QTest::newRow("a file where the folder should be")
+        << u"file"_s << FileStep::OpenFolder << ENOTDIR;
+    QTest::newRow("a read-only filesystem") << u"readonly"_s << FileStep::Create << EROFS;
+    QTest::newRow("no inode left") << u"inodes"_s << FileStep::Create << ENOSPC;
+}
+
+void TestAtomicFile::failureReasons()
+{
+    QFETCH(QString, setup);
+    QFETCH(FileStep, step);
+    QFETCH(int, error);
+    CTmpfs fs("size=64k,nr_inodes=3,mode=0755");
+    REQUIRE_MOUNTED(fs);
+    QString path = fs.Path() + u"/NetworkSetting.ini"_s;
+    QByteArray before;
+    if (setup == u"missing") {
+        path = fs.Path() + u"/card/NetworkSetting.ini"_s;
+    } else if (setup == u"file") {
+        QVERIFY(TestFiles::Write(fs.Path() + u"/card"_s, kOld));
+        path = fs.Path() + u"/card/NetworkSetting.ini"_s;
+    } else if (setup == u"readonly") {
+        QVERIFY(TestFiles::Write(path, kOld));
+        before = kOld;
+        QVERIFY(fs.Remount(MS_RDONLY, "size=64k"));
+    } else if (setup == u"inodes") {
+        // The root folder and the old file take two of the three; a filler takes the last.
+        QVERIFY(TestFiles::Write(path, kOld));
+        before = kOld;
+        QVERIFY(TestFiles::Write(fs.Path() + u"/filler"_s, "f"));
+    }
+    const FileWriteResult result = CommitFileAtomically(path, QByteArray(100, 'n'));
+    QCOMPARE(result.status, FileWriteStatus::Failed);
+    QCOMPARE(result.step, step);
+    QCOMPARE(result.error, error);
+    QCOMPARE(result.reason, SystemText(error));
+    QCOMPARE(TestFiles::ReadAll(path), before);
+    // The window's detail carries the system's reason.
+    QVERIFY(WriteFailureDetail(result).contains(SystemText(error)));
+}
+
+void TestAtomicFile::refusedOutput_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<FileWriteStatus>("status");
+    QTest::newRow("a link to a file elsewhere") << u"link"_s << FileWriteStatus::OutputIsLink;
+    QTest::newRow("a dangling link") << u"dangling"_s << FileWriteStatus::OutputIsLink;
+    QTest::newRow("a link to a folder") << u"folderlink"_s << FileWriteStatus::OutputIsLink;
+    QTest::newRow("a FIFO, which must not block") << u"fifo"_s << FileWriteStatus::OutputIsSpecial;
+    QTest::newRow("a character device") << u"device"_s << FileWriteStatus::OutputIsSpecial;
+    QTest::newRow("a socket") << u"socket"_s << FileWriteStatus::OutputIsSpecial;
+    QTest::newRow("a folder") << u"folder"_s << FileWriteStatus::OutputIsDirectory;
+}
+
+void TestAtomicFile::refusedOutput()
+{
+    QFETCH(QString, kind);
+    QFETCH(FileWriteStatus, status);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(u"card"_s) && QDir(dir.path()).mkdir(u"elsewhere"_s));
+    const QString path = dir.filePath(u"card/NetworkSetting.ini"_s);
+    const QByteArray name = QFile::encodeName(path);
+    const QString victim = dir.filePath(u"elsewhere/victim.txt"_s);
+    QVERIFY(TestFiles::Write(victim, "the victim's own text"));
+    if (kind == u"link") {
+        QVERIFY(QFile::link(victim, path));
+    } else if (kind == u"dangling") {
+        QVERIFY(QFile::link(dir.filePath(u"elsewhere/made.ini"_s), path));
+    } else if (kind == u"folderlink") {
+        QVERIFY(QFile::link(dir.filePath(u"elsewhere"_s), path));
+    } else if (kind == u"fifo") {
+        QCOMPARE(::mkfifo(name.constData(), 0644), 0);
+    } else if (kind == u"device") {
+        // The same device as the system's null device, made here so that no fault can reach the
+        // real one.
+        if (::mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)) != 0)
+            QSKIP(qPrintable(u"making a device node was refused: "_s + SystemText(errno)));
+    } else if (kind == u"socket") {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(fd >= 0);
+        sockaddr_un address {};
+        address.sun_family = AF_UNIX;
+        QVERIFY(size_t(name.size()) < sizeof address.sun_path);
+        std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+        const int bound = ::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address);
+        ::close(fd);
+        QCOMPARE(bound, 0);
+    } else if (kind == u"folder") {
+        QVERIFY(QDir().mkdir(path));
+    }
+    struct stat before
+    {
+    };
+    QCOMPARE(::lstat(name.constData(), &before), 0);
+    const QString linkTarget = QFile::symLinkTarget(path);
+
+    const FileWriteResult result = CommitFileAtomically(path, "[Common]\r\n");
+    QCOMPARE(result.status, status);
+    QVERIFY(!result);
+
+    struct stat after
+    {
+    };
+    QCOMPARE(::lstat(name.constData(), &after), 0);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(QFile::symLinkTarget(path), linkTarget);
+    QCOMPARE(TestFiles::ReadAll(victim), QByteArray("the victim's own text"));
+    QCOMPARE(Entries(dir.filePath(u"card"_s)), QStringList { u"NetworkSetting.ini"_s });
+    QCOMPARE(Entries(dir.filePath(u"elsewhere"_s)), QStringList { u"victim.txt"_s });
+    // The refusal says what stood there.
+    const MessageId expected = status == FileWriteStatus::OutputIsLink ? Msg::OutputIsLink
+        : status == FileWriteStatus::OutputIsDirectory                 ? Msg::OutputIsDirectory
+                                                                       : Msg::OutputIsSpecial;
+    QCOMPARE(WriteFailureDetail(result), MessageText(expected).toString());
+}
+
+void TestAtomicFile::permissions_data()
+{
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<FileAccess>("access");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("an existing shared file keeps its mode") << true << FileAccess::Shared << 0640;
+    QTest::newRow("the state file is its owner's alone, whatever it was")
+        << true << FileAccess::OwnerOnly << 0600;
+    QTest::newRow("a new state file is its owner's alone")
+        << false << FileAccess::OwnerOnly << 0600;
+}
+
+void TestAtomicFile::permissions()
+{
+    QFETCH(bool, exists);
+    QFETCH(FileAccess, access);
+    QFETCH(int, mode);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"file"_s);
+    const QByteArray name = QFile::encodeName(path);
+    if (exists) {
+        QVERIFY(TestFiles::Write(path, kOld));
+        QCOMPARE(::chmod(name.constData(), 0640), 0);
+    }
+    QVERIFY(CommitFileAtomically(path, "new", access).Succeeded());
+    struct stat info
+    {
+    };
+    QCOMPARE(::stat(name.constData(), &info), 0);
+    QCOMPARE(int(info.st_mode & 07777), mode);
 }
 
 QTEST_GUILESS_MAIN(TestAtomicFile)

@@ -215,7 +215,7 @@ void TestSettingsReader::writtenFileReadsBackValueForValue()
         c.m_wirelessList.append({ p.m_ssid, k });
     }
     const QString path = Path(u"roundtrip.ini"_s);
-    QCOMPARE(WriteSettingsFile(source, path), 1);
+    QVERIFY(WriteSettingsFile(source, path).Succeeded());
 
     CSettingsDocument loaded;
     Prefill(loaded);

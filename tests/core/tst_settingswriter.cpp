@@ -54,7 +54,7 @@ void TestSettingsWriter::writesTheWholeFileByteForByte()
     cafe.m_secondaryDns = IpAddressField::Complete(8, 8, 4, 4);
     // The last item refers to no slot and is passed over.
     c.m_wirelessList = { { u"Library"_s, 5 }, { u"Cafe"_s, 2 }, { u"Stray"_s, 57 } };
-    QCOMPARE(WriteSettingsFile(document, path), 1);
+    QVERIFY(WriteSettingsFile(document, path).Succeeded());
 
     QByteArray bytes = TestFiles::ReadAll(path);
     // A 16-byte IV and one cipher block, in hex, that open to the key.
@@ -93,7 +93,7 @@ void TestSettingsWriter::valueWithALineBreakKeepsTheOldFile()
     QVERIFY(TestFiles::Write(path, old));
     CSettingsDocument document;
     document.m_controls.m_proxyAddress.m_text = u"evil\nWIRED_DHCP=0"_s;
-    QCOMPARE(WriteSettingsFile(document, path), 0);
+    QCOMPARE(WriteSettingsFile(document, path).status, FileWriteStatus::Unstorable);
     QCOMPARE(TestFiles::ReadAll(path), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
         QStringList { u"NetworkSetting.ini"_s });

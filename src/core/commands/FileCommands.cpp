@@ -107,9 +107,10 @@ void CreateSettingFileCommand(CSettingsDocument &document, IMessageBox &box, IPa
             != MessageAnswer::Ok)
         return;
 
-    if (WriteSettingsFile(document, path) != 0)
+    const FileWriteResult written = WriteSettingsFile(document, path);
+    if (written)
         ReportFileCreated(document, box, volumes, folder);
     else
-        document.ShowMessage(
-            box, Msg::SettingsFileCreateFailed, Msg::CreateSettingCaption, MessageIcon::Error);
+        document.ShowMessage(box, Msg::SettingsFileCreateFailed, Msg::CreateSettingCaption,
+            MessageIcon::Error, MessageButtons::Ok, WriteFailureDetail(written));
 }

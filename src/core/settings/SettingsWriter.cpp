@@ -118,10 +118,31 @@ bool ComposeSettingsFile(CSettingsDocument &document, CProfileFile &file)
     return file.SetValue(common, Key::WirelessTotal.toString(), QString::number(count));
 }
 
-int WriteSettingsFile(CSettingsDocument &document, const QString &path)
+FileWriteResult WriteSettingsFile(CSettingsDocument &document, const QString &path,
+                                  IFileSteps &steps)
 {
     CProfileFile file;
     if (!ComposeSettingsFile(document, file))
-        return 0;
-    return CommitFileAtomically(path, file.ToBytes()) ? 1 : 0;
+        return FileWriteResult { FileWriteStatus::Unstorable, FileStep::OpenFolder, 0, {} };
+    return CommitFileAtomically(path, file.ToBytes(), FileAccess::Shared, steps);
+}
+
+QString WriteFailureDetail(const FileWriteResult &result)
+{
+    switch (result.status) {
+    case FileWriteStatus::Written:
+    case FileWriteStatus::Unstorable:
+        return {};
+    case FileWriteStatus::OutputIsLink:
+        return MessageText(Msg::OutputIsLink).toString();
+    case FileWriteStatus::OutputIsDirectory:
+        return MessageText(Msg::OutputIsDirectory).toString();
+    case FileWriteStatus::OutputIsSpecial:
+        return MessageText(Msg::OutputIsSpecial).toString();
+    case FileWriteStatus::Failed:
+        break;
+    }
+    return MessageText(result.step == FileStep::SyncFolder ? Msg::FolderNotSynced
+                                                            : Msg::FileNotWritten)
+            .arg(result.reason);
 }

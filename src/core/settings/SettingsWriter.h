@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/file/AtomicFile.h"
 #include "core/model/SettingsDocument.h"
 
 class CProfileFile;
@@ -10,9 +11,14 @@ class CProfileFile;
 // value cannot be stored (a line break in a text, a secret too long to seal).
 bool ComposeSettingsFile(CSettingsDocument &document, CProfileFile &file);
 
-// Replaces the file at `path` with a freshly composed settings file, atomically: on any failure
-// the old file stays as it was. Returns 1 when written, 0 when not.
-int WriteSettingsFile(CSettingsDocument &document, const QString &path);
+// Replaces the file at `path` with a freshly composed settings file through CommitFileAtomically.
+// The result says whether it was written, and if not, why.
+FileWriteResult WriteSettingsFile(CSettingsDocument &document, const QString &path,
+                                  IFileSteps &steps = DefaultFileSteps());
+
+// The detail under a failed write's message, in the user's language: what stood in the way and
+// the system's reason. Empty for a success.
+QString WriteFailureDetail(const FileWriteResult &result);
 
 // Dotted decimal of a complete address, empty otherwise.
 QString FormatIpAddress(const IpAddressField &address);

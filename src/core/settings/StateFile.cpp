@@ -48,17 +48,15 @@ QString UserConfigFolder()
 #endif
 }
 
-bool CommitOwnerOnly(const QString &path, const CProfileFile &file)
+FileWriteResult CommitOwnerOnly(const QString &path, const CProfileFile &file)
 {
     // The configuration folder may not exist yet on a fresh account; it is the user's own, so
-    // it gets the owner-only permissions such folders are meant to have.
+    // it gets the owner-only permissions such folders are meant to have. If it cannot be made,
+    // the write says why.
     const QString folder = QFileInfo(path).absolutePath();
-    if (!QFileInfo(folder).isDir()) {
-        if (!QDir().mkpath(folder))
-            return false;
+    if (!QFileInfo(folder).isDir() && QDir().mkpath(folder))
         QFile::setPermissions(
             folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    }
     return CommitFileAtomically(path, file.ToBytes(), FileAccess::OwnerOnly);
 }
 
@@ -206,7 +204,7 @@ void OpenSession(CSettingsDocument &document, IMessageBox &box, const QString &s
         ReadFolderSection(document, box, file);
 }
 
-void CloseSession(CSettingsDocument &document)
+FileWriteResult CloseSession(CSettingsDocument &document)
 {
     CSilentMessageBox silent;
     ValidateNetworkFolder(document, silent, false, false);
@@ -218,12 +216,12 @@ void CloseSession(CSettingsDocument &document)
 
     const QString &path = document.m_stateFilePath;
     if (path.isEmpty())
-        return;
+        return {};
     // One file, one replacement: the network sections and the extra section go to disk
     // together, so an interrupted close never leaves half a state file. A value the writer
     // cannot store ends its part early, as a failed write would; the rest is still saved.
     CProfileFile file;
     ComposeSettingsFile(document, file);
     ComposeFolderState(document, file);
-    CommitOwnerOnly(path, file);
+    return CommitOwnerOnly(path, file);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/file/AtomicFile.h"
 #include "core/model/SettingsDocument.h"
 
 class CProfileFile;
@@ -22,5 +23,6 @@ int ReadFolderState(CSettingsDocument &document, IMessageBox &box, const QString
 // A state file that cannot be used at all starts the run as a missing one would.
 void OpenSession(CSettingsDocument &document, IMessageBox &box, const QString &stateFilePath);
 // End of a run, however the window closes: silent checks, then the settings and the extra
-// section written to the state file as one replacement, readable by its owner only.
-void CloseSession(CSettingsDocument &document);
+// section written to the state file as one replacement, readable by its owner only. Shows
+// nothing; the result says whether the state file was written, and if not, why.
+FileWriteResult CloseSession(CSettingsDocument &document);
