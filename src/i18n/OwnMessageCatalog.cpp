@@ -112,6 +112,426 @@ constexpr OwnRow kOwnRows[] = {
     // ---- end of Reading files and the checker's output ----
 
     // ---- Importing networks, QR codes, showing the key ----
+    { Msg::ImportNetworksButton, { u"Import...", u"Import...",
+          u"Importer...", // French
+          u"Importieren...", // German
+          u"Importera...", // Swedish
+          u"Importeren...", // Dutch
+          u"Tuo...", // Finnish
+          u"Importer...", // Norwegian
+          u"Импорт...", // Russian
+          u"インポート...", // Japanese
+          u"导入...", // Chinese
+          u"Importér...", // Danish
+          u"Importa...", // Italian
+          u"Importuj...", // Polish
+          u"Importar...", // Spanish
+    } },
+    { Msg::ImportNetworksTip, { u"Add Wi-Fi networks that this computer knows to the list", u"Add Wi-Fi networks that this computer knows to the list",
+          u"Ajouter à la liste les réseaux Wi-Fi connus de cet ordinateur", // French
+          u"Auf diesem Computer bekannte WLAN-Netzwerke zur Liste hinzufügen", // German
+          u"Lägg till Wi-Fi-nätverk som den här datorn känner till i listan", // Swedish
+          u"Wi-Fi-netwerken die deze computer kent aan de lijst toevoegen", // Dutch
+          u"Lisää luetteloon tämän tietokoneen tuntemat Wi-Fi-verkot", // Finnish
+          u"Legg til Wi-Fi-nettverk som denne datamaskinen kjenner, i listen", // Norwegian
+          u"Добавить в список сети Wi-Fi, известные этому компьютеру", // Russian
+          u"このコンピューターが認識している Wi-Fi ネットワークを一覧に追加します", // Japanese
+          u"将此计算机已知的 Wi-Fi 网络添加到列表", // Chinese
+          u"Tilføj Wi-Fi-netværk, som denne computer kender, til listen", // Danish
+          u"Aggiunge all'elenco le reti Wi-Fi note a questo computer", // Italian
+          u"Dodaj do listy sieci Wi-Fi znane temu komputerowi", // Polish
+          u"Agregar a la lista las redes Wi-Fi que conoce este equipo", // Spanish
+    } },
+    { Msg::ImportNetworksTitle, { u"Import Wi-Fi networks", u"Import Wi-Fi networks",
+          u"Importer des réseaux Wi-Fi", // French
+          u"WLAN-Netzwerke importieren", // German
+          u"Importera Wi-Fi-nätverk", // Swedish
+          u"Wi-Fi-netwerken importeren", // Dutch
+          u"Tuo Wi-Fi-verkkoja", // Finnish
+          u"Importer Wi-Fi-nettverk", // Norwegian
+          u"Импорт сетей Wi-Fi", // Russian
+          u"Wi-Fi ネットワークのインポート", // Japanese
+          u"导入 Wi-Fi 网络", // Chinese
+          u"Importér Wi-Fi-netværk", // Danish
+          u"Importa reti Wi-Fi", // Italian
+          u"Importuj sieci Wi-Fi", // Polish
+          u"Importar redes Wi-Fi", // Spanish
+    } },
+    { Msg::ImportNetworksPrompt, { u"Select the networks to add to the wireless settings list:", u"Select the networks to add to the wireless settings list:",
+          u"Sélectionnez les réseaux à ajouter à la liste des paramètres sans fil :", // French
+          u"Wählen Sie die Netzwerke aus, die zur Liste der WLAN-Einstellungen hinzugefügt werden sollen:", // German
+          u"Välj de nätverk som ska läggas till i listan över trådlösa inställningar:", // Swedish
+          u"Selecteer de netwerken die aan de lijst met draadloze instellingen moeten worden toegevoegd:", // Dutch
+          u"Valitse verkot, jotka lisätään langattomien asetusten luetteloon:", // Finnish
+          u"Velg nettverkene som skal legges til i listen over trådløse innstillinger:", // Norwegian
+          u"Выберите сети для добавления в список настроек беспроводной связи:", // Russian
+          u"無線設定の一覧に追加するネットワークを選択してください:", // Japanese
+          u"选择要添加到无线设置列表的网络：", // Chinese
+          u"Vælg de netværk, der skal føjes til listen over trådløse indstillinger:", // Danish
+          u"Selezionare le reti da aggiungere all'elenco impostazioni wireless:", // Italian
+          u"Wybierz sieci do dodania do listy ustawień bezprzewodowych:", // Polish
+          u"Seleccione las redes que desea agregar a la lista de configuraciones inalámbricas:", // Spanish
+    } },
+    { Msg::ImportSsidColumn, { u"SSID", u"SSID",
+          u"SSID", // French
+          u"SSID", // German
+          u"SSID", // Swedish
+          u"SSID", // Dutch
+          u"SSID", // Finnish
+          u"SSID", // Norwegian
+          u"SSID", // Russian
+          u"SSID", // Japanese
+          u"SSID", // Chinese
+          u"SSID", // Danish
+          u"SSID", // Italian
+          u"SSID", // Polish
+          u"SSID", // Spanish
+    } },
+    { Msg::ImportSecurityColumn, { u"Security", u"Security",
+          u"Sécurité", // French
+          u"Sicherheit", // German
+          u"Säkerhet", // Swedish
+          u"Beveiliging", // Dutch
+          u"Suojaus", // Finnish
+          u"Sikkerhet", // Norwegian
+          u"Безопасность", // Russian
+          u"セキュリティ", // Japanese
+          u"安全性", // Chinese
+          u"Sikkerhed", // Danish
+          u"Sicurezza", // Italian
+          u"Zabezpieczenia", // Polish
+          u"Seguridad", // Spanish
+    } },
+    { Msg::ImportAddButton, { u"Add to list", u"Add to list",
+          u"Ajouter à la liste", // French
+          u"Zur Liste hinzufügen", // German
+          u"Lägg till i listan", // Swedish
+          u"Aan lijst toevoegen", // Dutch
+          u"Lisää luetteloon", // Finnish
+          u"Legg til i listen", // Norwegian
+          u"Добавить в список", // Russian
+          u"一覧に追加", // Japanese
+          u"添加到列表", // Chinese
+          u"Føj til listen", // Danish
+          u"Aggiungi all'elenco", // Italian
+          u"Dodaj do listy", // Polish
+          u"Agregar a la lista", // Spanish
+    } },
+    { Msg::ImportNoSystemBus, { u"The networks known to this computer cannot be read: there is no system bus.", u"The networks known to this computer cannot be read: there is no system bus.",
+          u"Impossible de lire les réseaux connus de cet ordinateur : aucun bus système n'est disponible.", // French
+          u"Die auf diesem Computer bekannten Netzwerke können nicht gelesen werden: Es ist kein Systembus vorhanden.", // German
+          u"Nätverken som den här datorn känner till kan inte läsas: det finns ingen systembuss.", // Swedish
+          u"De netwerken die deze computer kent, kunnen niet worden gelezen: er is geen systeembus.", // Dutch
+          u"Tämän tietokoneen tuntemia verkkoja ei voi lukea: järjestelmäväylää ei ole.", // Finnish
+          u"Nettverkene som denne datamaskinen kjenner, kan ikke leses: det finnes ingen systembuss.", // Norwegian
+          u"Не удается прочитать сети, известные этому компьютеру: системная шина отсутствует.", // Russian
+          u"このコンピューターが認識しているネットワークを読み取れません。システム バスがありません。", // Japanese
+          u"无法读取此计算机已知的网络：没有系统总线。", // Chinese
+          u"Netværkene, som denne computer kender, kan ikke læses: der er ingen systembus.", // Danish
+          u"Impossibile leggere le reti note a questo computer: il bus di sistema non è disponibile.", // Italian
+          u"Nie można odczytać sieci znanych temu komputerowi: brak magistrali systemowej.", // Polish
+          u"No se pueden leer las redes que conoce este equipo: no hay bus del sistema.", // Spanish
+    } },
+    { Msg::ImportNoNetworkManager, { u"The networks known to this computer cannot be read: NetworkManager is not running or does not answer.", u"The networks known to this computer cannot be read: NetworkManager is not running or does not answer.",
+          u"Impossible de lire les réseaux connus de cet ordinateur : NetworkManager n'est pas lancé ou ne répond pas.", // French
+          u"Die auf diesem Computer bekannten Netzwerke können nicht gelesen werden: NetworkManager läuft nicht oder antwortet nicht.", // German
+          u"Nätverken som den här datorn känner till kan inte läsas: NetworkManager körs inte eller svarar inte.", // Swedish
+          u"De netwerken die deze computer kent, kunnen niet worden gelezen: NetworkManager is niet actief of reageert niet.", // Dutch
+          u"Tämän tietokoneen tuntemia verkkoja ei voi lukea: NetworkManager ei ole käynnissä tai ei vastaa.", // Finnish
+          u"Nettverkene som denne datamaskinen kjenner, kan ikke leses: NetworkManager kjører ikke eller svarer ikke.", // Norwegian
+          u"Не удается прочитать сети, известные этому компьютеру: NetworkManager не запущен или не отвечает.", // Russian
+          u"このコンピューターが認識しているネットワークを読み取れません。NetworkManager が実行されていないか、応答しません。", // Japanese
+          u"无法读取此计算机已知的网络：NetworkManager 未运行或没有响应。", // Chinese
+          u"Netværkene, som denne computer kender, kan ikke læses: NetworkManager kører ikke eller svarer ikke.", // Danish
+          u"Impossibile leggere le reti note a questo computer: NetworkManager non è in esecuzione o non risponde.", // Italian
+          u"Nie można odczytać sieci znanych temu komputerowi: usługa NetworkManager nie działa lub nie odpowiada.", // Polish
+          u"No se pueden leer las redes que conoce este equipo: NetworkManager no se está ejecutando o no responde.", // Spanish
+    } },
+    { Msg::ImportNoNetworks, { u"This computer knows no Wi-Fi networks.", u"This computer knows no Wi-Fi networks.",
+          u"Cet ordinateur ne connaît aucun réseau Wi-Fi.", // French
+          u"Auf diesem Computer sind keine WLAN-Netzwerke bekannt.", // German
+          u"Den här datorn känner inte till några Wi-Fi-nätverk.", // Swedish
+          u"Deze computer kent geen Wi-Fi-netwerken.", // Dutch
+          u"Tämä tietokone ei tunne yhtään Wi-Fi-verkkoa.", // Finnish
+          u"Denne datamaskinen kjenner ingen Wi-Fi-nettverk.", // Norwegian
+          u"Этому компьютеру не известно ни одной сети Wi-Fi.", // Russian
+          u"このコンピューターが認識している Wi-Fi ネットワークはありません。", // Japanese
+          u"此计算机没有已知的 Wi-Fi 网络。", // Chinese
+          u"Denne computer kender ingen Wi-Fi-netværk.", // Danish
+          u"Questo computer non conosce alcuna rete Wi-Fi.", // Italian
+          u"Ten komputer nie zna żadnych sieci Wi-Fi.", // Polish
+          u"Este equipo no conoce ninguna red Wi-Fi.", // Spanish
+    } },
+    { Msg::ImportSsidNotText, { u"The SSID is not valid UTF-8 text.", u"The SSID is not valid UTF-8 text.",
+          u"Le SSID n'est pas un texte UTF-8 valide.", // French
+          u"Die SSID ist kein gültiger UTF-8-Text.", // German
+          u"SSID är inte giltig UTF-8-text.", // Swedish
+          u"De SSID is geen geldige UTF-8-tekst.", // Dutch
+          u"SSID ei ole kelvollista UTF-8-tekstiä.", // Finnish
+          u"SSID er ikke gyldig UTF-8-tekst.", // Norwegian
+          u"SSID не является допустимым текстом UTF-8.", // Russian
+          u"SSID が有効な UTF-8 テキストではありません。", // Japanese
+          u"SSID 不是有效的 UTF-8 文本。", // Chinese
+          u"SSID er ikke gyldig UTF-8-tekst.", // Danish
+          u"L'SSID non è un testo UTF-8 valido.", // Italian
+          u"SSID nie jest prawidłowym tekstem UTF-8.", // Polish
+          u"El SSID no es un texto UTF-8 válido.", // Spanish
+    } },
+    { Msg::ImportEnterpriseSecurity, { u"Enterprise security (802.1X/EAP) is not supported.", u"Enterprise security (802.1X/EAP) is not supported.",
+          u"La sécurité entreprise (802.1X/EAP) n'est pas prise en charge.", // French
+          u"Enterprise-Sicherheit (802.1X/EAP) wird nicht unterstützt.", // German
+          u"Företagssäkerhet (802.1X/EAP) stöds inte.", // Swedish
+          u"Enterprise-beveiliging (802.1X/EAP) wordt niet ondersteund.", // Dutch
+          u"Yritystason suojausta (802.1X/EAP) ei tueta.", // Finnish
+          u"Bedriftssikkerhet (802.1X/EAP) støttes ikke.", // Norwegian
+          u"Корпоративная защита (802.1X/EAP) не поддерживается.", // Russian
+          u"エンタープライズ セキュリティ (802.1X/EAP) はサポートされていません。", // Japanese
+          u"不支持企业级安全 (802.1X/EAP)。", // Chinese
+          u"Virksomhedssikkerhed (802.1X/EAP) understøttes ikke.", // Danish
+          u"La sicurezza aziendale (802.1X/EAP) non è supportata.", // Italian
+          u"Zabezpieczenia klasy korporacyjnej (802.1X/EAP) nie są obsługiwane.", // Polish
+          u"No se admite la seguridad empresarial (802.1X/EAP).", // Spanish
+    } },
+    { Msg::ImportWpa3Security, { u"WPA3 security (SAE) is not supported.", u"WPA3 security (SAE) is not supported.",
+          u"La sécurité WPA3 (SAE) n'est pas prise en charge.", // French
+          u"WPA3-Sicherheit (SAE) wird nicht unterstützt.", // German
+          u"WPA3-säkerhet (SAE) stöds inte.", // Swedish
+          u"WPA3-beveiliging (SAE) wordt niet ondersteund.", // Dutch
+          u"WPA3-suojausta (SAE) ei tueta.", // Finnish
+          u"WPA3-sikkerhet (SAE) støttes ikke.", // Norwegian
+          u"Защита WPA3 (SAE) не поддерживается.", // Russian
+          u"WPA3 セキュリティ (SAE) はサポートされていません。", // Japanese
+          u"不支持 WPA3 安全 (SAE)。", // Chinese
+          u"WPA3-sikkerhed (SAE) understøttes ikke.", // Danish
+          u"La sicurezza WPA3 (SAE) non è supportata.", // Italian
+          u"Zabezpieczenia WPA3 (SAE) nie są obsługiwane.", // Polish
+          u"No se admite la seguridad WPA3 (SAE).", // Spanish
+    } },
+    { Msg::ImportEnhancedOpenSecurity, { u"Enhanced Open security (OWE) is not supported.", u"Enhanced Open security (OWE) is not supported.",
+          u"La sécurité Enhanced Open (OWE) n'est pas prise en charge.", // French
+          u"Enhanced-Open-Sicherheit (OWE) wird nicht unterstützt.", // German
+          u"Enhanced Open-säkerhet (OWE) stöds inte.", // Swedish
+          u"Enhanced Open-beveiliging (OWE) wordt niet ondersteund.", // Dutch
+          u"Enhanced Open -suojausta (OWE) ei tueta.", // Finnish
+          u"Enhanced Open-sikkerhet (OWE) støttes ikke.", // Norwegian
+          u"Защита Enhanced Open (OWE) не поддерживается.", // Russian
+          u"Enhanced Open セキュリティ (OWE) はサポートされていません。", // Japanese
+          u"不支持 Enhanced Open 安全 (OWE)。", // Chinese
+          u"Enhanced Open-sikkerhed (OWE) understøttes ikke.", // Danish
+          u"La sicurezza Enhanced Open (OWE) non è supportata.", // Italian
+          u"Zabezpieczenia Enhanced Open (OWE) nie są obsługiwane.", // Polish
+          u"No se admite la seguridad Enhanced Open (OWE).", // Spanish
+    } },
+    { Msg::ImportUnknownSecurity, { u"This type of security is not supported.", u"This type of security is not supported.",
+          u"Ce type de sécurité n'est pas pris en charge.", // French
+          u"Diese Art von Sicherheit wird nicht unterstützt.", // German
+          u"Den här typen av säkerhet stöds inte.", // Swedish
+          u"Dit type beveiliging wordt niet ondersteund.", // Dutch
+          u"Tätä suojaustyyppiä ei tueta.", // Finnish
+          u"Denne typen sikkerhet støttes ikke.", // Norwegian
+          u"Этот тип защиты не поддерживается.", // Russian
+          u"この種類のセキュリティはサポートされていません。", // Japanese
+          u"不支持此安全类型。", // Chinese
+          u"Denne type sikkerhed understøttes ikke.", // Danish
+          u"Questo tipo di sicurezza non è supportato.", // Italian
+          u"Ten typ zabezpieczeń nie jest obsługiwany.", // Polish
+          u"No se admite este tipo de seguridad.", // Spanish
+    } },
+    { Msg::ImportNotWireless, { u"This is not a Wi-Fi connection.", u"This is not a Wi-Fi connection.",
+          u"Il ne s'agit pas d'une connexion Wi-Fi.", // French
+          u"Dies ist keine WLAN-Verbindung.", // German
+          u"Det här är ingen Wi-Fi-anslutning.", // Swedish
+          u"Dit is geen Wi-Fi-verbinding.", // Dutch
+          u"Tämä ei ole Wi-Fi-yhteys.", // Finnish
+          u"Dette er ikke en Wi-Fi-tilkobling.", // Norwegian
+          u"Это не подключение Wi-Fi.", // Russian
+          u"これは Wi-Fi 接続ではありません。", // Japanese
+          u"这不是 Wi-Fi 连接。", // Chinese
+          u"Dette er ikke en Wi-Fi-forbindelse.", // Danish
+          u"Questa non è una connessione Wi-Fi.", // Italian
+          u"To nie jest połączenie Wi-Fi.", // Polish
+          u"Esta no es una conexión Wi-Fi.", // Spanish
+    } },
+    { Msg::ImportAlreadyListed, { u"Already in the list, not added: %1", u"Already in the list, not added: %1",
+          u"Déjà dans la liste, non ajoutés : %1", // French
+          u"Bereits in der Liste, nicht hinzugefügt: %1", // German
+          u"Finns redan i listan, har inte lagts till: %1", // Swedish
+          u"Staat al in de lijst, niet toegevoegd: %1", // Dutch
+          u"On jo luettelossa, ei lisätty: %1", // Finnish
+          u"Finnes allerede i listen, ikke lagt til: %1", // Norwegian
+          u"Уже есть в списке, не добавлены: %1", // Russian
+          u"既に一覧にあるため追加されませんでした: %1", // Japanese
+          u"已在列表中，未添加：%1", // Chinese
+          u"Findes allerede på listen, ikke tilføjet: %1", // Danish
+          u"Già presenti nell'elenco, non aggiunte: %1", // Italian
+          u"Już na liście, nie dodano: %1", // Polish
+          u"Ya están en la lista, no se agregaron: %1", // Spanish
+    } },
+    { Msg::ImportListFull, { u"The list is full (30 settings), not added: %1", u"The list is full (30 settings), not added: %1",
+          u"La liste est pleine (30 paramètres), non ajoutés : %1", // French
+          u"Die Liste ist voll (30 Einstellungen), nicht hinzugefügt: %1", // German
+          u"Listan är full (30 inställningar), har inte lagts till: %1", // Swedish
+          u"De lijst is vol (30 instellingen), niet toegevoegd: %1", // Dutch
+          u"Luettelo on täynnä (30 asetusta), ei lisätty: %1", // Finnish
+          u"Listen er full (30 innstillinger), ikke lagt til: %1", // Norwegian
+          u"Список заполнен (30 настроек), не добавлены: %1", // Russian
+          u"一覧がいっぱい (30 件) のため追加されませんでした: %1", // Japanese
+          u"列表已满（30 个设置），未添加：%1", // Chinese
+          u"Listen er fuld (30 indstillinger), ikke tilføjet: %1", // Danish
+          u"L'elenco è pieno (30 impostazioni), non aggiunte: %1", // Italian
+          u"Lista jest pełna (30 ustawień), nie dodano: %1", // Polish
+          u"La lista está llena (30 configuraciones), no se agregaron: %1", // Spanish
+    } },
+    { Msg::ImportKeysMissing, { u"Please input the network key of these networks; this computer did not provide it: %1", u"Please input the network key of these networks; this computer did not provide it: %1",
+          u"Veuillez saisir la clé réseau de ces réseaux, que cet ordinateur n'a pas fournie : %1", // French
+          u"Bitte geben Sie den Netzwerkschlüssel dieser Netzwerke ein; dieser Computer hat ihn nicht bereitgestellt: %1", // German
+          u"Ange nätverksnyckel för dessa nätverk; den här datorn lämnade inte ut den: %1", // Swedish
+          u"Voer de netwerksleutel van deze netwerken in; deze computer heeft die niet verstrekt: %1", // Dutch
+          u"Anna näiden verkkojen verkkoavain; tämä tietokone ei antanut sitä: %1", // Finnish
+          u"Angi nettverksnøkkel for disse nettverkene; denne datamaskinen oppga den ikke: %1", // Norwegian
+          u"Введите сетевой ключ для этих сетей (этот компьютер его не предоставил): %1", // Russian
+          u"次のネットワークのネットワーク キーを入力してください (このコンピューターから提供されませんでした): %1", // Japanese
+          u"请输入这些网络的网络密钥（此计算机未提供）：%1", // Chinese
+          u"Angiv netværksnøgle for disse netværk; denne computer udleverede den ikke: %1", // Danish
+          u"Immettere la chiave di rete di queste reti, che questo computer non ha fornito: %1", // Italian
+          u"Wprowadź klucz sieciowy tych sieci, ponieważ ten komputer go nie udostępnił: %1", // Polish
+          u"Escriba la clave de red de estas redes, que este equipo no ha proporcionado: %1", // Spanish
+    } },
+    { Msg::ShowNetworkKey, { u"Show network key", u"Show network key",
+          u"Afficher la clé réseau", // French
+          u"Netzwerkschlüssel anzeigen", // German
+          u"Visa nätverksnyckel", // Swedish
+          u"Netwerksleutel weergeven", // Dutch
+          u"Näytä verkkoavain", // Finnish
+          u"Vis nettverksnøkkel", // Norwegian
+          u"Показать сетевой ключ", // Russian
+          u"ネットワーク キーを表示", // Japanese
+          u"显示网络密钥", // Chinese
+          u"Vis netværksnøgle", // Danish
+          u"Mostra chiave di rete", // Italian
+          u"Pokaż klucz sieciowy", // Polish
+          u"Mostrar clave de red", // Spanish
+    } },
+    { Msg::HideNetworkKey, { u"Hide network key", u"Hide network key",
+          u"Masquer la clé réseau", // French
+          u"Netzwerkschlüssel ausblenden", // German
+          u"Dölj nätverksnyckel", // Swedish
+          u"Netwerksleutel verbergen", // Dutch
+          u"Piilota verkkoavain", // Finnish
+          u"Skjul nettverksnøkkel", // Norwegian
+          u"Скрыть сетевой ключ", // Russian
+          u"ネットワーク キーを隠す", // Japanese
+          u"隐藏网络密钥", // Chinese
+          u"Skjul netværksnøgle", // Danish
+          u"Nascondi chiave di rete", // Italian
+          u"Ukryj klucz sieciowy", // Polish
+          u"Ocultar clave de red", // Spanish
+    } },
+    { Msg::QrImportButton, { u"Import from QR code...", u"Import from QR code...",
+          u"Importer depuis un code QR...", // French
+          u"Aus QR-Code importieren...", // German
+          u"Importera från QR-kod...", // Swedish
+          u"Importeren uit QR-code...", // Dutch
+          u"Tuo QR-koodista...", // Finnish
+          u"Importer fra QR-kode...", // Norwegian
+          u"Импорт из QR-кода...", // Russian
+          u"QR コードからインポート...", // Japanese
+          u"从二维码导入...", // Chinese
+          u"Importér fra QR-kode...", // Danish
+          u"Importa da codice QR...", // Italian
+          u"Importuj z kodu QR...", // Polish
+          u"Importar desde código QR...", // Spanish
+    } },
+    { Msg::QrImportTip, { u"Fill in the settings from an image of a Wi-Fi QR code. You can also drop an image onto this window or paste a WIFI: text.", u"Fill in the settings from an image of a Wi-Fi QR code. You can also drop an image onto this window or paste a WIFI: text.",
+          u"Remplir les paramètres à partir de l'image d'un code QR Wi-Fi. Vous pouvez aussi déposer une image sur cette fenêtre ou coller un texte WIFI:.", // French
+          u"Einstellungen aus dem Bild eines WLAN-QR-Codes übernehmen. Sie können auch ein Bild auf dieses Fenster ziehen oder einen WIFI:-Text einfügen.", // German
+          u"Fyll i inställningarna från en bild av en QR-kod för Wi-Fi. Du kan också släppa en bild i det här fönstret eller klistra in en WIFI:-text.", // Swedish
+          u"De instellingen invullen vanuit een afbeelding van een Wi-Fi-QR-code. U kunt ook een afbeelding op dit venster neerzetten of een WIFI:-tekst plakken.", // Dutch
+          u"Täytä asetukset Wi-Fi-QR-koodin kuvasta. Voit myös pudottaa kuvan tähän ikkunaan tai liittää WIFI:-tekstin.", // Finnish
+          u"Fyll ut innstillingene fra et bilde av en Wi-Fi-QR-kode. Du kan også slippe et bilde i dette vinduet eller lime inn en WIFI:-tekst.", // Norwegian
+          u"Заполнить настройки по изображению QR-кода Wi-Fi. Можно также перетащить изображение в это окно или вставить текст WIFI:.", // Russian
+          u"Wi-Fi の QR コードの画像から設定を入力します。画像をこのウィンドウにドロップするか、WIFI: テキストを貼り付けることもできます。", // Japanese
+          u"根据 Wi-Fi 二维码图像填写设置。也可以将图像拖放到此窗口，或粘贴 WIFI: 文本。", // Chinese
+          u"Udfyld indstillingerne fra et billede af en Wi-Fi-QR-kode. Du kan også slippe et billede i dette vindue eller indsætte en WIFI:-tekst.", // Danish
+          u"Compila le impostazioni dall'immagine di un codice QR Wi-Fi. È anche possibile trascinare un'immagine su questa finestra o incollare un testo WIFI:.", // Italian
+          u"Wypełnij ustawienia na podstawie obrazu kodu QR Wi-Fi. Możesz też upuścić obraz na to okno lub wkleić tekst WIFI:.", // Polish
+          u"Rellenar la configuración a partir de la imagen de un código QR de Wi-Fi. También puede soltar una imagen en esta ventana o pegar un texto WIFI:.", // Spanish
+    } },
+    { Msg::QrOpenTitle, { u"Open QR code image", u"Open QR code image",
+          u"Ouvrir l'image d'un code QR", // French
+          u"Bild mit QR-Code öffnen", // German
+          u"Öppna bild med QR-kod", // Swedish
+          u"Afbeelding met QR-code openen", // Dutch
+          u"Avaa QR-koodin kuva", // Finnish
+          u"Åpne bilde med QR-kode", // Norwegian
+          u"Открыть изображение QR-кода", // Russian
+          u"QR コードの画像を開く", // Japanese
+          u"打开二维码图像", // Chinese
+          u"Åbn billede med QR-kode", // Danish
+          u"Apri immagine del codice QR", // Italian
+          u"Otwórz obraz kodu QR", // Polish
+          u"Abrir imagen de código QR", // Spanish
+    } },
+    { Msg::QrImageFilter, { u"Images (%1)", u"Images (%1)",
+          u"Fichiers image (%1)", // French
+          u"Bilder (%1)", // German
+          u"Bilder (%1)", // Swedish
+          u"Afbeeldingen (%1)", // Dutch
+          u"Kuvat (%1)", // Finnish
+          u"Bilder (%1)", // Norwegian
+          u"Изображения (%1)", // Russian
+          u"画像 (%1)", // Japanese
+          u"图像 (%1)", // Chinese
+          u"Billeder (%1)", // Danish
+          u"Immagini (%1)", // Italian
+          u"Obrazy (%1)", // Polish
+          u"Imágenes (%1)", // Spanish
+    } },
+    { Msg::QrNoWifiCode, { u"The image contains no Wi-Fi QR code.", u"The image contains no Wi-Fi QR code.",
+          u"L'image ne contient aucun code QR Wi-Fi.", // French
+          u"Das Bild enthält keinen WLAN-QR-Code.", // German
+          u"Bilden innehåller ingen QR-kod för Wi-Fi.", // Swedish
+          u"De afbeelding bevat geen Wi-Fi-QR-code.", // Dutch
+          u"Kuvassa ei ole Wi-Fi-QR-koodia.", // Finnish
+          u"Bildet inneholder ingen Wi-Fi-QR-kode.", // Norwegian
+          u"Изображение не содержит QR-кода Wi-Fi.", // Russian
+          u"画像に Wi-Fi の QR コードが含まれていません。", // Japanese
+          u"图像中没有 Wi-Fi 二维码。", // Chinese
+          u"Billedet indeholder ingen Wi-Fi-QR-kode.", // Danish
+          u"L'immagine non contiene un codice QR Wi-Fi.", // Italian
+          u"Obraz nie zawiera kodu QR Wi-Fi.", // Polish
+          u"La imagen no contiene ningún código QR de Wi-Fi.", // Spanish
+    } },
+    { Msg::QrImageUnreadable, { u"The image cannot be read.", u"The image cannot be read.",
+          u"Impossible de lire l'image.", // French
+          u"Das Bild kann nicht gelesen werden.", // German
+          u"Bilden kan inte läsas.", // Swedish
+          u"De afbeelding kan niet worden gelezen.", // Dutch
+          u"Kuvaa ei voi lukea.", // Finnish
+          u"Bildet kan ikke leses.", // Norwegian
+          u"Не удается прочитать изображение.", // Russian
+          u"画像を読み取れません。", // Japanese
+          u"无法读取图像。", // Chinese
+          u"Billedet kan ikke læses.", // Danish
+          u"Impossibile leggere l'immagine.", // Italian
+          u"Nie można odczytać obrazu.", // Polish
+          u"No se puede leer la imagen.", // Spanish
+    } },
+    { Msg::QrTextNotWifi, { u"The text is not a valid Wi-Fi network code.", u"The text is not a valid Wi-Fi network code.",
+          u"Le texte n'est pas un code de réseau Wi-Fi valide.", // French
+          u"Der Text ist kein gültiger WLAN-Netzwerkcode.", // German
+          u"Texten är ingen giltig nätverkskod för Wi-Fi.", // Swedish
+          u"De tekst is geen geldige Wi-Fi-netwerkcode.", // Dutch
+          u"Teksti ei ole kelvollinen Wi-Fi-verkkokoodi.", // Finnish
+          u"Teksten er ikke en gyldig Wi-Fi-nettverkskode.", // Norwegian
+          u"Текст не является допустимым кодом сети Wi-Fi.", // Russian
+          u"テキストは有効な Wi-Fi ネットワーク コードではありません。", // Japanese
+          u"文本不是有效的 Wi-Fi 网络代码。", // Chinese
+          u"Teksten er ikke en gyldig Wi-Fi-netværkskode.", // Danish
+          u"Il testo non è un codice di rete Wi-Fi valido.", // Italian
+          u"Tekst nie jest prawidłowym kodem sieci Wi-Fi.", // Polish
+          u"El texto no es un código de red Wi-Fi válido.", // Spanish
+    } },
 
     // ---- end of Importing networks, QR codes, showing the key ----
 
