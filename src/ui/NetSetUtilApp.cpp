@@ -35,7 +35,7 @@ constexpr const char *kQtLanguageOfSlot[LanguageSlotCount] = {
 
 } // namespace
 
-int CNetSetUtilApp::Run()
+int CNetSetUtilApp::Run(const QByteArray &activationToken)
 {
     // Ties the window to the installed menu entry: the Wayland app id and the taskbar's icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.meridock.netconf"));
@@ -49,7 +49,7 @@ int CNetSetUtilApp::Run()
 
     CSingleInstance instance(CSingleInstance::ProgramKey());
     if (!instance.Claim()) {
-        instance.NotifyRunningCopy();
+        instance.NotifyRunningCopy(activationToken);
         return 0;
     }
 

@@ -816,8 +816,13 @@ void CNetSetUtilDlg::BringOwnWindowsForward()
     m_bringingForward = false;
 }
 
-void CNetSetUtilDlg::BringToFront()
+void CNetSetUtilDlg::BringToFront(const QByteArray &activationToken)
 {
+    // A Wayland compositor ignores raise() and lets a window come forward only with a token
+    // from the launcher; Qt's Wayland platform takes the token for the next activation from
+    // this variable (and clears it). The later start's token stands for this start's window.
+    if (!activationToken.isEmpty() && QGuiApplication::platformName().startsWith(u"wayland"))
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken);
     // As the host does for a second start: to the front, but a minimised window stays so.
     raise();
     activateWindow();

@@ -59,8 +59,9 @@ public:
     void BringOwnWindowsForward();
     // Our own open windows that BringOwnWindowsForward raises, in that order.
     QList<QWidget *> OwnWindowsToBringForward() const;
-    // A later start of the program asked for this window.
-    void BringToFront();
+    // A later start of the program asked for this window, handing on its launcher's activation
+    // token (may be empty).
+    void BringToFront(const QByteArray &activationToken = {});
 
 public Q_SLOTS:
     // The OK command (Enter outside a push button) and the Cancel command (Exit, Esc, the

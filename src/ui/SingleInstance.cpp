@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 #ifdef Q_OS_WIN
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -29,8 +31,22 @@
 
 namespace {
 
-constexpr QByteArrayView RaiseRequest = "raise\n";
+constexpr QByteArrayView RaiseVerb = "raise";
 constexpr int ConnectTimeoutMs = 500;
+// "raise", a blank and the token, and the newline.
+constexpr qsizetype MaxRequestLength
+    = RaiseVerb.size() + 1 + CSingleInstance::MaxActivationTokenLength + 1;
+
+bool IsTokenCharacter(char c)
+{
+    return c > ' ' && c < 0x7F;
+}
+
+bool IsWellFormedToken(QByteArrayView token)
+{
+    return !token.isEmpty() && token.size() <= CSingleInstance::MaxActivationTokenLength
+        && std::all_of(token.begin(), token.end(), IsTokenCharacter);
+}
 
 QString UserName()
 {
@@ -167,12 +183,12 @@ private:
     // True once the request is complete or can no longer become so.
     bool ReadRequest()
     {
-        // Never more than the request: what follows it is not looked at, and a peer that keeps
-        // writing cannot hold this copy in the loop.
-        while (m_request.size() < RaiseRequest.size()) {
-            char buffer[RaiseRequest.size()];
+        // Never more than a request's length: what follows is not looked at, and a peer that
+        // keeps writing cannot hold this copy in the loop.
+        while (m_request.size() < MaxRequestLength && !m_request.contains('\n')) {
+            char buffer[MaxRequestLength];
             const ssize_t got = ::read(
-                m_fd.Get(), buffer, static_cast<size_t>(RaiseRequest.size() - m_request.size()));
+                m_fd.Get(), buffer, static_cast<size_t>(MaxRequestLength - m_request.size()));
             if (got > 0) {
                 m_request.append(buffer, got);
                 continue;
@@ -188,8 +204,10 @@ private:
     void Finish(CSingleInstance *instance)
     {
         m_notifier.setEnabled(false);
-        if (m_request == RaiseRequest)
-            Q_EMIT instance->RaiseRequested();
+        const qsizetype end = m_request.indexOf('\n');
+        QByteArray token;
+        if (CSingleInstance::ParseRaiseRequest(m_request.left(end < 0 ? end : end + 1), &token))
+            Q_EMIT instance->RaiseRequested(token);
         deleteLater();
     }
 
@@ -223,6 +241,37 @@ CSingleInstance::~CSingleInstance()
     if (m_lockFd >= 0)
         ::close(m_lockFd);
 #endif
+}
+
+QByteArray CSingleInstance::LaunchActivationToken()
+{
+    QByteArray token = qgetenv("XDG_ACTIVATION_TOKEN");
+    if (token.isEmpty())
+        token = qgetenv("DESKTOP_STARTUP_ID");
+    return token;
+}
+
+QByteArray CSingleInstance::RaiseRequest(const QByteArray &activationToken)
+{
+    QByteArray request = RaiseVerb.toByteArray();
+    if (IsWellFormedToken(activationToken))
+        request += ' ' + activationToken;
+    return request + '\n';
+}
+
+bool CSingleInstance::ParseRaiseRequest(QByteArrayView request, QByteArray *activationToken)
+{
+    activationToken->clear();
+    if (!request.endsWith('\n') || !request.startsWith(RaiseVerb))
+        return false;
+    const QByteArrayView rest = request.sliced(RaiseVerb.size()).chopped(1);
+    if (rest.isEmpty())
+        return true;
+    if (rest.front() != ' ')
+        return false;
+    if (IsWellFormedToken(rest.sliced(1)))
+        *activationToken = rest.sliced(1).toByteArray();
+    return true;
 }
 
 QString CSingleInstance::ProgramKey()
@@ -294,13 +343,13 @@ void CSingleInstance::Listen(const QString &name)
             m_server.get(), &QLocalServer::newConnection, this, &CSingleInstance::OnNewConnection);
 }
 
-void CSingleInstance::NotifyRunningCopy()
+void CSingleInstance::NotifyRunningCopy(const QByteArray &activationToken)
 {
     QLocalSocket socket;
     socket.connectToServer(ServerName(m_key));
     if (!socket.waitForConnected(ConnectTimeoutMs))
         return;
-    socket.write(RaiseRequest.data(), RaiseRequest.size());
+    socket.write(RaiseRequest(activationToken));
     socket.waitForBytesWritten(ConnectTimeoutMs);
     socket.disconnectFromServer();
 }
@@ -311,12 +360,13 @@ void CSingleInstance::OnNewConnection()
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             // Only the one short request is understood; anything else is dropped.
-            if (socket->bytesAvailable() < RaiseRequest.size())
+            if (!socket->canReadLine() && socket->bytesAvailable() < MaxRequestLength)
                 return;
-            const QByteArray request = socket->read(RaiseRequest.size());
+            const QByteArray request = socket->readLine(MaxRequestLength);
             socket->readAll();
-            if (request == RaiseRequest)
-                Q_EMIT RaiseRequested();
+            QByteArray token;
+            if (ParseRaiseRequest(request, &token))
+                Q_EMIT RaiseRequested(token);
             socket->disconnectFromServer();
         });
     }
@@ -363,7 +413,7 @@ void CSingleInstance::Listen(const QString &name)
         &CSingleInstance::OnNewConnection);
 }
 
-void CSingleInstance::NotifyRunningCopy()
+void CSingleInstance::NotifyRunningCopy(const QByteArray &activationToken)
 {
     const QString name = ServerName(m_key);
     sockaddr_un address;
@@ -387,7 +437,7 @@ void CSingleInstance::NotifyRunningCopy()
     } while (connected != 0 && errno == EINTR);
     // The file may have been swapped since it was looked at; the process answering decides.
     if (connected == 0 && PeerIsThisUser(socket.Get()))
-        SendAll(socket.Get(), RaiseRequest);
+        SendAll(socket.Get(), RaiseRequest(activationToken));
 }
 
 void CSingleInstance::OnNewConnection()

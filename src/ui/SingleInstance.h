@@ -37,12 +37,26 @@ public:
     // not this user's own private file (a link, another user's file, one others could open) is
     // never followed nor trusted: it is replaced.
     bool Claim();
-    // Asks the copy holding the marker to bring its window forward; nothing happens when none
-    // answers, or when the socket or the process behind it belongs to someone else.
-    void NotifyRunningCopy();
+    // Asks the copy holding the marker to bring its window forward, handing on the launcher's
+    // activation token (see LaunchActivationToken); nothing happens when none answers, or when
+    // the socket or the process behind it belongs to someone else.
+    void NotifyRunningCopy(const QByteArray &activationToken = {});
+
+    // The token with which the desktop lets the window that this start stands for come to the
+    // front: XDG_ACTIVATION_TOKEN on Wayland, DESKTOP_STARTUP_ID on X11. Read before the
+    // application object exists, since the X11 platform takes the latter from the environment.
+    static QByteArray LaunchActivationToken();
+
+    // The request a later copy sends, and what the holder reads from it: true for a well-formed
+    // request, with the token in `activationToken` (empty when none came). A token is at most
+    // MaxActivationTokenLength printable ASCII characters without blanks; a longer or odd one
+    // is dropped, the request still honoured.
+    static QByteArray RaiseRequest(const QByteArray &activationToken);
+    static bool ParseRaiseRequest(QByteArrayView request, QByteArray *activationToken);
+    static constexpr int MaxActivationTokenLength = 255;
 
 Q_SIGNALS:
-    void RaiseRequested();
+    void RaiseRequested(const QByteArray &activationToken);
 
 private:
     void Listen(const QString &name);

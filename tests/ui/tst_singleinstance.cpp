@@ -1,5 +1,5 @@
-#include "ui/SingleInstance.h"
 #include "TestFiles.h"
+#include "ui/SingleInstance.h"
 
 #include <QDir>
 #include <QLocalSocket>
@@ -8,7 +8,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -35,6 +39,37 @@ bool Answers(const QString &key)
     QLocalSocket probe;
     probe.connectToServer(CSingleInstance::ServerName(key));
     return probe.waitForConnected(100);
+}
+
+// Sends `bytes` on a connection of its own, ends the sending side and waits until the holder,
+// served by this thread's event loop, has closed the connection: by then it has acted on the
+// request or dropped it.
+bool SendAndWaitForHangUp(const QString &socketPath, const QByteArray &bytes)
+{
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(socketPath);
+    if (static_cast<size_t>(path.size()) >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, path.constData(), static_cast<size_t>(path.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    bool hungUp = ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0
+        && ::send(fd, bytes.constData(), static_cast<size_t>(bytes.size()), MSG_NOSIGNAL)
+            == bytes.size()
+        && ::shutdown(fd, SHUT_WR) == 0;
+    if (hungUp) {
+        hungUp = QTest::qWaitFor(
+            [fd] {
+                char c;
+                const ssize_t got = ::recv(fd, &c, 1, 0);
+                return got == 0 || (got < 0 && errno != EAGAIN && errno != EWOULDBLOCK);
+            },
+            10000);
+    }
+    ::close(fd);
+    return hungUp;
 }
 
 enum class Plant { LinkToMissingFile, OtherUsersFile, LooseOwnFile, HardLinkedFile, Fifo };
@@ -75,6 +110,71 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(socket));
         CSingleInstance next(TestKey);
         QVERIFY(next.Claim());
+    }
+
+    void activationTokenReachesTheFirstCopy_data()
+    {
+        QTest::addColumn<QByteArray>("sent");
+        QTest::addColumn<QByteArray>("received");
+        const QByteArray longest(CSingleInstance::MaxActivationTokenLength, 'x');
+        QTest::newRow("Wayland token")
+            << QByteArray("6d7f2a90-1c4e_a:b") << QByteArray("6d7f2a90-1c4e_a:b");
+        QTest::newRow("X11 startup id") << QByteArray("launcher-4021-host-netconf-0_TIME86400")
+                                        << QByteArray("launcher-4021-host-netconf-0_TIME86400");
+        QTest::newRow("no token") << QByteArray() << QByteArray();
+        QTest::newRow("longest token") << longest << longest;
+        QTest::newRow("longer token dropped") << longest + 'x' << QByteArray();
+        QTest::newRow("token with a blank dropped") << QByteArray("ab cd") << QByteArray();
+        QTest::newRow("token with a newline dropped") << QByteArray("ab\nraise x") << QByteArray();
+    }
+    void activationTokenReachesTheFirstCopy()
+    {
+        QFETCH(QByteArray, sent);
+        QFETCH(QByteArray, received);
+        CSingleInstance first(TestKey);
+        CSingleInstance second(TestKey);
+        QSignalSpy raised(&first, &CSingleInstance::RaiseRequested);
+        QVERIFY(first.Claim());
+        QVERIFY(!second.Claim());
+        second.NotifyRunningCopy(sent);
+        QTRY_COMPARE(raised.count(), 1);
+        QCOMPARE(raised.first().first().toByteArray(), received);
+    }
+
+    void requestsAreReadStrictly_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("raises");
+        QTest::addColumn<QByteArray>("token");
+        const QByteArray tooLong
+            = "raise " + QByteArray(CSingleInstance::MaxActivationTokenLength + 1, 'a') + '\n';
+        QTest::newRow("bare request") << QByteArray("raise\n") << true << QByteArray();
+        QTest::newRow("request with token")
+            << QByteArray("raise t0k\n") << true << QByteArray("t0k");
+        QTest::newRow("only the first line is read")
+            << QByteArray("raise\nraise other\n") << true << QByteArray();
+        QTest::newRow("control character: token dropped")
+            << QByteArray("raise a\tb\n") << true << QByteArray();
+        QTest::newRow("two blanks: token dropped")
+            << QByteArray("raise  ab\n") << true << QByteArray();
+        QTest::newRow("other verb") << QByteArray("raised\n") << false << QByteArray();
+        QTest::newRow("no newline before hang-up")
+            << QByteArray("raise ab") << false << QByteArray();
+        QTest::newRow("over-long request") << tooLong << false << QByteArray();
+        QTest::newRow("nothing") << QByteArray() << false << QByteArray();
+    }
+    void requestsAreReadStrictly()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, raises);
+        QFETCH(QByteArray, token);
+        CSingleInstance first(TestKey);
+        QSignalSpy raised(&first, &CSingleInstance::RaiseRequested);
+        QVERIFY(first.Claim());
+        QVERIFY(SendAndWaitForHangUp(CSingleInstance::ServerName(TestKey), bytes));
+        QCOMPARE(raised.count(), raises ? 1 : 0);
+        if (raises)
+            QCOMPARE(raised.first().first().toByteArray(), token);
     }
 
     void plantedMarkerIsReplaced_data()
