@@ -39,12 +39,12 @@ CSettingsDocument FullDocument(int profiles = MaxWirelessProfiles)
 {
     CSettingsDocument document;
     document.m_controls.m_useWirelessChecked = true;
-    document.m_controls.m_dhcpModeRadio = 1;
-    document.m_controls.m_ipAddress.m_fields = { 192, 168, 10, 20 };
-    document.m_controls.m_subnetMask.m_fields = { 255, 255, 255, 0 };
-    document.m_controls.m_useProxyChecked = true;
-    document.m_controls.m_proxyAddress.m_text = QStringLiteral("proxy.example.net");
-    document.m_controls.m_proxyPort.m_text = QStringLiteral("3128");
+    document.m_controls.m_connection.m_dhcpRadio = 1;
+    document.m_controls.m_connection.m_ipAddress.m_fields = { 192, 168, 10, 20 };
+    document.m_controls.m_connection.m_subnetMask.m_fields = { 255, 255, 255, 0 };
+    document.m_controls.m_connection.m_useProxyChecked = true;
+    document.m_controls.m_connection.m_proxyAddress.m_text = QStringLiteral("proxy.example.net");
+    document.m_controls.m_connection.m_proxyPort.m_text = QStringLiteral("3128");
     for (int i = 0; i < profiles; ++i) {
         CNetworkSetting &p = document.m_wirelessSettings[size_t(i % MaxWirelessProfiles)];
         p.m_ssid = QStringLiteral("Office network %1").arg(i);

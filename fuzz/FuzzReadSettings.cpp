@@ -49,13 +49,14 @@ bool SameNetworkPart(const CSettingsDocument &a, const CSettingsDocument &b)
     const MainWindowControls &y = b.m_controls;
     return a.m_wirelessSettings == b.m_wirelessSettings && a.m_dhcpMode == b.m_dhcpMode
         && a.m_wiredUseProxy == b.m_wiredUseProxy && a.m_useWireless == b.m_useWireless
-        && x.m_ipAddress.m_fields == y.m_ipAddress.m_fields
-        && x.m_subnetMask.m_fields == y.m_subnetMask.m_fields
-        && x.m_defaultGateway.m_fields == y.m_defaultGateway.m_fields
-        && x.m_dns.m_fields == y.m_dns.m_fields
-        && x.m_secondaryDns.m_fields == y.m_secondaryDns.m_fields
-        && x.m_proxyAddress.m_text == y.m_proxyAddress.m_text
-        && x.m_proxyPort.m_text == y.m_proxyPort.m_text && x.m_wirelessList.size() == y.m_wirelessList.size();
+        && x.m_connection.m_ipAddress.m_fields == y.m_connection.m_ipAddress.m_fields
+        && x.m_connection.m_subnetMask.m_fields == y.m_connection.m_subnetMask.m_fields
+        && x.m_connection.m_defaultGateway.m_fields == y.m_connection.m_defaultGateway.m_fields
+        && x.m_connection.m_dns.m_fields == y.m_connection.m_dns.m_fields
+        && x.m_connection.m_secondaryDns.m_fields == y.m_connection.m_secondaryDns.m_fields
+        && x.m_connection.m_proxyAddress.m_text == y.m_connection.m_proxyAddress.m_text
+        && x.m_connection.m_proxyPort.m_text == y.m_connection.m_proxyPort.m_text
+        && x.m_wirelessList.size() == y.m_wirelessList.size();
 }
 
 } // namespace

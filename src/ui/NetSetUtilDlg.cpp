@@ -1,14 +1,15 @@
 #include "ui/NetSetUtilDlg.h"
 
-#include "ui/AboutDlg.h"
-#include "ui/FileDialogChooser.h"
-#include "ui/IpAddressEdit.h"
-#include "i18n/MessageCatalog.h"
-#include "ui/QtMessageBox.h"
+#include "core/commands/WindowCommands.h"
 #include "core/settings/StateFile.h"
+#include "i18n/MessageCatalog.h"
+#include "ui/AboutDlg.h"
+#include "ui/ConnectionPanel.h"
+#include "ui/ControlMirror.h"
+#include "ui/FileDialogChooser.h"
+#include "ui/QtMessageBox.h"
 #include "ui/UtilityIcon.h"
 #include "ui/WifiSecurity.h"
-#include "core/commands/WindowCommands.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -42,11 +43,6 @@ namespace {
 // the window grows with them rather than clipping anything.
 constexpr QSize TabControlSize(600, 490);
 constexpr int RowHeight = 26;
-constexpr int RowSpacing = 12;
-constexpr int LabelColumnWidth = 200;
-constexpr int AddressWidth = 230;
-constexpr int ProxyAddressWidth = 230;
-constexpr int ProxyPortWidth = 100;
 constexpr int ButtonHeight = 30;
 constexpr int ListItemHeight = 22;
 
@@ -64,70 +60,6 @@ public:
         return size;
     }
 };
-
-// At least the arranged size, and never less than the widget's text needs.
-void SetMinimumExtent(QWidget *widget, int width, int height)
-{
-    const QSize hint = widget->sizeHint();
-    // A long text still gets some air at both ends of its button.
-    const int padding = qobject_cast<QPushButton *>(widget) ? 16 : 0;
-    widget->setMinimumSize(qMax(hint.width() + padding, width), qMax(hint.height(), height));
-}
-
-bool IsOwnEnabled(const QWidget *widget)
-{
-    // The widget's own flag, whatever its ancestors say.
-    return !widget->testAttribute(Qt::WA_ForceDisabled);
-}
-
-int RadioIndex(const QRadioButton *first, const QRadioButton *second)
-{
-    if (first->isChecked())
-        return 0;
-    if (second->isChecked())
-        return 1;
-    return -1;
-}
-
-void SetRadioIndex(QButtonGroup *group, QRadioButton *first, QRadioButton *second, int index)
-{
-    if (index == 0) {
-        first->setChecked(true);
-    } else if (index == 1) {
-        second->setChecked(true);
-    } else {
-        group->setExclusive(false);
-        first->setChecked(false);
-        second->setChecked(false);
-        group->setExclusive(true);
-    }
-}
-
-void CollectEdit(const QLineEdit *edit, EditControl &control)
-{
-    control.m_text = edit->text();
-    control.m_enabled = IsOwnEnabled(edit);
-}
-
-void ApplyEdit(QLineEdit *edit, const EditControl &control)
-{
-    if (edit->text() != control.m_text)
-        edit->setText(control.m_text);
-    edit->setEnabled(control.m_enabled);
-}
-
-void CollectAddress(const CIpAddressEdit *edit, AddressControl &control)
-{
-    control.m_fields = edit->Fields();
-    control.m_enabled = IsOwnEnabled(edit);
-}
-
-void ApplyAddress(CIpAddressEdit *edit, const AddressControl &control)
-{
-    if (edit->Fields() != control.m_fields)
-        edit->SetFields(control.m_fields);
-    edit->setEnabled(control.m_enabled);
-}
 
 QLineEdit *MakeEdit(QWidget *parent, const QString &name, int width)
 {
@@ -252,93 +184,7 @@ QWidget *CNetSetUtilDlg::CreateWiredPage()
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("wiredPage"));
 
-    m_ipSettingsGroup = new QGroupBox(page);
-    m_ipSettingsGroup->setObjectName(QStringLiteral("ipSettingsGroup"));
-    m_dhcpOn = new QRadioButton(m_ipSettingsGroup);
-    m_dhcpOn->setObjectName(QStringLiteral("dhcpOnRadio"));
-    m_dhcpOff = new QRadioButton(m_ipSettingsGroup);
-    m_dhcpOff->setObjectName(QStringLiteral("dhcpOffRadio"));
-    m_dhcpGroup = new QButtonGroup(this);
-    m_dhcpGroup->addButton(m_dhcpOn, 0);
-    m_dhcpGroup->addButton(m_dhcpOff, 1);
-
-    auto makeAddress = [this](const QString &name) {
-        auto *edit = new CIpAddressEdit(m_ipSettingsGroup);
-        edit->setObjectName(name);
-        edit->setMinimumSize(AddressWidth, RowHeight);
-        return edit;
-    };
-    m_ipAddress = makeAddress(QStringLiteral("ipAddressEdit"));
-    m_subnetMask = makeAddress(QStringLiteral("subnetMaskEdit"));
-    m_defaultGateway = makeAddress(QStringLiteral("defaultGatewayEdit"));
-    m_dns = makeAddress(QStringLiteral("dnsEdit"));
-    m_secondaryDns = makeAddress(QStringLiteral("secondaryDnsEdit"));
-    m_ipAddressLabel = MakeLabel(m_ipSettingsGroup, QStringLiteral("ipAddressLabel"), m_ipAddress);
-    m_subnetMaskLabel
-        = MakeLabel(m_ipSettingsGroup, QStringLiteral("subnetMaskLabel"), m_subnetMask);
-    m_defaultGatewayLabel
-        = MakeLabel(m_ipSettingsGroup, QStringLiteral("defaultGatewayLabel"), m_defaultGateway);
-    m_dnsLabel = MakeLabel(m_ipSettingsGroup, QStringLiteral("dnsLabel"), m_dns);
-    m_secondaryDnsLabel
-        = MakeLabel(m_ipSettingsGroup, QStringLiteral("secondaryDnsLabel"), m_secondaryDns);
-
-    auto *dhcpRow = new QHBoxLayout;
-    dhcpRow->setContentsMargins(10, 0, 0, 0);
-    dhcpRow->setSpacing(10);
-    dhcpRow->addWidget(m_dhcpOn);
-    dhcpRow->addWidget(m_dhcpOff);
-    dhcpRow->addStretch(1);
-
-    auto *ipGrid = new QGridLayout(m_ipSettingsGroup);
-    ipGrid->setContentsMargins(20, 10, 20, 14);
-    ipGrid->setHorizontalSpacing(30);
-    ipGrid->setVerticalSpacing(RowSpacing);
-    ipGrid->addLayout(dhcpRow, 0, 0, 1, 3);
-    const std::pair<QLabel *, CIpAddressEdit *> rows[] = {
-        { m_ipAddressLabel, m_ipAddress },
-        { m_subnetMaskLabel, m_subnetMask },
-        { m_defaultGatewayLabel, m_defaultGateway },
-        { m_dnsLabel, m_dns },
-        { m_secondaryDnsLabel, m_secondaryDns },
-    };
-    int row = 1;
-    for (const auto &[label, edit] : rows) {
-        ipGrid->addWidget(label, row, 0);
-        ipGrid->addWidget(edit, row, 1);
-        ++row;
-    }
-    ipGrid->setColumnStretch(2, 1);
-
-    m_proxyGroup = new QGroupBox(page);
-    m_proxyGroup->setObjectName(QStringLiteral("proxyGroup"));
-    m_useProxy = new QCheckBox(m_proxyGroup);
-    m_useProxy->setObjectName(QStringLiteral("useProxyCheck"));
-    m_proxyAddress = MakeEdit(m_proxyGroup, QStringLiteral("proxyAddressEdit"), ProxyAddressWidth);
-    m_proxyPort = MakeEdit(m_proxyGroup, QStringLiteral("proxyPortEdit"), ProxyPortWidth);
-    // Five digits are all a port has.
-    m_proxyPort->setFixedWidth(qMax(ProxyPortWidth,
-        m_proxyPort->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12));
-    m_proxyPort->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_proxyPort));
-    m_proxyAddressLabel
-        = MakeLabel(m_proxyGroup, QStringLiteral("proxyAddressLabel"), m_proxyAddress);
-    m_proxyPortLabel = MakeLabel(m_proxyGroup, QStringLiteral("proxyPortLabel"), m_proxyPort);
-
-    auto *proxyCheckRow = new QHBoxLayout;
-    proxyCheckRow->setContentsMargins(10, 0, 0, 0);
-    proxyCheckRow->addWidget(m_useProxy);
-    proxyCheckRow->addStretch(1);
-
-    auto *proxyGrid = new QGridLayout(m_proxyGroup);
-    proxyGrid->setContentsMargins(20, 10, 20, 14);
-    proxyGrid->setHorizontalSpacing(30);
-    proxyGrid->setVerticalSpacing(RowSpacing);
-    proxyGrid->addLayout(proxyCheckRow, 0, 0, 1, 3);
-    proxyGrid->addWidget(m_proxyAddressLabel, 1, 0);
-    proxyGrid->addWidget(m_proxyAddress, 1, 1);
-    proxyGrid->addWidget(m_proxyPortLabel, 2, 0);
-    proxyGrid->addWidget(m_proxyPort, 2, 1, Qt::AlignLeft);
-    proxyGrid->setColumnStretch(2, 1);
+    m_wiredPanel = new CConnectionPanel(CConnectionPanel::Arrangement::WiredPage, page);
 
     m_clearSettings = MakeButton(page, QStringLiteral("clearSettingsButton"));
     auto *clearRow = new QHBoxLayout;
@@ -349,8 +195,7 @@ QWidget *CNetSetUtilDlg::CreateWiredPage()
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(28, 10, 28, 10);
     layout->setSpacing(8);
-    layout->addWidget(m_ipSettingsGroup);
-    layout->addWidget(m_proxyGroup);
+    layout->addWidget(m_wiredPanel);
     layout->addLayout(clearRow);
     layout->addStretch(1);
     return page;
@@ -472,17 +317,8 @@ void CNetSetUtilDlg::ApplyTexts()
     m_tabControl->setTabText(0, text(Msg::WiredLanTab));
     m_tabControl->setTabText(1, text(Msg::WirelessLanTab));
 
-    m_ipSettingsGroup->setTitle(text(Msg::WiredIpSettingsGroup));
-    m_dhcpOn->setText(text(Msg::WiredDhcpOn));
-    m_dhcpOff->setText(text(Msg::WiredDhcpOff));
+    m_wiredPanel->ApplyTexts();
     const std::pair<QLabel *, MessageId> labels[] = {
-        { m_ipAddressLabel, Msg::WiredIpAddressLabel },
-        { m_subnetMaskLabel, Msg::WiredSubnetMaskLabel },
-        { m_defaultGatewayLabel, Msg::WiredDefaultGatewayLabel },
-        { m_dnsLabel, Msg::WiredDnsLabel },
-        { m_secondaryDnsLabel, Msg::WiredSecondaryDnsLabel },
-        { m_proxyAddressLabel, Msg::WiredProxyAddressLabel },
-        { m_proxyPortLabel, Msg::WiredProxyPortLabel },
         { m_wirelessListLabel, Msg::WirelessSettingsList },
         { m_deviceNameLabel, Msg::DeviceNameLabel },
         { m_userIdLabel, Msg::UserIdLabel },
@@ -491,13 +327,8 @@ void CNetSetUtilDlg::ApplyTexts()
     };
     for (const auto &[label, id] : labels) {
         label->setText(text(id));
-        if (auto *address = qobject_cast<CIpAddressEdit *>(label->buddy()))
-            address->SetAccessibleLabel(text(id));
-        else if (label->buddy())
-            label->buddy()->setAccessibleName(text(id));
+        label->buddy()->setAccessibleName(text(id));
     }
-    m_proxyGroup->setTitle(text(Msg::WiredProxySettingsGroup));
-    m_useProxy->setText(text(Msg::WiredUseProxy));
     m_clearSettings->setText(text(Msg::ClearSettingsButton));
 
     m_useWireless->setText(text(Msg::UseWirelessToConnect));
@@ -520,20 +351,10 @@ void CNetSetUtilDlg::ApplyMinimumSizes()
     SetMinimumExtent(m_clearSettings, 180, ButtonHeight);
     for (QPushButton *button : { m_priorityUp, m_priorityDown, m_add, m_delete, m_property })
         SetMinimumExtent(button, 170, ButtonHeight);
-    for (QAbstractButton *button : std::initializer_list<QAbstractButton *> {
-             m_dhcpOn, m_dhcpOff, m_useProxy, m_folderDefault, m_folderCustomize })
+    for (QAbstractButton *button :
+        std::initializer_list<QAbstractButton *> { m_folderDefault, m_folderCustomize })
         SetMinimumExtent(button, 180, RowHeight);
     SetMinimumExtent(m_useWireless, 0, 30);
-
-    // One label column for both wired groups, so that the fields line up.
-    int labelWidth = LabelColumnWidth;
-    for (const QLabel *label : { m_ipAddressLabel, m_subnetMaskLabel, m_defaultGatewayLabel,
-             m_dnsLabel, m_secondaryDnsLabel, m_proxyAddressLabel, m_proxyPortLabel })
-        labelWidth = qMax(labelWidth, label->sizeHint().width());
-    for (QGroupBox *group : { m_ipSettingsGroup, m_proxyGroup }) {
-        auto *grid = static_cast<QGridLayout *>(group->layout());
-        grid->setColumnMinimumWidth(0, labelWidth);
-    }
 }
 
 void CNetSetUtilDlg::ConnectControls()
@@ -545,9 +366,10 @@ void CNetSetUtilDlg::ConnectControls()
 
     connect(m_folderDefault, &QRadioButton::clicked, this, [this] { OnFolderModeClicked(false); });
     connect(m_folderCustomize, &QRadioButton::clicked, this, [this] { OnFolderModeClicked(true); });
-    connect(m_dhcpOn, &QRadioButton::clicked, this, [this] { OnDhcpClicked(false); });
-    connect(m_dhcpOff, &QRadioButton::clicked, this, [this] { OnDhcpClicked(true); });
-    connect(m_useProxy, &QCheckBox::clicked, this, &CNetSetUtilDlg::OnUseProxyClicked);
+    connect(m_wiredPanel->DhcpOn(), &QRadioButton::clicked, this, [this] { OnDhcpClicked(false); });
+    connect(m_wiredPanel->DhcpOff(), &QRadioButton::clicked, this, [this] { OnDhcpClicked(true); });
+    connect(
+        m_wiredPanel->UseProxy(), &QCheckBox::clicked, this, &CNetSetUtilDlg::OnUseProxyClicked);
     connect(m_clearSettings, &QPushButton::clicked, this, &CNetSetUtilDlg::OnClearSettings);
     // "Use wireless to connect network" needs no handler: the next gather takes its state.
 
@@ -579,15 +401,7 @@ void CNetSetUtilDlg::CollectControlState()
     CollectEdit(m_password, c.m_password);
     CollectEdit(m_passwordConfirm, c.m_passwordConfirm);
 
-    c.m_dhcpModeRadio = RadioIndex(m_dhcpOn, m_dhcpOff);
-    CollectAddress(m_ipAddress, c.m_ipAddress);
-    CollectAddress(m_subnetMask, c.m_subnetMask);
-    CollectAddress(m_defaultGateway, c.m_defaultGateway);
-    CollectAddress(m_dns, c.m_dns);
-    CollectAddress(m_secondaryDns, c.m_secondaryDns);
-    c.m_useProxyChecked = m_useProxy->isChecked();
-    CollectEdit(m_proxyAddress, c.m_proxyAddress);
-    CollectEdit(m_proxyPort, c.m_proxyPort);
+    m_wiredPanel->Collect(c.m_connection);
 
     c.m_useWirelessChecked = m_useWireless->isChecked();
     c.m_wirelessList.clear();
@@ -609,15 +423,7 @@ void CNetSetUtilDlg::ApplyControlState()
     ApplyEdit(m_password, c.m_password);
     ApplyEdit(m_passwordConfirm, c.m_passwordConfirm);
 
-    SetRadioIndex(m_dhcpGroup, m_dhcpOn, m_dhcpOff, c.m_dhcpModeRadio);
-    ApplyAddress(m_ipAddress, c.m_ipAddress);
-    ApplyAddress(m_subnetMask, c.m_subnetMask);
-    ApplyAddress(m_defaultGateway, c.m_defaultGateway);
-    ApplyAddress(m_dns, c.m_dns);
-    ApplyAddress(m_secondaryDns, c.m_secondaryDns);
-    m_useProxy->setChecked(c.m_useProxyChecked);
-    ApplyEdit(m_proxyAddress, c.m_proxyAddress);
-    ApplyEdit(m_proxyPort, c.m_proxyPort);
+    m_wiredPanel->Apply(c.m_connection);
 
     m_useWireless->setChecked(c.m_useWirelessChecked);
     bool sameEntries = m_wirelessList->count() == c.m_wirelessList.size();
@@ -681,7 +487,7 @@ void CNetSetUtilDlg::OnUseProxyClicked()
 void CNetSetUtilDlg::OnDhcpClicked(bool dhcpOff)
 {
     // Only the enabling follows the click; m_dhcpMode follows at the next gather.
-    RunOnDocument([this, dhcpOff] { m_document.EnableAddressFields(dhcpOff); });
+    RunOnDocument([this, dhcpOff] { m_document.m_controls.m_connection.EnableAddresses(dhcpOff); });
 }
 
 void CNetSetUtilDlg::OnFolderModeClicked(bool customize)

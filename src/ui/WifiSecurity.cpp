@@ -1,7 +1,9 @@
 #include "ui/WifiSecurity.h"
 
-#include "ui/IpAddressEdit.h"
 #include "i18n/MessageCatalog.h"
+#include "ui/ConnectionPanel.h"
+#include "ui/ControlMirror.h"
+#include "ui/IpAddressEdit.h"
 #include "ui/QtMessageBox.h"
 
 #include <QButtonGroup>
@@ -24,20 +26,6 @@ namespace {
 QString Text(MessageId id)
 {
     return MessageText(id).toString();
-}
-
-void MirrorEdit(QLineEdit *edit, const EditControl &control)
-{
-    if (edit->text() != control.m_text)
-        edit->setText(control.m_text);
-    edit->setEnabled(control.m_enabled);
-}
-
-void MirrorAddress(CIpAddressEdit *edit, const AddressControl &control)
-{
-    if (edit->Fields() != control.m_fields)
-        edit->SetFields(control.m_fields);
-    edit->setEnabled(control.m_enabled);
 }
 
 // A red frame drawn over a field. It sits on top of the field instead of restyling it, so that
@@ -92,7 +80,8 @@ CWifiSecurity::CWifiSecurity(QWidget *owner)
     CreateControls();
     // Made before the tab order is set, so that the marks take no place in it.
     for (QWidget *field : std::initializer_list<QWidget *> { m_ssid, m_networkKey, m_keyConfirm,
-             m_ipAddress, m_subnetMask, m_proxyAddress, m_proxyPort })
+             m_connection->IpAddress(), m_connection->SubnetMask(), m_connection->ProxyAddress(),
+             m_connection->ProxyPort() })
         new CFieldMark(field);
     ApplyTexts();
     SetTabOrder();
@@ -152,60 +141,7 @@ void CWifiSecurity::CreateControls()
     securityLayout->setColumnStretch(1, 1);
     securityLayout->setColumnStretch(2, 1);
 
-    m_ipGroup = new QGroupBox(this);
-    m_dhcpOn = named(new QRadioButton(m_ipGroup), "dhcpOn");
-    m_dhcpOff = named(new QRadioButton(m_ipGroup), "dhcpOff");
-    m_dhcpGroup = new QButtonGroup(this);
-    m_dhcpGroup->addButton(m_dhcpOn, 0);
-    m_dhcpGroup->addButton(m_dhcpOff, 1);
-    m_ipAddressLabel = new QLabel(m_ipGroup);
-    m_subnetMaskLabel = new QLabel(m_ipGroup);
-    m_defaultGatewayLabel = new QLabel(m_ipGroup);
-    m_dnsLabel = new QLabel(m_ipGroup);
-    m_secondaryDnsLabel = new QLabel(m_ipGroup);
-    m_ipAddress = named(new CIpAddressEdit(m_ipGroup), "ipAddress");
-    m_subnetMask = named(new CIpAddressEdit(m_ipGroup), "subnetMask");
-    m_defaultGateway = named(new CIpAddressEdit(m_ipGroup), "defaultGateway");
-    m_dns = named(new CIpAddressEdit(m_ipGroup), "dns");
-    m_secondaryDns = named(new CIpAddressEdit(m_ipGroup), "secondaryDns");
-    auto *ipLayout = new QGridLayout(m_ipGroup);
-    auto *dhcpRow = new QHBoxLayout;
-    dhcpRow->addStretch(1);
-    dhcpRow->addWidget(m_dhcpOn, 2);
-    dhcpRow->addWidget(m_dhcpOff, 2);
-    ipLayout->addLayout(dhcpRow, 0, 0, 1, 3);
-    const std::array<std::pair<QLabel *, CIpAddressEdit *>, 5> addressRows { {
-        { m_ipAddressLabel, m_ipAddress },
-        { m_subnetMaskLabel, m_subnetMask },
-        { m_defaultGatewayLabel, m_defaultGateway },
-        { m_dnsLabel, m_dns },
-        { m_secondaryDnsLabel, m_secondaryDns },
-    } };
-    for (size_t i = 0; i < addressRows.size(); ++i) {
-        addressRows[i].first->setBuddy(addressRows[i].second);
-        ipLayout->addWidget(addressRows[i].first, int(i) + 1, 0);
-        ipLayout->addWidget(addressRows[i].second, int(i) + 1, 1);
-    }
-    ipLayout->setColumnStretch(2, 1);
-
-    m_proxyGroup = new QGroupBox(this);
-    m_useProxy = named(new QCheckBox(m_proxyGroup), "useProxy");
-    m_proxyAddressLabel = new QLabel(m_proxyGroup);
-    m_proxyAddress = named(new QLineEdit(m_proxyGroup), "proxyAddress");
-    m_proxyPortLabel = new QLabel(m_proxyGroup);
-    m_proxyPort = named(new QLineEdit(m_proxyGroup), "proxyPort");
-    m_proxyPort->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_proxyPort));
-    m_proxyAddressLabel->setBuddy(m_proxyAddress);
-    m_proxyPortLabel->setBuddy(m_proxyPort);
-    auto *proxyLayout = new QGridLayout(m_proxyGroup);
-    proxyLayout->addWidget(m_useProxy, 0, 0, 1, 2);
-    proxyLayout->addWidget(m_proxyAddressLabel, 1, 0);
-    proxyLayout->addWidget(m_proxyPortLabel, 1, 1);
-    proxyLayout->addWidget(m_proxyAddress, 2, 0);
-    proxyLayout->addWidget(m_proxyPort, 2, 1);
-    proxyLayout->setColumnStretch(0, 3);
-    proxyLayout->setColumnStretch(1, 1);
+    m_connection = new CConnectionPanel(CConnectionPanel::Arrangement::WirelessProperty, this);
 
     m_clear = named(new QPushButton(this), "clear");
     m_ok = named(new QPushButton(this), "ok");
@@ -221,8 +157,7 @@ void CWifiSecurity::CreateControls()
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_securityGroup);
-    layout->addWidget(m_ipGroup);
-    layout->addWidget(m_proxyGroup);
+    layout->addWidget(m_connection);
     layout->addLayout(buttonRow);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -240,25 +175,7 @@ void CWifiSecurity::ApplyTexts()
     for (const SecurityListEntry &entry : SecurityList)
         m_security->addItem(Text(entry.m_text), entry.m_code);
 
-    m_ipGroup->setTitle(Text(Msg::WirelessIpSettingsGroup));
-    m_dhcpOn->setText(Text(Msg::WirelessDhcpOn));
-    m_dhcpOff->setText(Text(Msg::WirelessDhcpOff));
-    const std::array<std::pair<QLabel *, MessageId>, 5> addressLabels { {
-        { m_ipAddressLabel, Msg::WirelessIpAddressLabel },
-        { m_subnetMaskLabel, Msg::WirelessSubnetMaskLabel },
-        { m_defaultGatewayLabel, Msg::WirelessDefaultGatewayLabel },
-        { m_dnsLabel, Msg::WirelessDnsLabel },
-        { m_secondaryDnsLabel, Msg::WirelessSecondaryDnsLabel },
-    } };
-    for (const auto &[label, id] : addressLabels) {
-        label->setText(Text(id));
-        static_cast<CIpAddressEdit *>(label->buddy())->SetAccessibleLabel(Text(id));
-    }
-
-    m_proxyGroup->setTitle(Text(Msg::WirelessProxySettingsGroup));
-    m_useProxy->setText(Text(Msg::WirelessUseProxy));
-    m_proxyAddressLabel->setText(Text(Msg::WirelessProxyAddressLabel));
-    m_proxyPortLabel->setText(Text(Msg::WirelessProxyPortLabel));
+    m_connection->ApplyTexts();
 
     m_clear->setText(Text(Msg::ClearButton));
     m_ok->setText(Text(Msg::OkButton));
@@ -267,9 +184,12 @@ void CWifiSecurity::ApplyTexts()
 
 void CWifiSecurity::SetTabOrder()
 {
-    const QList<QWidget *> order { m_ssid, m_security, m_stealth, m_networkKey, m_keyConfirm,
-        m_dhcpOn, m_dhcpOff, m_ipAddress, m_subnetMask, m_defaultGateway, m_dns, m_secondaryDns,
-        m_useProxy, m_proxyAddress, m_proxyPort, m_clear, m_ok, m_cancel };
+    QList<QWidget *> order { m_ssid, m_security, m_stealth, m_networkKey, m_keyConfirm,
+        m_connection->DhcpOn(), m_connection->DhcpOff() };
+    for (CIpAddressEdit *address : m_connection->Addresses())
+        order.append(address);
+    order << m_connection->UseProxy() << m_connection->ProxyAddress() << m_connection->ProxyPort()
+          << m_clear << m_ok << m_cancel;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 }
@@ -277,12 +197,12 @@ void CWifiSecurity::SetTabOrder()
 void CWifiSecurity::ConnectControls()
 {
     connect(m_security, &QComboBox::currentIndexChanged, this, &CWifiSecurity::OnSecurityChanged);
-    connect(m_dhcpOff, &QRadioButton::toggled, this, &CWifiSecurity::OnDhcpToggled);
-    connect(m_useProxy, &QCheckBox::toggled, this, &CWifiSecurity::OnUseProxyToggled);
-    for (QLineEdit *edit : { m_ssid, m_networkKey, m_keyConfirm, m_proxyAddress, m_proxyPort })
+    connect(m_connection->DhcpOff(), &QRadioButton::toggled, this, &CWifiSecurity::OnDhcpToggled);
+    connect(m_connection->UseProxy(), &QCheckBox::toggled, this, &CWifiSecurity::OnUseProxyToggled);
+    for (QLineEdit *edit : { m_ssid, m_networkKey, m_keyConfirm, m_connection->ProxyAddress(),
+             m_connection->ProxyPort() })
         connect(edit, &QLineEdit::textChanged, this, &CWifiSecurity::OnFieldEdited);
-    for (CIpAddressEdit *edit :
-        { m_ipAddress, m_subnetMask, m_defaultGateway, m_dns, m_secondaryDns })
+    for (CIpAddressEdit *edit : m_connection->Addresses())
         connect(edit, &CIpAddressEdit::AddressEdited, this, &CWifiSecurity::OnFieldEdited);
     connect(m_clear, &QPushButton::clicked, this, &CWifiSecurity::OnClear);
     connect(m_ok, &QPushButton::clicked, this, &CWifiSecurity::OnOk);
@@ -298,38 +218,19 @@ void CWifiSecurity::CollectValues()
     values.m_stealthChecked = m_stealth->isChecked();
     values.m_networkKey.m_text = m_networkKey->text();
     values.m_keyConfirm.m_text = m_keyConfirm->text();
-    values.m_dhcpRadio = m_dhcpOff->isChecked() ? 1 : 0;
-    values.m_ipAddress.m_fields = m_ipAddress->Fields();
-    values.m_subnetMask.m_fields = m_subnetMask->Fields();
-    values.m_defaultGateway.m_fields = m_defaultGateway->Fields();
-    values.m_dns.m_fields = m_dns->Fields();
-    values.m_secondaryDns.m_fields = m_secondaryDns->Fields();
-    values.m_useProxyChecked = m_useProxy->isChecked();
-    values.m_proxyAddress.m_text = m_proxyAddress->text();
-    values.m_proxyPort.m_text = m_proxyPort->text();
+    m_connection->Collect(values.m_connection);
 }
 
 void CWifiSecurity::ApplyValues()
 {
     const WifiPropertyValues &values = m_editor.m_values;
     m_applying = true;
-    MirrorEdit(m_ssid, values.m_ssid);
+    ApplyEdit(m_ssid, values.m_ssid);
     m_security->setCurrentIndex(m_security->findData(values.m_selectedSecurity));
     m_stealth->setChecked(values.m_stealthChecked);
-    MirrorEdit(m_networkKey, values.m_networkKey);
-    MirrorEdit(m_keyConfirm, values.m_keyConfirm);
-    (values.m_dhcpRadio != 0 ? m_dhcpOff : m_dhcpOn)->setChecked(true);
-    // Tab enters the radio group at its chosen button, as in the host's own dialogs.
-    m_dhcpOn->setFocusPolicy(values.m_dhcpRadio == 0 ? Qt::StrongFocus : Qt::ClickFocus);
-    m_dhcpOff->setFocusPolicy(values.m_dhcpRadio != 0 ? Qt::StrongFocus : Qt::ClickFocus);
-    MirrorAddress(m_ipAddress, values.m_ipAddress);
-    MirrorAddress(m_subnetMask, values.m_subnetMask);
-    MirrorAddress(m_defaultGateway, values.m_defaultGateway);
-    MirrorAddress(m_dns, values.m_dns);
-    MirrorAddress(m_secondaryDns, values.m_secondaryDns);
-    m_useProxy->setChecked(values.m_useProxyChecked);
-    MirrorEdit(m_proxyAddress, values.m_proxyAddress);
-    MirrorEdit(m_proxyPort, values.m_proxyPort);
+    ApplyEdit(m_networkKey, values.m_networkKey);
+    ApplyEdit(m_keyConfirm, values.m_keyConfirm);
+    m_connection->Apply(values.m_connection);
     m_applying = false;
     UpdateFieldMarks();
 }
@@ -348,7 +249,7 @@ void CWifiSecurity::OnDhcpToggled()
     if (m_applying)
         return;
     CollectValues();
-    m_editor.ChooseDhcp(m_editor.m_values.m_dhcpRadio);
+    m_editor.ChooseDhcp(m_editor.m_values.m_connection.m_dhcpRadio);
     ApplyValues();
 }
 
@@ -357,7 +258,7 @@ void CWifiSecurity::OnUseProxyToggled()
     if (m_applying)
         return;
     CollectValues();
-    m_editor.ChangeUseProxy(m_editor.m_values.m_useProxyChecked);
+    m_editor.ChangeUseProxy(m_editor.m_values.m_connection.m_useProxyChecked);
     ApplyValues();
 }
 
@@ -402,14 +303,14 @@ void CWifiSecurity::UpdateFieldMarks()
         { m_ssid, WifiPropertyField::Ssid },
         { m_networkKey, WifiPropertyField::NetworkKey },
         { m_keyConfirm, WifiPropertyField::KeyConfirm },
-        { m_proxyAddress, WifiPropertyField::ProxyAddress },
-        { m_proxyPort, WifiPropertyField::ProxyPort },
+        { m_connection->ProxyAddress(), WifiPropertyField::ProxyAddress },
+        { m_connection->ProxyPort(), WifiPropertyField::ProxyPort },
     } };
     for (const auto &[edit, field] : edits)
         ShowFieldMark(edit, textOf(field));
     const std::array<std::pair<CIpAddressEdit *, WifiPropertyField>, 2> addresses { {
-        { m_ipAddress, WifiPropertyField::IpAddress },
-        { m_subnetMask, WifiPropertyField::SubnetMask },
+        { m_connection->IpAddress(), WifiPropertyField::IpAddress },
+        { m_connection->SubnetMask(), WifiPropertyField::SubnetMask },
     } };
     for (const auto &[edit, field] : addresses) {
         const QString text = textOf(field);

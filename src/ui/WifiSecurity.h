@@ -7,7 +7,7 @@
 
 #include <memory>
 
-class CIpAddressEdit;
+class CConnectionPanel;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -71,27 +71,7 @@ private:
     QLabel *m_keyConfirmLabel = nullptr;
     QLineEdit *m_keyConfirm = nullptr;
 
-    QGroupBox *m_ipGroup = nullptr;
-    QRadioButton *m_dhcpOn = nullptr;
-    QRadioButton *m_dhcpOff = nullptr;
-    QButtonGroup *m_dhcpGroup = nullptr;
-    QLabel *m_ipAddressLabel = nullptr;
-    QLabel *m_subnetMaskLabel = nullptr;
-    QLabel *m_defaultGatewayLabel = nullptr;
-    QLabel *m_dnsLabel = nullptr;
-    QLabel *m_secondaryDnsLabel = nullptr;
-    CIpAddressEdit *m_ipAddress = nullptr;
-    CIpAddressEdit *m_subnetMask = nullptr;
-    CIpAddressEdit *m_defaultGateway = nullptr;
-    CIpAddressEdit *m_dns = nullptr;
-    CIpAddressEdit *m_secondaryDns = nullptr;
-
-    QGroupBox *m_proxyGroup = nullptr;
-    QCheckBox *m_useProxy = nullptr;
-    QLabel *m_proxyAddressLabel = nullptr;
-    QLineEdit *m_proxyAddress = nullptr;
-    QLabel *m_proxyPortLabel = nullptr;
-    QLineEdit *m_proxyPort = nullptr;
+    CConnectionPanel *m_connection = nullptr;
 
     QPushButton *m_clear = nullptr;
     QPushButton *m_ok = nullptr;

@@ -55,16 +55,18 @@ QMap<QString, QString> Describe(const CSettingsDocument &document, bool allSlots
 
     out.insert(u"wired.dhcpMode"_s, QString::number(document.m_dhcpMode));
     out.insert(u"wired.addressesEnabled"_s,
-        EnabledState(c.m_ipAddress, c.m_subnetMask, c.m_defaultGateway, c.m_dns, c.m_secondaryDns));
-    out.insert(u"wired.ip"_s, Dotted(c.m_ipAddress));
-    out.insert(u"wired.mask"_s, Dotted(c.m_subnetMask));
-    out.insert(u"wired.gateway"_s, Dotted(c.m_defaultGateway));
-    out.insert(u"wired.dns"_s, Dotted(c.m_dns));
-    out.insert(u"wired.dns2"_s, Dotted(c.m_secondaryDns));
+        EnabledState(c.m_connection.m_ipAddress, c.m_connection.m_subnetMask,
+            c.m_connection.m_defaultGateway, c.m_connection.m_dns, c.m_connection.m_secondaryDns));
+    out.insert(u"wired.ip"_s, Dotted(c.m_connection.m_ipAddress));
+    out.insert(u"wired.mask"_s, Dotted(c.m_connection.m_subnetMask));
+    out.insert(u"wired.gateway"_s, Dotted(c.m_connection.m_defaultGateway));
+    out.insert(u"wired.dns"_s, Dotted(c.m_connection.m_dns));
+    out.insert(u"wired.dns2"_s, Dotted(c.m_connection.m_secondaryDns));
     out.insert(u"wired.proxy"_s, QString::number(document.m_wiredUseProxy));
-    out.insert(u"wired.proxyEnabled"_s, EnabledState(c.m_proxyAddress, c.m_proxyPort));
-    out.insert(u"wired.proxyAddress"_s, c.m_proxyAddress.m_text);
-    out.insert(u"wired.proxyPort"_s, c.m_proxyPort.m_text);
+    out.insert(u"wired.proxyEnabled"_s,
+        EnabledState(c.m_connection.m_proxyAddress, c.m_connection.m_proxyPort));
+    out.insert(u"wired.proxyAddress"_s, c.m_connection.m_proxyAddress.m_text);
+    out.insert(u"wired.proxyPort"_s, c.m_connection.m_proxyPort.m_text);
 
     out.insert(u"useWireless"_s, QString::number(document.m_useWireless));
     QStringList list;
@@ -87,8 +89,8 @@ QMap<QString, QString> Describe(const CSettingsDocument &document, bool allSlots
         out.insert(u"listSlots"_s, slots.join(u','));
         out.insert(u"radios"_s,
             u"%1 %2 %3 %4"_s.arg(c.m_folderModeRadio)
-                .arg(c.m_dhcpModeRadio)
-                .arg(int(c.m_useProxyChecked))
+                .arg(c.m_connection.m_dhcpRadio)
+                .arg(int(c.m_connection.m_useProxyChecked))
                 .arg(int(c.m_useWirelessChecked)));
         out.insert(u"messageText"_s, document.m_messageText);
     }
@@ -150,11 +152,10 @@ void Prefill(CSettingsDocument &document)
     c.m_deviceName = { u"old-name"_s, true };
     c.m_userId = { u"old_user"_s, true };
     c.m_password = c.m_passwordConfirm = { u"old pass"_s, true };
-    for (AddressControl *a :
-        { &c.m_ipAddress, &c.m_subnetMask, &c.m_defaultGateway, &c.m_dns, &c.m_secondaryDns })
+    for (AddressControl *a : c.m_connection.Addresses())
         *a = AddressControl { { 10, 9, 8, 7 }, true };
-    c.m_proxyAddress = { u"old.proxy"_s, true };
-    c.m_proxyPort = { u"9999"_s, true };
+    c.m_connection.m_proxyAddress = { u"old.proxy"_s, true };
+    c.m_connection.m_proxyPort = { u"9999"_s, true };
     for (const int slot : { 3, 7, 12 }) {
         CNetworkSetting &p = document.m_wirelessSettings[size_t(slot)];
         p.m_ssid = u"Old%1"_s.arg(slot);

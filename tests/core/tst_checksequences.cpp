@@ -74,13 +74,13 @@ void TestCheckSequences::sequences()
         QList<EditControl *> edits { &c.m_deviceName, &c.m_userId, &c.m_password,
             &c.m_passwordConfirm };
         if (wired)
-            edits = { &c.m_proxyAddress, &c.m_proxyPort };
+            edits = { &c.m_connection.m_proxyAddress, &c.m_connection.m_proxyPort };
         for (qsizetype i = 0; i < edits.size(); ++i)
             edits[i]->m_text = boxes.section(u'|', int(i), int(i));
         // The choices are read from the controls, not from the last gather.
         c.m_folderModeRadio = wired ? 0 : choice;
         document.m_folderSettingMode = 1 - c.m_folderModeRadio;
-        c.m_useProxyChecked = wired && choice == 1;
+        c.m_connection.m_useProxyChecked = wired && choice == 1;
         CMessageRecorder recorder;
         const int result = wired ? ValidateWiredLan(document, recorder, create, create)
                                  : ValidateNetworkFolder(document, recorder, create, create);
@@ -92,7 +92,7 @@ void TestCheckSequences::sequences()
             texts.append(edit->m_text);
         QCOMPARE(texts.join(u'|'), create ? createAfter : after);
         // Switching the proxy off is the caller's decision.
-        QCOMPARE(c.m_useProxyChecked, wired && choice == 1);
+        QCOMPARE(c.m_connection.m_useProxyChecked, wired && choice == 1);
     }
 }
 

@@ -75,7 +75,8 @@ void TestFileCommands::commands()
     CSettingsDocument document;
     document.m_controls.m_folderModeRadio = command.endsWith(u"bad folder") ? 1 : 0;
     document.m_controls.m_deviceName.m_text = u"123"_s;
-    document.m_controls.m_useProxyChecked = command.contains(u"bad"); // with no address
+    document.m_controls.m_connection.m_useProxyChecked
+        = command.contains(u"bad"); // with no address
     CMessageRecorder recorder;
     if (command.endsWith(u"decline"))
         recorder.m_answers = { MessageAnswer::Cancel };

@@ -179,18 +179,18 @@ void TestSettingsReader::writtenFileReadsBackValueForValue()
     CSettingsDocument source;
     MainWindowControls &c = source.m_controls;
     source.EnableFolderFields(false);
-    c.m_dhcpModeRadio = 1;
-    c.m_ipAddress.m_fields = { 192, 168, 7, 9 };
-    c.m_subnetMask.m_fields = { 255, 255, 252, 0 };
-    c.m_defaultGateway.m_fields = { 192, 168, 4, 1 };
-    c.m_dns.m_fields = { 127, 0, 0, 53 };
-    c.m_secondaryDns.m_fields = { 0, 0, 0, 0 };
-    c.m_useProxyChecked = true;
+    c.m_connection.m_dhcpRadio = 1;
+    c.m_connection.m_ipAddress.m_fields = { 192, 168, 7, 9 };
+    c.m_connection.m_subnetMask.m_fields = { 255, 255, 252, 0 };
+    c.m_connection.m_defaultGateway.m_fields = { 192, 168, 4, 1 };
+    c.m_connection.m_dns.m_fields = { 127, 0, 0, 53 };
+    c.m_connection.m_secondaryDns.m_fields = { 0, 0, 0, 0 };
+    c.m_connection.m_useProxyChecked = true;
     QString latin1High;
     for (char16_t ch = 160; ch <= 255; ++ch)
         latin1High += QChar(ch);
-    c.m_proxyAddress.m_text = u" [proxy]=;"_s + latin1High + Chars(900, u'~');
-    c.m_proxyPort.m_text = u"8080x"_s;
+    c.m_connection.m_proxyAddress.m_text = u" [proxy]=;"_s + latin1High + Chars(900, u'~');
+    c.m_connection.m_proxyPort.m_text = u"8080x"_s;
     c.m_useWirelessChecked = true;
     c.m_wirelessSelection = 0;
 

@@ -28,13 +28,13 @@ void TestSettingsWriter::writesTheWholeFileByteForByte()
         path, "[UserNetworkSetting]\r\nWIRELESS_SSID_7=old\r\n[Other]\r\nX=1\r\n"));
     CSettingsDocument document;
     MainWindowControls &c = document.m_controls;
-    c.m_dhcpModeRadio = 0; // DHCP on, yet the disabled controls still hold addresses
-    document.EnableAddressFields(false);
-    c.m_ipAddress.m_fields = { 10, 0, 0, 7 };
-    c.m_subnetMask.m_fields = { 255, 255, -1, 0 }; // three parts only: blank
-    c.m_defaultGateway.m_fields = { 0, 0, 0, 0 };
-    c.m_proxyAddress.m_text = u"proxy.example"_s; // the proxy is off
-    c.m_proxyPort.m_text = u"8080"_s;
+    c.m_connection.m_dhcpRadio = 0; // DHCP on, yet the disabled controls still hold addresses
+    c.m_connection.EnableAddresses(false);
+    c.m_connection.m_ipAddress.m_fields = { 10, 0, 0, 7 };
+    c.m_connection.m_subnetMask.m_fields = { 255, 255, -1, 0 }; // three parts only: blank
+    c.m_connection.m_defaultGateway.m_fields = { 0, 0, 0, 0 };
+    c.m_connection.m_proxyAddress.m_text = u"proxy.example"_s; // the proxy is off
+    c.m_connection.m_proxyPort.m_text = u"8080"_s;
     c.m_useWirelessChecked = true;
     CNetworkSetting &library = document.m_wirelessSettings[5];
     library.m_ssid = u"Library"_s;
@@ -92,7 +92,7 @@ void TestSettingsWriter::valueWithALineBreakKeepsTheOldFile()
     const QByteArray old = "[UserNetworkSetting]\r\nWIRED_DHCP=0\r\n";
     QVERIFY(TestFiles::Write(path, old));
     CSettingsDocument document;
-    document.m_controls.m_proxyAddress.m_text = u"evil\nWIRED_DHCP=0"_s;
+    document.m_controls.m_connection.m_proxyAddress.m_text = u"evil\nWIRED_DHCP=0"_s;
     QCOMPARE(WriteSettingsFile(document, path).status, FileWriteStatus::Unstorable);
     QCOMPARE(TestFiles::ReadAll(path), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),

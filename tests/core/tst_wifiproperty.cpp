@@ -11,13 +11,15 @@ using namespace Qt::StringLiterals;
 namespace {
 
 using Values = WifiPropertyValues;
+using Block = ConnectionControls;
 const std::pair<const char *, EditControl Values::*> kEdits[] = { { "ssid", &Values::m_ssid },
-    { "key", &Values::m_networkKey }, { "confirm", &Values::m_keyConfirm },
-    { "proxyAddress", &Values::m_proxyAddress }, { "proxyPort", &Values::m_proxyPort } };
-const std::pair<const char *, AddressControl Values::*> kAddresses[]
-    = { { "ip", &Values::m_ipAddress }, { "mask", &Values::m_subnetMask },
-          { "gateway", &Values::m_defaultGateway }, { "dns", &Values::m_dns },
-          { "dns2", &Values::m_secondaryDns } };
+    { "key", &Values::m_networkKey }, { "confirm", &Values::m_keyConfirm } };
+const std::pair<const char *, EditControl Block::*> kProxyEdits[]
+    = { { "proxyAddress", &Block::m_proxyAddress }, { "proxyPort", &Block::m_proxyPort } };
+const std::pair<const char *, AddressControl Block::*> kAddresses[]
+    = { { "ip", &Block::m_ipAddress }, { "mask", &Block::m_subnetMask },
+          { "gateway", &Block::m_defaultGateway }, { "dns", &Block::m_dns },
+          { "dns2", &Block::m_secondaryDns } };
 
 // "a|b": the lines "a" and "b".
 QStringList Lines(QStringView lines)
@@ -31,8 +33,11 @@ QStringList Boxes(const Values &v)
     QStringList lines;
     for (const auto &[name, member] : kEdits)
         lines.append(QLatin1String(name) + u'=' + (v.*member).m_text);
+    for (const auto &[name, member] : kProxyEdits)
+        lines.append(QLatin1String(name) + u'=' + (v.m_connection.*member).m_text);
     for (const auto &[name, member] : kAddresses)
-        lines.append(QLatin1String(name) + u'=' + DocumentProbe::Dotted((v.*member).Address()));
+        lines.append(
+            QLatin1String(name) + u'=' + DocumentProbe::Dotted((v.m_connection.*member).Address()));
     return lines;
 }
 
@@ -67,10 +72,12 @@ void Type(CWifiPropertyEditor &editor, const QStringList &lines)
     editor.Open();
     for (const auto &[name, member] : kEdits)
         (editor.m_values.*member).m_text = typed.value(QLatin1String(name));
+    for (const auto &[name, member] : kProxyEdits)
+        (editor.m_values.m_connection.*member).m_text = typed.value(QLatin1String(name));
     for (const auto &[name, member] : kAddresses) {
         const QStringList parts = typed.value(QLatin1String(name)).split(u'.');
         for (int i = 0; i < 4 && parts.size() == 4; ++i)
-            (editor.m_values.*member).m_fields[size_t(i)]
+            (editor.m_values.m_connection.*member).m_fields[size_t(i)]
                 = parts.at(i).isEmpty() ? -1 : parts.at(i).toInt();
     }
     if (typed.contains(u"clear"_s)) {

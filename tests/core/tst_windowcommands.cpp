@@ -21,8 +21,8 @@ void TestWindowCommands::clearEmptiesOnlyTheWiredPage()
     // network folder.
     document.m_controls.m_useWirelessChecked = true;
     document.m_controls.m_folderModeRadio = 0;
-    document.m_controls.m_useProxyChecked = true;
-    document.EnableProxyFields(true);
+    document.m_controls.m_connection.m_useProxyChecked = true;
+    document.m_controls.m_connection.EnableProxy(true);
     const QStringList before = DocumentProbe::Snapshot(document, true);
     ClearWiredSettings(document);
     QStringList changes;

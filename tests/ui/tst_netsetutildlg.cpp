@@ -137,27 +137,28 @@ void TestNetSetUtilDlg::controlStateRoundTrip()
     QFETCH(int, variant);
     MainWindowControls in;
     in.m_folderModeRadio = variant;
-    in.m_dhcpModeRadio = variant;
+    in.m_connection.m_dhcpRadio = variant;
     const bool on = variant != 0;
     for (EditControl *edit : { &in.m_deviceName, &in.m_userId, &in.m_password,
-             &in.m_passwordConfirm, &in.m_proxyAddress, &in.m_proxyPort })
+             &in.m_passwordConfirm, &in.m_connection.m_proxyAddress, &in.m_connection.m_proxyPort })
         edit->m_enabled = on;
-    for (AddressControl *a :
-        { &in.m_ipAddress, &in.m_subnetMask, &in.m_defaultGateway, &in.m_dns, &in.m_secondaryDns })
+    for (AddressControl *a : in.m_connection.Addresses())
         a->m_enabled = on;
     if (on) {
         in.m_deviceName.m_text = QStringLiteral("  blanks  ");
         in.m_userId.m_text = QStringLiteral("user_1");
         in.m_password.m_text = QStringLiteral("p w=;\"'");
         in.m_passwordConfirm.m_text = QStringLiteral("other");
-        in.m_ipAddress.m_fields = { 10, B, 3, B };
-        in.m_subnetMask.m_fields = { 255, 255, 255, 0 };
-        in.m_defaultGateway.m_fields = { 0, 0, 0, 0 };
-        in.m_dns.m_fields = { B, B, B, 0 };
-        in.m_secondaryDns.m_fields = { 1, 1, 1, 1 };
-        in.m_useProxyChecked = true;
-        in.m_proxyAddress.m_text = QString(1024, u'x') + QStringLiteral(" =;\"\xe9\x263a");
-        in.m_proxyPort.m_text = QStringLiteral(" 80a "); // no digit rule on what a file gave
+        in.m_connection.m_ipAddress.m_fields = { 10, B, 3, B };
+        in.m_connection.m_subnetMask.m_fields = { 255, 255, 255, 0 };
+        in.m_connection.m_defaultGateway.m_fields = { 0, 0, 0, 0 };
+        in.m_connection.m_dns.m_fields = { B, B, B, 0 };
+        in.m_connection.m_secondaryDns.m_fields = { 1, 1, 1, 1 };
+        in.m_connection.m_useProxyChecked = true;
+        in.m_connection.m_proxyAddress.m_text
+            = QString(1024, u'x') + QStringLiteral(" =;\"\xe9\x263a");
+        in.m_connection.m_proxyPort.m_text
+            = QStringLiteral(" 80a "); // no digit rule on what a file gave
         in.m_useWirelessChecked = true;
         in.m_wirelessList = { { QStringLiteral("office"), 4 },
             { QStringLiteral(" lead and trail "), 29 }, { QStringLiteral("office"), 2 } };

@@ -150,26 +150,24 @@ int ValidateWiredLan(
     if (wired.m_useProxy == 0) {
         // Nothing is reported for a switched-off proxy, but its invalid texts are not kept.
         if (CheckProxyAddress(wired) != 0)
-            reporter.Empty(c.m_proxyAddress);
+            reporter.Empty(c.m_connection.m_proxyAddress);
         if (CheckProxyPort(wired) != 0)
-            reporter.Empty(c.m_proxyPort);
+            reporter.Empty(c.m_connection.m_proxyPort);
         return 1;
     }
 
     int result = 1;
     if (const ValidationCode code = CheckProxyAddress(wired); code != 0) {
-        reporter.Report(code == -2 ? Msg::WiredProxyAddressCharacters
-                : code == -1       ? Msg::WiredProxyAddressLength
-                                   : Msg::WiredInputProxyAddress);
+        reporter.Report(ProxyAddressMessage(code, WiredProxyMessages));
         result = 0;
-        reporter.Empty(c.m_proxyAddress);
+        reporter.Empty(c.m_connection.m_proxyAddress);
         if (stopAtFirst)
             return 0;
     }
     if (const ValidationCode code = CheckProxyPort(wired); code != 0) {
-        reporter.Report(code == -6 ? Msg::WiredInputProxyPort : Msg::WiredInvalidProxyPort);
+        reporter.Report(ProxyPortMessage(code, WiredProxyMessages));
         result = 0;
-        reporter.Empty(c.m_proxyPort);
+        reporter.Empty(c.m_connection.m_proxyPort);
     }
     return result;
 }

@@ -71,42 +71,23 @@ QList<WifiPropertyFailure> WifiPropertyFailures(const WifiPropertyValues &values
         }
     }
 
-    if (values.m_dhcpRadio != 0) {
-        probe.m_ipAddress = values.m_ipAddress.Address();
+    if (values.m_connection.m_dhcpRadio != 0) {
+        probe.m_ipAddress = values.m_connection.m_ipAddress.Address();
         if (!probe.m_ipAddress.IsComplete())
             fail(WifiPropertyField::IpAddress, Msg::InputIpAddress);
-        if (!values.m_subnetMask.Address().IsComplete())
+        if (!values.m_connection.m_subnetMask.Address().IsComplete())
             fail(WifiPropertyField::SubnetMask, Msg::InputSubnetMask);
         if (CheckIpAddress(probe) == -5)
             fail(WifiPropertyField::IpAddress, Msg::InvalidIpAddress);
     }
 
-    if (values.m_useProxyChecked) {
-        probe.m_proxyAddress = values.m_proxyAddress.m_text;
-        probe.m_proxyPort = values.m_proxyPort.m_text;
-        switch (CheckProxyAddress(probe)) {
-        case 0:
-            break;
-        case -2:
-            fail(WifiPropertyField::ProxyAddress, Msg::WirelessProxyAddressCharacters);
-            break;
-        case -1:
-            fail(WifiPropertyField::ProxyAddress, Msg::WirelessProxyAddressLength);
-            break;
-        default:
-            fail(WifiPropertyField::ProxyAddress, Msg::WirelessInputProxyAddress);
-            break;
-        }
-        switch (CheckProxyPort(probe)) {
-        case 0:
-            break;
-        case -6:
-            fail(WifiPropertyField::ProxyPort, Msg::WirelessInputProxyPort);
-            break;
-        default:
-            fail(WifiPropertyField::ProxyPort, Msg::WirelessInvalidProxyPort);
-            break;
-        }
+    if (values.m_connection.m_useProxyChecked) {
+        probe.m_proxyAddress = values.m_connection.m_proxyAddress.m_text;
+        probe.m_proxyPort = values.m_connection.m_proxyPort.m_text;
+        if (const ValidationCode code = CheckProxyAddress(probe); code != 0)
+            fail(WifiPropertyField::ProxyAddress, ProxyAddressMessage(code, WirelessProxyMessages));
+        if (const ValidationCode code = CheckProxyPort(probe); code != 0)
+            fail(WifiPropertyField::ProxyPort, ProxyPortMessage(code, WirelessProxyMessages));
     }
     return failures;
 }
@@ -133,18 +114,8 @@ void CWifiPropertyEditor::Open()
         : NoSecuritySelected;
     m_values.m_networkKey.m_text = profile.m_networkKey;
     m_values.m_keyConfirm.m_text = profile.m_networkKey;
-    m_values.m_dhcpRadio = profile.m_dhcp != 0 ? 0 : 1;
-    m_values.m_ipAddress.SetAddress(profile.m_ipAddress);
-    m_values.m_subnetMask.SetAddress(profile.m_subnetMask);
-    m_values.m_defaultGateway.SetAddress(profile.m_defaultGateway);
-    m_values.m_dns.SetAddress(profile.m_dns);
-    m_values.m_secondaryDns.SetAddress(profile.m_secondaryDns);
+    m_values.m_connection.FromSetting(profile);
     EnableKeyBoxes(profile.m_securityMode != SecurityModeNone);
-    EnableAddresses(profile.m_dhcp == 0);
-    m_values.m_useProxyChecked = profile.m_useProxy != 0;
-    EnableProxyBoxes(m_values.m_useProxyChecked);
-    m_values.m_proxyAddress.m_text = profile.m_proxyAddress;
-    m_values.m_proxyPort.m_text = profile.m_proxyPort;
 }
 
 void CWifiPropertyEditor::ChangeSecurity(int code)
@@ -156,14 +127,14 @@ void CWifiPropertyEditor::ChangeSecurity(int code)
 
 void CWifiPropertyEditor::ChooseDhcp(int radio)
 {
-    m_values.m_dhcpRadio = radio;
-    EnableAddresses(radio != 0);
+    m_values.m_connection.m_dhcpRadio = radio;
+    m_values.m_connection.EnableAddresses(radio != 0);
 }
 
 void CWifiPropertyEditor::ChangeUseProxy(bool checked)
 {
-    m_values.m_useProxyChecked = checked;
-    EnableProxyBoxes(checked);
+    m_values.m_connection.m_useProxyChecked = checked;
+    m_values.m_connection.EnableProxy(checked);
 }
 
 void CWifiPropertyEditor::Clear()
@@ -173,16 +144,8 @@ void CWifiPropertyEditor::Clear()
     m_values.m_keyConfirm.m_text.clear();
     m_values.m_selectedSecurity = SecurityList.front().m_code;
     m_values.m_stealthChecked = false;
-    m_values.m_dhcpRadio = 0;
-    for (AddressControl *address : { &m_values.m_ipAddress, &m_values.m_subnetMask,
-             &m_values.m_defaultGateway, &m_values.m_dns, &m_values.m_secondaryDns })
-        address->Clear();
-    m_values.m_useProxyChecked = false;
-    m_values.m_proxyAddress.m_text.clear();
-    m_values.m_proxyPort.m_text.clear();
+    m_values.m_connection.Clear();
     EnableKeyBoxes(false);
-    EnableAddresses(false);
-    EnableProxyBoxes(false);
     ResetNetworkSetting(m_profile);
 }
 
@@ -198,12 +161,7 @@ bool CWifiPropertyEditor::Accept(IMessageBox &box)
     profile.m_networkKey = m_values.m_networkKey.m_text;
     profile.m_securityMode = SelectedSecurityCode(m_values);
     profile.m_stealthSsid = m_values.m_stealthChecked ? 1 : 0;
-    profile.m_dhcp = m_values.m_dhcpRadio == 0 ? 1 : 0;
-    profile.m_ipAddress = m_values.m_ipAddress.Address();
-    profile.m_subnetMask = m_values.m_subnetMask.Address();
-    profile.m_defaultGateway = m_values.m_defaultGateway.Address();
-    profile.m_dns = m_values.m_dns.Address();
-    profile.m_secondaryDns = m_values.m_secondaryDns.Address();
+    m_values.m_connection.AddressesToSetting(profile);
 
     const QList<WifiPropertyFailure> failures = WifiPropertyFailures(m_values);
     const auto report = [this, &box](const WifiPropertyFailure &failure) {
@@ -228,12 +186,10 @@ bool CWifiPropertyEditor::Accept(IMessageBox &box)
     if (profile.m_dhcp != 0 && CheckIpAddress(profile) == -5) {
         // The device cannot use a loopback address; under DHCP it is dropped without asking.
         profile.m_ipAddress = IpAddressField();
-        m_values.m_ipAddress.Clear();
+        m_values.m_connection.m_ipAddress.Clear();
     }
 
-    profile.m_useProxy = m_values.m_useProxyChecked ? 1 : 0;
-    profile.m_proxyAddress = m_values.m_proxyAddress.m_text;
-    profile.m_proxyPort = m_values.m_proxyPort.m_text;
+    m_values.m_connection.ProxyToSetting(profile);
     if (!failures.isEmpty())
         return report(failures.front());
     if (profile.m_useProxy == 0) {
@@ -249,17 +205,4 @@ void CWifiPropertyEditor::EnableKeyBoxes(bool enable)
 {
     m_values.m_networkKey.m_enabled = enable;
     m_values.m_keyConfirm.m_enabled = enable;
-}
-
-void CWifiPropertyEditor::EnableAddresses(bool enable)
-{
-    for (AddressControl *address : { &m_values.m_ipAddress, &m_values.m_subnetMask,
-             &m_values.m_defaultGateway, &m_values.m_dns, &m_values.m_secondaryDns })
-        address->m_enabled = enable;
-}
-
-void CWifiPropertyEditor::EnableProxyBoxes(bool enable)
-{
-    m_values.m_proxyAddress.m_enabled = enable;
-    m_values.m_proxyPort.m_enabled = enable;
 }

@@ -42,15 +42,7 @@ struct WifiPropertyValues
     bool m_stealthChecked = false;
     EditControl m_networkKey;
     EditControl m_keyConfirm;
-    int m_dhcpRadio = 0; // 0 "DHCP On", 1 "DHCP Off"
-    AddressControl m_ipAddress;
-    AddressControl m_subnetMask;
-    AddressControl m_defaultGateway;
-    AddressControl m_dns;
-    AddressControl m_secondaryDns;
-    bool m_useProxyChecked = false;
-    EditControl m_proxyAddress;
-    EditControl m_proxyPort;
+    ConnectionControls m_connection;
 };
 
 // The fields that OK can reject, in the order of the dialog.
@@ -109,6 +101,4 @@ public:
 
 private:
     void EnableKeyBoxes(bool enable);
-    void EnableAddresses(bool enable);
-    void EnableProxyBoxes(bool enable);
 };

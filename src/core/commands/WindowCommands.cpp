@@ -8,23 +8,16 @@ void ClearWiredSettings(CSettingsDocument &document)
     // gather it would revert a "Use wireless" tick or a folder choice made since the last one.
     document.Gather();
 
-    MainWindowControls &c = document.m_controls;
-    for (AddressControl *address :
-        { &c.m_ipAddress, &c.m_subnetMask, &c.m_defaultGateway, &c.m_dns, &c.m_secondaryDns })
-        address->Clear();
+    document.m_controls.m_connection.Clear();
     document.m_dhcpMode = 0;
-    document.EnableAddressFields(false);
     document.m_wiredUseProxy = 0;
-    document.EnableProxyFields(false);
-    c.m_proxyAddress.m_text.clear();
-    c.m_proxyPort.m_text.clear();
     document.Push();
 }
 
 void ApplyUseProxyChoice(CSettingsDocument &document)
 {
     document.Gather();
-    document.EnableProxyFields(document.m_wiredUseProxy == 1);
+    document.m_controls.m_connection.EnableProxy(document.m_wiredUseProxy == 1);
 }
 
 void FinishSession(CSettingsDocument &document, CloseCommand command)

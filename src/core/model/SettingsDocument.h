@@ -1,32 +1,14 @@
 #pragma once
 
 #include "core/commands/MessageBox.h"
-#include "i18n/MessageCatalog.h"
+#include "core/model/ConnectionBlock.h"
 #include "core/model/NetworkSetting.h"
+#include "i18n/MessageCatalog.h"
 
 #include <QList>
 #include <QString>
 
 #include <array>
-
-// An IPv4 address control: four octet fields, each blank (-1) or 0..255.
-struct AddressControl
-{
-    std::array<int, 4> m_fields { -1, -1, -1, -1 };
-    bool m_enabled = true;
-
-    // The four parts (a blank one reads as 0) and the count of non-blank parts.
-    IpAddressField Address() const;
-    // A complete address fills all four fields; anything else clears the control.
-    void SetAddress(const IpAddressField &address);
-    void Clear() { m_fields = { -1, -1, -1, -1 }; }
-};
-
-struct EditControl
-{
-    QString m_text;
-    bool m_enabled = true;
-};
 
 struct WirelessListEntry
 {
@@ -46,15 +28,7 @@ struct MainWindowControls
     EditControl m_passwordConfirm;
 
     // Wired LAN page.
-    int m_dhcpModeRadio = 0; // 0 "DHCP On", 1 "DHCP Off"
-    AddressControl m_ipAddress;
-    AddressControl m_subnetMask;
-    AddressControl m_defaultGateway;
-    AddressControl m_dns;
-    AddressControl m_secondaryDns;
-    bool m_useProxyChecked = false;
-    EditControl m_proxyAddress;
-    EditControl m_proxyPort;
+    ConnectionControls m_connection;
 
     // Wireless LAN page.
     bool m_useWirelessChecked = false;
@@ -97,8 +71,6 @@ public:
                               const QString &detail = QString());
 
     void EnableFolderFields(bool enable);
-    void EnableAddressFields(bool enable);
-    void EnableProxyFields(bool enable);
 
     // Puts every profile slot and the wired record back to defaults and forgets m_lastPath.
     void ResetSettings();

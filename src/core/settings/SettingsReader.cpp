@@ -174,19 +174,10 @@ void CSettingsLoader::LoadWiredLan()
     CNetworkSetting &wired = m_document.m_wiredSetting;
     ResetNetworkSetting(wired);
     ParseConnection(values, wired);
-    m_document.EnableAddressFields(wired.m_dhcp == 0);
-    m_document.EnableProxyFields(wired.m_useProxy == 1);
-
-    MainWindowControls &c = m_document.m_controls;
-    m_document.m_dhcpMode = wired.m_dhcp == 1 ? 0 : 1;
-    c.m_ipAddress.SetAddress(wired.m_ipAddress);
-    c.m_subnetMask.SetAddress(wired.m_subnetMask);
-    c.m_defaultGateway.SetAddress(wired.m_defaultGateway);
-    c.m_dns.SetAddress(wired.m_dns);
-    c.m_secondaryDns.SetAddress(wired.m_secondaryDns);
+    m_document.m_controls.m_connection.FromSetting(wired);
+    // The bound members as a gather would leave them; the load's final push keeps the controls.
+    m_document.m_dhcpMode = m_document.m_controls.m_connection.m_dhcpRadio;
     m_document.m_wiredUseProxy = wired.m_useProxy;
-    c.m_proxyAddress.m_text = wired.m_proxyAddress;
-    c.m_proxyPort.m_text = wired.m_proxyPort;
 }
 
 void CSettingsLoader::LoadCommon()

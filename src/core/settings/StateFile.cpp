@@ -188,9 +188,9 @@ void OpenSession(CSettingsDocument &document, IMessageBox &box, const QString &s
     document.m_folderSettingMode = 0;
     document.EnableFolderFields(false);
     document.m_dhcpMode = 0;
-    document.EnableAddressFields(false);
+    document.m_controls.m_connection.EnableAddresses(false);
     document.m_wiredUseProxy = 0;
-    document.EnableProxyFields(false);
+    document.m_controls.m_connection.EnableProxy(false);
     document.Push();
     document.m_stateFilePath = stateFilePath;
     // A state file that cannot be used (binary, too large, not a file) gives the start of a
@@ -210,7 +210,7 @@ FileWriteResult CloseSession(CSettingsDocument &document)
     ValidateNetworkFolder(document, silent, false, false);
     if (ValidateWiredLan(document, silent, false, false) == 0) {
         document.m_wiredUseProxy = 0;
-        document.EnableProxyFields(false);
+        document.m_controls.m_connection.EnableProxy(false);
         document.Push();
     }
 
