@@ -9,6 +9,7 @@
 #include "platform/SystemBus.h"
 #include "ui/AboutDlg.h"
 #include "ui/ConnectionPanel.h"
+#include "ui/IpAddressEdit.h"
 #include "ui/ControlMirror.h"
 #include "ui/FileDialogChooser.h"
 #include "ui/ImportNetworksDlg.h"
@@ -470,6 +471,12 @@ void CNetSetUtilDlg::ApplyControlState()
         m_wirelessList->clearSelection();
         m_wirelessList->setCurrentRow(-1);
     }
+
+    if (c.m_focusRequest == FocusRequest::WiredIpAddress) {
+        ShowPage(0);
+        m_wiredPanel->IpAddress()->setFocus(Qt::OtherFocusReason);
+    }
+    m_document.m_controls.m_focusRequest = FocusRequest::None;
 }
 
 template<typename Operation> void CNetSetUtilDlg::RunOnDocument(Operation &&operation)

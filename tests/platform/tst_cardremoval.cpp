@@ -4,6 +4,7 @@
 #include "core/commands/FileCommands.h"
 #include "platform/DesktopVolumes.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;

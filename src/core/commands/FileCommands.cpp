@@ -1,9 +1,11 @@
 #include "core/commands/FileCommands.h"
 
 #include "core/commands/CheckSequences.h"
+#include "core/file/ProfileFile.h"
 #include "core/settings/SettingsReader.h"
 #include "core/settings/SettingsWriter.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -40,7 +42,16 @@ void LoadSettingsCommand(CSettingsDocument &document, IMessageBox &box, IPathCho
             box, Msg::SettingFileMissing, Msg::LoadSettingsCaption, MessageIcon::Error);
         return;
     }
-    if (ReadSettingsFile(document, box, path) != 0)
+    // A file that is no settings file leaves the window as it was and says why.
+    CProfileFile file;
+    QString systemError;
+    const SettingsFileStatus status = LoadSettingsProfile(path, file, &systemError);
+    if (status != SettingsFileStatus::Loaded) {
+        document.ShowMessage(box, Msg::SettingsLoadedWithError, Msg::LoadSettingsCaption,
+            MessageIcon::Error, MessageButtons::Ok, RefusalText(status, systemError));
+        return;
+    }
+    if (ReadSettingsProfile(document, box, file) != 0)
         document.ShowMessage(
             box, Msg::SettingsLoaded, Msg::LoadSettingsCaption, MessageIcon::Information);
     else
@@ -49,18 +60,19 @@ void LoadSettingsCommand(CSettingsDocument &document, IMessageBox &box, IPathCho
 }
 
 void ReportFileCreated(CSettingsDocument &document, IMessageBox &box, IRemovableVolumes &volumes,
-    const QString &folder)
+    const QString &folder, const QString &where)
 {
     const QList<RemovableVolume> mounted = volumes.MountedVolumes();
     const RemovableVolume *volume = VolumeHolding(mounted, folder);
     if (!volume || volume->ejectHandle.isEmpty()) {
-        document.ShowMessage(
-            box, Msg::SettingsFileCreated, Msg::CreateSettingCaption, MessageIcon::Information);
+        document.ShowMessage(box, Msg::SettingsFileCreated, Msg::CreateSettingCaption,
+            MessageIcon::Information, MessageButtons::Ok, where);
         return;
     }
+    const QString offer = MessageText(Msg::FileOnRemovableVolume).arg(volume->label);
     if (document.ShowMessage(box, Msg::SettingsFileCreated, Msg::CreateSettingCaption,
             MessageIcon::Information, MessageButtons::OkSafelyRemove,
-            MessageText(Msg::FileOnRemovableVolume).arg(volume->label))
+            where.isEmpty() ? offer : where + u'\n' + offer)
         != MessageAnswer::SafelyRemove)
         return;
 
@@ -93,6 +105,8 @@ void CreateSettingFileCommand(CSettingsDocument &document, IMessageBox &box, IPa
         return;
     if (ValidateWiredLan(document, box, true, true) == 0)
         return;
+    if (ValidateWiredIpAddress(document, box, LoopbackAddressChoice::Report) == 0)
+        return;
 
     const QString folder = chooser.ChooseFolder(document.m_lastPath);
     if (folder.isEmpty())
@@ -101,15 +115,18 @@ void CreateSettingFileCommand(CSettingsDocument &document, IMessageBox &box, IPa
     document.m_lastPath = folder;
     const QString path = SettingsFilePathInFolder(folder);
 
+    const QString where = MessageText(Msg::WhereFile)
+                              .toString()
+                              .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     if (QFileInfo::exists(path)
         && document.ShowMessage(box, Msg::OverwriteExistingFile, Msg::CreateSettingCaption,
-               MessageIcon::None, MessageButtons::OkCancel)
+               MessageIcon::None, MessageButtons::OkCancel, where)
             != MessageAnswer::Ok)
         return;
 
     const FileWriteResult written = WriteSettingsFile(document, path);
     if (written)
-        ReportFileCreated(document, box, volumes, folder);
+        ReportFileCreated(document, box, volumes, folder, where);
     else
         document.ShowMessage(box, Msg::SettingsFileCreateFailed, Msg::CreateSettingCaption,
             MessageIcon::Error, MessageButtons::Ok, WriteFailureDetail(written));
