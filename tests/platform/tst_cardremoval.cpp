@@ -98,9 +98,12 @@ void TestCardRemoval::createThenRemove()
             QCOMPARE(shown.icon, MessageIcon::Information);
             QCOMPARE(shown.buttons,
                 kind == u"offer" ? MessageButtons::OkSafelyRemove : MessageButtons::Ok);
+            const QString where = MessageText(Msg::WhereFile).toString().arg(
+                QDir::toNativeSeparators(chooser.m_folder + u"/NetworkSetting.ini"_s));
             QCOMPARE(shown.detail,
-                kind == u"offer" ? MessageText(Msg::FileOnRemovableVolume).arg(u"MY CARD"_s)
-                                 : QString());
+                kind == u"offer"
+                    ? where + u'\n' + MessageText(Msg::FileOnRemovableVolume).arg(u"MY CARD"_s)
+                    : where);
         } else if (kind == u"removed") {
             QCOMPARE(shown.text, MessageText(Msg::VolumeRemoved).arg(u"MY CARD"_s) + u"   "_s);
             QCOMPARE(shown.icon, MessageIcon::Information);

@@ -2,6 +2,7 @@
 
 #include "core/commands/CheckSequences.h"
 #include "core/file/ProfileFile.h"
+#include "core/settings/SettingsReadBack.h"
 #include "core/settings/SettingsReader.h"
 #include "core/settings/SettingsWriter.h"
 
@@ -99,7 +100,7 @@ void ReportFileCreated(CSettingsDocument &document, IMessageBox &box, IRemovable
 }
 
 void CreateSettingFileCommand(CSettingsDocument &document, IMessageBox &box, IPathChooser &chooser,
-    IRemovableVolumes &volumes)
+    IRemovableVolumes &volumes, IFileSteps &steps)
 {
     if (ValidateNetworkFolder(document, box, true, true) == 0)
         return;
@@ -124,10 +125,10 @@ void CreateSettingFileCommand(CSettingsDocument &document, IMessageBox &box, IPa
             != MessageAnswer::Ok)
         return;
 
-    const FileWriteResult written = WriteSettingsFile(document, path);
+    const VerifiedWriteResult written = WriteVerifiedSettingsFile(document, path, steps);
     if (written)
         ReportFileCreated(document, box, volumes, folder, where);
     else
         document.ShowMessage(box, Msg::SettingsFileCreateFailed, Msg::CreateSettingCaption,
-            MessageIcon::Error, MessageButtons::Ok, WriteFailureDetail(written));
+            MessageIcon::Error, MessageButtons::Ok, VerifiedWriteFailureDetail(written));
 }

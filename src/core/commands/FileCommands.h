@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/file/AtomicFile.h"
 #include "core/model/SettingsDocument.h"
 #include "core/volumes/RemovableVolumes.h"
 
@@ -26,10 +27,11 @@ public:
 void LoadSettingsCommand(CSettingsDocument &document, IMessageBox &box, IPathChooser &chooser);
 
 // "Create Setting file": checks the network folder and wired values, asks for a folder (which
-// becomes the last path), confirms an overwrite and writes the file. When the folder is on a
-// removable volume that `volumes` can remove, the success message offers to remove it safely.
+// becomes the last path), confirms an overwrite, writes the file and reads it back from the
+// medium: success is reported only for the file meant. When the folder is on a removable volume
+// that `volumes` can remove, the success message offers to remove it safely.
 void CreateSettingFileCommand(CSettingsDocument &document, IMessageBox &box, IPathChooser &chooser,
-    IRemovableVolumes &volumes = NoRemovableVolumes());
+    IRemovableVolumes &volumes = NoRemovableVolumes(), IFileSteps &steps = DefaultFileSteps());
 
 // The success message of a file written into `folder`, with the offer to remove its volume
 // safely when there is one, and the removal if the user asks for it.
