@@ -1,6 +1,7 @@
 #include "ui/WifiSecurity.h"
 
 #include "core/import/WifiImport.h"
+#include "core/model/Validators.h"
 #include "i18n/MessageCatalog.h"
 #include "platform/QrImageDecoder.h"
 #include "ui/ConnectionPanel.h"
@@ -290,12 +291,15 @@ void CWifiSecurity::OnFieldEdited()
 {
     if (m_applying)
         return;
+    m_touched.insert(sender());
     CollectValues();
     UpdateFieldMarks();
 }
 
 void CWifiSecurity::OnClear()
 {
+    m_touched.clear();
+    m_markAll = false;
     CollectValues();
     m_editor.Clear();
     ApplyValues();
@@ -303,6 +307,7 @@ void CWifiSecurity::OnClear()
 
 void CWifiSecurity::OnOk()
 {
+    m_markAll = true;
     CollectValues();
     const bool accepted = m_editor.Accept(*m_messageBox);
     ApplyValues();
@@ -319,9 +324,18 @@ void CWifiSecurity::OnCancel()
 void CWifiSecurity::UpdateFieldMarks()
 {
     const auto messages = WifiPropertyFieldMessages(m_editor.m_values);
-    const auto textOf = [&messages](WifiPropertyField field) {
+    const auto textOf = [this, &messages](WifiPropertyField field) {
         const std::optional<MessageId> &message = messages[size_t(field)];
-        return message ? Text(*message) : QString();
+        if (!message)
+            return QString();
+        // The length rule is easier to meet when the hint names the forms that pass.
+        if (*message == Msg::NetworkKeyLength)
+            return Text(*message) + u'\n'
+                + KeyFormsText(SelectedSecurityCode(m_editor.m_values));
+        return Text(*message);
+    };
+    const auto shown = [this](const QObject *field, const QString &text) {
+        return m_markAll || m_touched.contains(field) ? text : QString();
     };
     const std::array<std::pair<QLineEdit *, WifiPropertyField>, 5> edits { {
         { m_ssid, WifiPropertyField::Ssid },
@@ -331,13 +345,13 @@ void CWifiSecurity::UpdateFieldMarks()
         { m_connection->ProxyPort(), WifiPropertyField::ProxyPort },
     } };
     for (const auto &[edit, field] : edits)
-        ShowFieldMark(edit, textOf(field));
+        ShowFieldMark(edit, shown(edit, textOf(field)));
     const std::array<std::pair<CIpAddressEdit *, WifiPropertyField>, 2> addresses { {
         { m_connection->IpAddress(), WifiPropertyField::IpAddress },
         { m_connection->SubnetMask(), WifiPropertyField::SubnetMask },
     } };
     for (const auto &[edit, field] : addresses) {
-        const QString text = textOf(field);
+        const QString text = shown(edit, textOf(field));
         ShowFieldMark(edit, text);
         // A screen reader reads the octet that has the focus, not the frame around it.
         for (int i = 0; i < CIpAddressEdit::FieldCount; ++i)
@@ -442,6 +456,22 @@ QString DroppedImagePath(const QMimeData *data)
 }
 
 } // namespace
+
+void CWifiSecurity::keyPressEvent(QKeyEvent *event)
+{
+    // Enter on a focused button presses that button, as on the main window; a keyboard Cancel
+    // must never commit the edits through the default OK.
+    const bool plain = event->modifiers() == Qt::NoModifier
+        || (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget());
+            button && button->isVisible() && button->isEnabled()) {
+            button->click();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
+}
 
 void CWifiSecurity::dragEnterEvent(QDragEnterEvent *event)
 {

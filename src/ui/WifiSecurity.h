@@ -4,6 +4,7 @@
 #include "core/commands/WirelessList.h"
 
 #include <QDialog>
+#include <QSet>
 
 #include <functional>
 
@@ -53,6 +54,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -78,6 +80,9 @@ private:
     std::unique_ptr<IMessageBox> m_hostMessageBox;
     IMessageBox *m_messageBox = nullptr;
     bool m_applying = false;
+    // A field is marked only once the user has edited it, or for every field after OK.
+    QSet<const QObject *> m_touched;
+    bool m_markAll = false;
     std::function<QString()> m_qrImageChooser;
     CKeyReveal *m_keyReveal = nullptr;
 
