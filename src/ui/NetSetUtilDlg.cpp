@@ -9,10 +9,10 @@
 #include "platform/SystemBus.h"
 #include "ui/AboutDlg.h"
 #include "ui/ConnectionPanel.h"
-#include "ui/IpAddressEdit.h"
 #include "ui/ControlMirror.h"
 #include "ui/FileDialogChooser.h"
 #include "ui/ImportNetworksDlg.h"
+#include "ui/IpAddressEdit.h"
 #include "ui/QtMessageBox.h"
 #include "ui/UtilityIcon.h"
 #include "ui/WifiSecurity.h"
@@ -373,7 +373,8 @@ void CNetSetUtilDlg::ApplyMinimumSizes()
     SetMinimumExtent(m_createSettingFile, 230, ButtonHeight);
     SetMinimumExtent(m_exit, 110, ButtonHeight);
     SetMinimumExtent(m_clearSettings, 180, ButtonHeight);
-    for (QPushButton *button : { m_priorityUp, m_priorityDown, m_add, m_import, m_delete, m_property })
+    for (QPushButton *button :
+        { m_priorityUp, m_priorityDown, m_add, m_import, m_delete, m_property })
         SetMinimumExtent(button, 170, ButtonHeight);
     for (QAbstractButton *button :
         std::initializer_list<QAbstractButton *> { m_folderDefault, m_folderCustomize })
@@ -581,10 +582,10 @@ void CNetSetUtilDlg::OnImport()
         return;
 
     WirelessImportReport report;
-    RunOnDocument([this, &profiles, &report] {
-        report = ImportWirelessProfiles(m_document, profiles);
-        ShowWirelessImportReport(*m_messageBox, report);
-    });
+    RunOnDocument(
+        [this, &profiles, &report] { report = ImportWirelessProfiles(m_document, profiles); });
+    // Told after the list shows the new entries, so that the message speaks of what is there.
+    ShowWirelessImportReport(*m_messageBox, report);
     for (CNetworkSetting &profile : profiles)
         WipeString(profile.m_networkKey);
     if (report.m_firstKeyMissingPosition >= 0) {
