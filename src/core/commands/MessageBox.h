@@ -9,8 +9,9 @@ inline QString ComposedMessage(QStringView text)
 }
 
 enum class MessageIcon { None, Information, Error };
-enum class MessageButtons { Ok, OkCancel };
-enum class MessageAnswer { Ok, Cancel };
+// OkSafelyRemove adds our own "Safely Remove" button, answered with SafelyRemove.
+enum class MessageButtons { Ok, OkCancel, OkSafelyRemove };
+enum class MessageAnswer { Ok, Cancel, SafelyRemove };
 
 // The one way the core talks to the user: a modal message box over the window that owns the
 // operation. The window implements it with real message boxes, tests with a recorder.
