@@ -1,5 +1,7 @@
 #pragma once
 
+#include "i18n/MessageCatalog.h"
+
 #include <QString>
 
 // Every message box shows its catalogue text followed by three blanks.
@@ -24,3 +26,13 @@ public:
                                       MessageButtons buttons, const QString &detail)
         = 0;
 };
+
+// Composes the catalogue text `text`, keeps what was composed in `composed` and shows it with
+// the catalogue caption `caption`.
+inline MessageAnswer ShowCatalogueMessage(IMessageBox &box, QString &composed, MessageId text,
+    MessageId caption, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok,
+    const QString &detail = QString())
+{
+    composed = ComposedMessage(MessageText(text));
+    return box.ShowMessage(composed, MessageText(caption).toString(), icon, buttons, detail);
+}
