@@ -26,12 +26,6 @@ CNetworkSetting CSettingsDocument::WiredSettingFromControls() const
     return wired;
 }
 
-const QString &CSettingsDocument::ComposeMessageText(QStringView text)
-{
-    m_messageText = ComposedMessage(text);
-    return m_messageText;
-}
-
 MessageAnswer CSettingsDocument::ShowMessage(IMessageBox &box, MessageId text, MessageId caption,
                                              MessageIcon icon, MessageButtons buttons,
                                              const QString &detail)
