@@ -213,5 +213,7 @@ enum : MessageId {
     QrTextNotWifi = 247,
     // Removable volumes, verifying and ejecting: 260..289
     // Keyboard, shortcuts and screen readers: 290..329
+    WirelessEntryPriority = 290,
+    TabSwitchKeys = 291,
 };
 } // namespace Msg

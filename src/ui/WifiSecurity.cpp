@@ -4,6 +4,7 @@
 #include "ui/ConnectionPanel.h"
 #include "ui/ControlMirror.h"
 #include "ui/IpAddressEdit.h"
+#include "ui/Mnemonics.h"
 #include "ui/QtMessageBox.h"
 
 #include <QButtonGroup>
@@ -84,6 +85,7 @@ CWifiSecurity::CWifiSecurity(QWidget *owner)
              m_connection->ProxyPort() })
         new CFieldMark(field);
     ApplyTexts();
+    ApplyMnemonics(this);
     SetTabOrder();
     ConnectControls();
     SetProfile(CNetworkSetting());
