@@ -1,12 +1,18 @@
 #include "ui/NetSetUtilDlg.h"
 
+#include "core/cipher/SecretWipe.h"
 #include "core/commands/WindowCommands.h"
+#include "core/import/ImportProfiles.h"
 #include "core/settings/StateFile.h"
 #include "i18n/MessageCatalog.h"
+#include "platform/NetworkManagerSettings.h"
+#include "platform/SystemBus.h"
 #include "ui/AboutDlg.h"
 #include "ui/ConnectionPanel.h"
 #include "ui/ControlMirror.h"
 #include "ui/FileDialogChooser.h"
+#include "ui/ImportNetworksDlg.h"
+#include "ui/IpAddressEdit.h"
 #include "ui/Mnemonics.h"
 #include "ui/QtMessageBox.h"
 #include "ui/UtilityIcon.h"
@@ -103,7 +109,9 @@ CNetSetUtilDlg::CNetSetUtilDlg(QWidget *parent)
     , m_hostMessageBox(std::make_unique<CQtMessageBox>(this))
     , m_hostPathChooser(std::make_unique<CFileDialogChooser>(this))
     , m_hostPropertyDialog(std::make_unique<CWifiSecurityLauncher>(this))
+    , m_hostImportChooser(std::make_unique<CImportNetworksLauncher>(this))
 {
+    m_importChooser = m_hostImportChooser.get();
     m_messageBox = m_hostMessageBox.get();
     m_pathChooser = m_hostPathChooser.get();
     m_propertyDialog = m_hostPropertyDialog.get();
@@ -146,6 +154,16 @@ void CNetSetUtilDlg::SetPathChooser(IPathChooser *chooser)
 void CNetSetUtilDlg::SetPropertyDialog(IWifiPropertyDialog *dialog)
 {
     m_propertyDialog = dialog ? dialog : m_hostPropertyDialog.get();
+}
+
+void CNetSetUtilDlg::SetKnownNetworksSource(IKnownNetworksSource *source)
+{
+    m_knownNetworks = source ? source : m_hostKnownNetworks.get();
+}
+
+void CNetSetUtilDlg::SetImportChooser(IImportChooser *chooser)
+{
+    m_importChooser = chooser ? chooser : m_hostImportChooser.get();
 }
 
 void CNetSetUtilDlg::StartSession(const QString &stateFilePath)
@@ -230,11 +248,13 @@ QWidget *CNetSetUtilDlg::CreateWirelessPage()
     m_priorityUp = MakeButton(page, QStringLiteral("priorityUpButton"));
     m_priorityDown = MakeButton(page, QStringLiteral("priorityDownButton"));
     m_add = MakeButton(page, QStringLiteral("addButton"));
+    m_import = MakeButton(page, QStringLiteral("importButton"));
     m_delete = MakeButton(page, QStringLiteral("deleteButton"));
     m_property = MakeButton(page, QStringLiteral("propertyButton"));
 
     auto *priority = new QVBoxLayout;
     priority->setSpacing(20);
+    priority->addWidget(m_import);
     priority->addStretch(1);
     priority->addWidget(m_priorityUp);
     priority->addWidget(m_priorityDown);
@@ -344,6 +364,10 @@ void CNetSetUtilDlg::ApplyTexts()
     m_priorityUp->setText(text(Msg::PriorityUpButton));
     m_priorityDown->setText(text(Msg::PriorityDownButton));
     m_add->setText(text(Msg::AddButton));
+    m_import->setText(text(Msg::ImportNetworksButton));
+    m_import->setToolTip(text(Msg::ImportNetworksTip));
+    m_import->setAccessibleName(text(Msg::ImportNetworksButton));
+    m_import->setAccessibleDescription(text(Msg::ImportNetworksTip));
     m_delete->setText(text(Msg::DeleteButton));
     m_property->setText(text(Msg::PropertyButton));
 
@@ -420,7 +444,8 @@ void CNetSetUtilDlg::ApplyMinimumSizes()
     SetMinimumExtent(m_createSettingFile, 230, ButtonHeight);
     SetMinimumExtent(m_exit, 110, ButtonHeight);
     SetMinimumExtent(m_clearSettings, 180, ButtonHeight);
-    for (QPushButton *button : { m_priorityUp, m_priorityDown, m_add, m_delete, m_property })
+    for (QPushButton *button :
+        { m_priorityUp, m_priorityDown, m_add, m_import, m_delete, m_property })
         SetMinimumExtent(button, 170, ButtonHeight);
     for (QAbstractButton *button :
         std::initializer_list<QAbstractButton *> { m_folderDefault, m_folderCustomize })
@@ -447,6 +472,7 @@ void CNetSetUtilDlg::ConnectControls()
     connect(m_priorityUp, &QPushButton::clicked, this, &CNetSetUtilDlg::OnPriorityUp);
     connect(m_priorityDown, &QPushButton::clicked, this, &CNetSetUtilDlg::OnPriorityDown);
     connect(m_add, &QPushButton::clicked, this, &CNetSetUtilDlg::OnAdd);
+    connect(m_import, &QPushButton::clicked, this, &CNetSetUtilDlg::OnImport);
     connect(m_delete, &QPushButton::clicked, this, &CNetSetUtilDlg::OnDelete);
     connect(m_property, &QPushButton::clicked, this, &CNetSetUtilDlg::OnProperty);
     connect(m_wirelessList, &QListWidget::itemSelectionChanged, this,
@@ -525,6 +551,13 @@ void CNetSetUtilDlg::ApplyControlState()
         m_wirelessList->clearSelection();
         m_wirelessList->setCurrentRow(-1);
     }
+
+    if (c.m_focusRequest == FocusRequest::WiredIpAddress) {
+        ShowPage(0);
+        m_wiredPanel->IpAddress()->setFocus(Qt::OtherFocusReason);
+    }
+    m_document.m_controls.m_focusRequest = FocusRequest::None;
+
     UpdateListCommands();
 }
 
@@ -588,6 +621,60 @@ void CNetSetUtilDlg::OnPriorityDown()
 void CNetSetUtilDlg::OnAdd()
 {
     RunOnDocument([this] { AddWirelessProfile(m_document, *m_messageBox, *m_propertyDialog); });
+}
+
+void CNetSetUtilDlg::OnImport()
+{
+    if (!m_knownNetworks) {
+        m_hostKnownNetworks = std::make_unique<CNetworkManagerSettings>(SystemBus());
+        m_knownNetworks = m_hostKnownNetworks.get();
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    KnownNetworksList known = m_knownNetworks->ListKnownWifiNetworks();
+    QApplication::restoreOverrideCursor();
+
+    const auto show = [this](MessageId text, MessageIcon icon) {
+        m_messageBox->ShowMessage(ComposedMessage(MessageText(text)),
+            MessageText(Msg::WirelessSettingCaption).toString(), icon, MessageButtons::Ok,
+            QString());
+    };
+    if (known.m_status == KnownNetworksStatus::NoSystemBus) {
+        show(Msg::ImportNoSystemBus, MessageIcon::Error);
+        return;
+    }
+    if (known.m_status == KnownNetworksStatus::NoNetworkManager) {
+        show(Msg::ImportNoNetworkManager, MessageIcon::Error);
+        return;
+    }
+    if (known.m_networks.isEmpty()) {
+        show(Msg::ImportNoNetworks, MessageIcon::Information);
+        return;
+    }
+
+    QList<CNetworkSetting> profiles;
+    for (const int index : m_importChooser->ChooseNetworks(known.m_networks)) {
+        if (index >= 0 && index < known.m_networks.size()
+            && known.m_networks.at(index).m_result.IsUsable())
+            profiles.append(known.m_networks.at(index).m_result.m_profile);
+    }
+    for (KnownWifiNetwork &network : known.m_networks)
+        WipeString(network.m_result.m_profile.m_networkKey);
+    if (profiles.isEmpty())
+        return;
+
+    WirelessImportReport report;
+    RunOnDocument([this, &profiles, &report] {
+        report = ImportWirelessProfiles(m_document, profiles);
+        ShowWirelessImportReport(*m_messageBox, report);
+    });
+    for (CNetworkSetting &profile : profiles)
+        WipeString(profile.m_networkKey);
+    if (report.m_firstKeyMissingPosition >= 0) {
+        RunOnDocument([this, &report] {
+            m_document.m_controls.m_wirelessSelection = report.m_firstKeyMissingPosition;
+            EditWirelessProfile(m_document, *m_propertyDialog);
+        });
+    }
 }
 
 void CNetSetUtilDlg::OnDelete()

@@ -9,6 +9,8 @@
 #include <memory>
 
 class CConnectionPanel;
+class IImportChooser;
+class IKnownNetworksSource;
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
@@ -39,6 +41,10 @@ public:
     void SetPathChooser(IPathChooser *chooser);
     // Replaces the wireless property dialog that Add and Property run; not owned.
     void SetPropertyDialog(IWifiPropertyDialog *dialog);
+    // Replace where Import reads the networks this computer knows (NetworkManager on the system
+    // bus, reached only when Import is pressed) and the list that asks which to add; not owned.
+    void SetKnownNetworksSource(IKnownNetworksSource *source);
+    void SetImportChooser(IImportChooser *chooser);
 
     // Resets the document and reads the state file at `stateFilePath` into the window. Any
     // message about a bad value in it comes before the window shows.
@@ -105,6 +111,7 @@ private:
     void OnPriorityUp();
     void OnPriorityDown();
     void OnAdd();
+    void OnImport();
     void OnDelete();
     void OnProperty();
     void OnListDoubleClicked();
@@ -118,6 +125,10 @@ private:
     IPathChooser *m_pathChooser = nullptr;
     std::unique_ptr<IWifiPropertyDialog> m_hostPropertyDialog;
     IWifiPropertyDialog *m_propertyDialog = nullptr;
+    std::unique_ptr<IKnownNetworksSource> m_hostKnownNetworks;
+    IKnownNetworksSource *m_knownNetworks = nullptr;
+    std::unique_ptr<IImportChooser> m_hostImportChooser;
+    IImportChooser *m_importChooser = nullptr;
     bool m_closing = false;
     bool m_bringingForward = false;
 #ifdef Q_OS_WIN
@@ -141,6 +152,7 @@ private:
     QPushButton *m_priorityUp = nullptr;
     QPushButton *m_priorityDown = nullptr;
     QPushButton *m_add = nullptr;
+    QPushButton *m_import = nullptr;
     QPushButton *m_delete = nullptr;
     QPushButton *m_property = nullptr;
 

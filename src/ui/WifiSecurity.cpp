@@ -1,21 +1,33 @@
 #include "ui/WifiSecurity.h"
 
+#include "core/import/WifiImport.h"
+#include "core/model/Validators.h"
 #include "i18n/MessageCatalog.h"
+#include "platform/QrImageDecoder.h"
 #include "ui/ConnectionPanel.h"
 #include "ui/ControlMirror.h"
 #include "ui/IpAddressEdit.h"
+#include "ui/KeyReveal.h"
 #include "ui/Mnemonics.h"
 #include "ui/QtMessageBox.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEvent>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -89,6 +101,9 @@ CWifiSecurity::CWifiSecurity(QWidget *owner)
     SetTabOrder();
     ConnectControls();
     SetProfile(CNetworkSetting());
+    setAcceptDrops(true);
+    for (QLineEdit *edit : findChildren<QLineEdit *>())
+        edit->installEventFilter(this);
 }
 
 CWifiSecurity::~CWifiSecurity() = default;
@@ -126,6 +141,7 @@ void CWifiSecurity::CreateControls()
     m_keyConfirmLabel = new QLabel(m_securityGroup);
     m_keyConfirm = named(new QLineEdit(m_securityGroup), "keyConfirm");
     m_keyConfirm->setEchoMode(QLineEdit::Password);
+    m_keyReveal = new CKeyReveal({ m_networkKey, m_keyConfirm }, this);
     m_ssidLabel->setBuddy(m_ssid);
     m_securityLabel->setBuddy(m_security);
     m_networkKeyLabel->setBuddy(m_networkKey);
@@ -145,6 +161,8 @@ void CWifiSecurity::CreateControls()
 
     m_connection = new CConnectionPanel(CConnectionPanel::Arrangement::WirelessProperty, this);
 
+    m_qrImport = named(new QPushButton(this), "qrImport");
+    m_qrImport->setAutoDefault(false);
     m_clear = named(new QPushButton(this), "clear");
     m_ok = named(new QPushButton(this), "ok");
     m_cancel = named(new QPushButton(this), "cancel");
@@ -152,6 +170,7 @@ void CWifiSecurity::CreateControls()
     m_cancel->setAutoDefault(false);
     m_ok->setDefault(true);
     auto *buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(m_qrImport);
     buttonRow->addWidget(m_clear);
     buttonRow->addStretch(1);
     buttonRow->addWidget(m_ok);
@@ -179,6 +198,11 @@ void CWifiSecurity::ApplyTexts()
 
     m_connection->ApplyTexts();
 
+    m_qrImport->setText(Text(Msg::QrImportButton));
+    m_qrImport->setToolTip(Text(Msg::QrImportTip));
+    m_qrImport->setAccessibleName(Text(Msg::QrImportButton));
+    m_qrImport->setAccessibleDescription(Text(Msg::QrImportTip));
+    m_keyReveal->ApplyTexts();
     m_clear->setText(Text(Msg::ClearButton));
     m_ok->setText(Text(Msg::OkButton));
     m_cancel->setText(Text(Msg::CancelButton));
@@ -191,7 +215,7 @@ void CWifiSecurity::SetTabOrder()
     for (CIpAddressEdit *address : m_connection->Addresses())
         order.append(address);
     order << m_connection->UseProxy() << m_connection->ProxyAddress() << m_connection->ProxyPort()
-          << m_clear << m_ok << m_cancel;
+          << m_qrImport << m_clear << m_ok << m_cancel;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 }
@@ -206,6 +230,7 @@ void CWifiSecurity::ConnectControls()
         connect(edit, &QLineEdit::textChanged, this, &CWifiSecurity::OnFieldEdited);
     for (CIpAddressEdit *edit : m_connection->Addresses())
         connect(edit, &CIpAddressEdit::AddressEdited, this, &CWifiSecurity::OnFieldEdited);
+    connect(m_qrImport, &QPushButton::clicked, this, &CWifiSecurity::OnImportQrCode);
     connect(m_clear, &QPushButton::clicked, this, &CWifiSecurity::OnClear);
     connect(m_ok, &QPushButton::clicked, this, &CWifiSecurity::OnOk);
     connect(m_cancel, &QPushButton::clicked, this, &CWifiSecurity::OnCancel);
@@ -268,12 +293,15 @@ void CWifiSecurity::OnFieldEdited()
 {
     if (m_applying)
         return;
+    m_touched.insert(sender());
     CollectValues();
     UpdateFieldMarks();
 }
 
 void CWifiSecurity::OnClear()
 {
+    m_touched.clear();
+    m_markAll = false;
     CollectValues();
     m_editor.Clear();
     ApplyValues();
@@ -281,6 +309,7 @@ void CWifiSecurity::OnClear()
 
 void CWifiSecurity::OnOk()
 {
+    m_markAll = true;
     CollectValues();
     const bool accepted = m_editor.Accept(*m_messageBox);
     ApplyValues();
@@ -297,9 +326,17 @@ void CWifiSecurity::OnCancel()
 void CWifiSecurity::UpdateFieldMarks()
 {
     const auto messages = WifiPropertyFieldMessages(m_editor.m_values);
-    const auto textOf = [&messages](WifiPropertyField field) {
+    const auto textOf = [this, &messages](WifiPropertyField field) {
         const std::optional<MessageId> &message = messages[size_t(field)];
-        return message ? Text(*message) : QString();
+        if (!message)
+            return QString();
+        // The length rule is easier to meet when the hint names the forms that pass.
+        if (*message == Msg::NetworkKeyLength)
+            return Text(*message) + u'\n' + KeyFormsText(SelectedSecurityCode(m_editor.m_values));
+        return Text(*message);
+    };
+    const auto shown = [this](const QObject *field, const QString &text) {
+        return m_markAll || m_touched.contains(field) ? text : QString();
     };
     const std::array<std::pair<QLineEdit *, WifiPropertyField>, 5> edits { {
         { m_ssid, WifiPropertyField::Ssid },
@@ -309,17 +346,158 @@ void CWifiSecurity::UpdateFieldMarks()
         { m_connection->ProxyPort(), WifiPropertyField::ProxyPort },
     } };
     for (const auto &[edit, field] : edits)
-        ShowFieldMark(edit, textOf(field));
+        ShowFieldMark(edit, shown(edit, textOf(field)));
     const std::array<std::pair<CIpAddressEdit *, WifiPropertyField>, 2> addresses { {
         { m_connection->IpAddress(), WifiPropertyField::IpAddress },
         { m_connection->SubnetMask(), WifiPropertyField::SubnetMask },
     } };
     for (const auto &[edit, field] : addresses) {
-        const QString text = textOf(field);
+        const QString text = shown(edit, textOf(field));
         ShowFieldMark(edit, text);
         // A screen reader reads the octet that has the focus, not the frame around it.
         for (int i = 0; i < CIpAddressEdit::FieldCount; ++i)
             edit->Field(i)->setAccessibleDescription(text);
+    }
+}
+
+void CWifiSecurity::SetQrImageChooser(std::function<QString()> chooser)
+{
+    m_qrImageChooser = std::move(chooser);
+}
+
+void CWifiSecurity::ShowError(MessageId text)
+{
+    m_messageBox->ShowMessage(ComposedMessage(MessageText(text)), Text(Msg::WirelessLanCaption),
+        MessageIcon::Error, MessageButtons::Ok, QString());
+}
+
+bool CWifiSecurity::FillFromWifiCode(const QString &text)
+{
+    const WifiQrParseResult parsed = ParseWifiQrText(text);
+    if (parsed.m_status != WifiQrParseStatus::Ok) {
+        ShowError(Msg::QrTextNotWifi);
+        return false;
+    }
+    const WifiImportResult result = MapWifiQrCode(parsed.m_code);
+    if (!result.IsUsable()) {
+        ShowError(WifiImportRefusalMessage(result));
+        return false;
+    }
+    const CNetworkSetting &profile = result.m_profile;
+    CollectValues();
+    WifiPropertyValues &values = m_editor.m_values;
+    values.m_ssid.m_text = profile.m_ssid;
+    values.m_stealthChecked = profile.m_stealthSsid != 0;
+    m_editor.ChangeSecurity(profile.m_securityMode);
+    values.m_networkKey.m_text = profile.m_networkKey;
+    values.m_keyConfirm.m_text = profile.m_networkKey;
+    ApplyValues();
+    return true;
+}
+
+bool CWifiSecurity::FillFromQrImageFile(const QString &path)
+{
+    const QrImageText decoded = DecodeQrImageFile(path);
+    switch (decoded.m_status) {
+    case QrImageStatus::Unreadable:
+        ShowError(Msg::QrImageUnreadable);
+        return false;
+    case QrImageStatus::NoCode:
+        ShowError(Msg::QrNoWifiCode);
+        return false;
+    case QrImageStatus::Ok:
+        break;
+    }
+    if (ParseWifiQrText(decoded.m_text).m_status == WifiQrParseStatus::NotWifiCode) {
+        ShowError(Msg::QrNoWifiCode);
+        return false;
+    }
+    return FillFromWifiCode(decoded.m_text);
+}
+
+void CWifiSecurity::OnImportQrCode()
+{
+    QString path;
+    if (m_qrImageChooser) {
+        path = m_qrImageChooser();
+    } else {
+        QStringList patterns;
+        for (const QByteArray &format : QImageReader::supportedImageFormats())
+            patterns.append(QStringLiteral("*.") + QString::fromLatin1(format));
+        path = QFileDialog::getOpenFileName(this, Text(Msg::QrOpenTitle), QString(),
+            Text(Msg::QrImageFilter).arg(patterns.join(QLatin1Char(' '))));
+    }
+    if (!path.isEmpty())
+        FillFromQrImageFile(path);
+}
+
+bool CWifiSecurity::eventFilter(QObject *watched, QEvent *event)
+{
+    // A Wi-Fi network code pasted into any field fills the dialog instead of that field.
+    if (event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Paste)) {
+        const QString text = QGuiApplication::clipboard()->text();
+        if (ParseWifiQrText(text).m_status != WifiQrParseStatus::NotWifiCode) {
+            FillFromWifiCode(text);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+namespace {
+
+QString DroppedImagePath(const QMimeData *data)
+{
+    for (const QUrl &url : data->urls()) {
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    }
+    return QString();
+}
+
+} // namespace
+
+void CWifiSecurity::keyPressEvent(QKeyEvent *event)
+{
+    // Enter on a focused button presses that button, as on the main window; a keyboard Cancel
+    // must never commit the edits through the default OK.
+    const bool plain = event->modifiers() == Qt::NoModifier
+        || (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget());
+            button && button->isVisible() && button->isEnabled()) {
+            button->click();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CWifiSecurity::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QMimeData *mime = event->mimeData();
+    if (!DroppedImagePath(mime).isEmpty() || mime->hasImage()
+        || ParseWifiQrText(mime->text()).m_status != WifiQrParseStatus::NotWifiCode)
+        event->acceptProposedAction();
+}
+
+void CWifiSecurity::dropEvent(QDropEvent *event)
+{
+    const QMimeData *mime = event->mimeData();
+    event->acceptProposedAction();
+    const QString path = DroppedImagePath(mime);
+    if (!path.isEmpty()) {
+        FillFromQrImageFile(path);
+    } else if (mime->hasImage()) {
+        const QrImageText decoded = DecodeQrImage(qvariant_cast<QImage>(mime->imageData()));
+        if (decoded.m_status != QrImageStatus::Ok
+            || ParseWifiQrText(decoded.m_text).m_status == WifiQrParseStatus::NotWifiCode)
+            ShowError(Msg::QrNoWifiCode);
+        else
+            FillFromWifiCode(decoded.m_text);
+    } else {
+        FillFromWifiCode(mime->text());
     }
 }
 

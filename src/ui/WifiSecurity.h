@@ -4,11 +4,14 @@
 #include "core/commands/WirelessList.h"
 
 #include <QDialog>
+#include <QSet>
 
+#include <functional>
 #include <memory>
 
 class CConnectionPanel;
 class QButtonGroup;
+class CKeyReveal;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -39,6 +42,21 @@ public:
     void CollectValues();
     void ApplyValues();
 
+    // "Import from QR code" asks this for an image file; an empty answer cancels. The default
+    // shows a file dialog.
+    void SetQrImageChooser(std::function<QString()> chooser);
+    // Fills SSID, security, key and Stealth SSID from a Wi-Fi network code, in text or in an image
+    // file; anything else is refused with a message. True when the fields were filled.
+    bool FillFromWifiCode(const QString &text);
+    bool FillFromQrImageFile(const QString &path);
+    CKeyReveal *KeyReveal() const { return m_keyReveal; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
 private:
     void CreateControls();
     void ApplyTexts();
@@ -52,6 +70,8 @@ private:
     void OnClear();
     void OnOk();
     void OnCancel();
+    void OnImportQrCode();
+    void ShowError(MessageId text);
     // Marks every field whose content OK would refuse, with the message OK would show.
     void UpdateFieldMarks();
 
@@ -59,6 +79,11 @@ private:
     std::unique_ptr<IMessageBox> m_hostMessageBox;
     IMessageBox *m_messageBox = nullptr;
     bool m_applying = false;
+    // A field is marked only once the user has edited it, or for every field after OK.
+    QSet<const QObject *> m_touched;
+    bool m_markAll = false;
+    std::function<QString()> m_qrImageChooser;
+    CKeyReveal *m_keyReveal = nullptr;
 
     QGroupBox *m_securityGroup = nullptr;
     QLabel *m_ssidLabel = nullptr;
@@ -73,6 +98,7 @@ private:
 
     CConnectionPanel *m_connection = nullptr;
 
+    QPushButton *m_qrImport = nullptr;
     QPushButton *m_clear = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;

@@ -52,6 +52,9 @@ private Q_SLOTS:
     void write_data();
     void write();
     void writeIsWhatTheWindowWrites();
+    void commandLine_data();
+    void commandLine();
+    void verboseAddsTheDetails();
 
 private:
     QTemporaryDir m_dir;
@@ -134,6 +137,87 @@ void TestCheckerCommand::writeIsWhatTheWindowWrites()
     QVERIFY(WriteSettingsFile(document, u"window.ini"_s).Succeeded());
     SetTickSource(nullptr);
     QCOMPARE(TestFiles::ReadAll(u"checker.ini"_s), TestFiles::ReadAll(u"window.ini"_s));
+}
+
+void TestCheckerCommand::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("firstLine"); // of standard output when the status is 0, else of
+                                            // standard error
+    const QString version = u"meridock-netconf-check 3.0.0"_s;
+    QTest::newRow("--version prints the version") << QStringList { u"--version"_s } << 0 << version;
+    QTest::newRow("--version wins over a file")
+        << QStringList { u"x.ini"_s, u"--version"_s } << 0 << version;
+    QTest::newRow("--write OUT without the file to check") << QStringList { u"--write"_s,
+        u"out.ini"_s } << 2 << u"meridock-netconf-check: No settings file to check was given."_s;
+    QTest::newRow("--write as the last word") << QStringList { u"in.ini"_s,
+        u"--write"_s } << 2 << u"meridock-netconf-check: The option --write needs a file name."_s;
+    QTest::newRow("--write twice")
+        << QStringList { u"--write"_s, u"a.ini"_s, u"--write"_s, u"b.ini"_s, u"in.ini"_s } << 2
+        << u"meridock-netconf-check: The option --write is given more than once."_s;
+    QTest::newRow("no arguments at all")
+        << QStringList {} << 2 << u"meridock-netconf-check: No settings file to check was given."_s;
+    QTest::newRow("two files") << QStringList {
+        u"a.ini"_s, u"b.ini"_s
+    } << 2 << u"meridock-netconf-check: Only one settings file can be checked at a time."_s;
+    QTest::newRow("an unknown option") << QStringList { u"--quiet"_s, u"a.ini"_s } << 2
+                                       << u"meridock-netconf-check: Unknown option --quiet."_s;
+    QTest::newRow("after --, a name starting with a dash is a file")
+        << QStringList { u"--"_s, u"-odd.ini"_s } << 2
+        << u"meridock-netconf-check: -odd.ini: Setting file is not exist in selected place."_s;
+    QTest::newRow("an empty file is no settings file")
+        << QStringList { u"empty.ini"_s } << 2
+        << u"meridock-netconf-check: empty.ini: The file holds none of the network settings, so "
+           u"it is not a settings file. Nothing was loaded."_s;
+    QTest::newRow("a desktop entry is no settings file")
+        << QStringList { u"entry.desktop"_s } << 2
+        << u"meridock-netconf-check: entry.desktop: The file holds none of the network settings, "
+           u"so it is not a settings file. Nothing was loaded."_s;
+}
+
+void TestCheckerCommand::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, firstLine);
+    QVERIFY(TestFiles::Write(u"empty.ini"_s, QByteArray()));
+    QVERIFY(TestFiles::Write(u"entry.desktop"_s, "[Desktop Entry]\nType=Application\nName=X\n"));
+    const RunResult r = Run(arguments);
+    QCOMPARE(r.status, status);
+    const QStringList &lines = status == 0 ? r.out : r.err;
+    QVERIFY(!lines.isEmpty());
+    QCOMPARE(lines.first(), firstLine);
+    // A usage error is followed by the usage; a refused file is not.
+    const bool usage = firstLine.contains(u"option"_s) || firstLine.contains(u"given"_s)
+        || firstLine.contains(u"one settings file"_s);
+    if (status != 0)
+        QCOMPARE(lines.size() > 1 && lines[1].startsWith(u"Usage: "_s), usage);
+    if (status != 0)
+        QVERIFY(r.out.isEmpty());
+}
+
+void TestCheckerCommand::verboseAddsTheDetails()
+{
+    QVERIFY(TestFiles::Write(u"damaged.ini"_s,
+        TestFiles::Bytes(u"[UserNetworkSetting]\nWIRED_IP=10.0.0.300\nWIRELESS_SSID_2=Lab\n"
+                         u"WIRELESS_SEQLITY_MODE_2=2\nWIRELESS_PSK_2=$seal(short)\n"_s)));
+    const QStringList plain { u"Load settings: Invalid IP address value is detected in setting "
+                              u"file."_s,
+        u"Load settings: Invalid network key is detected in setting file."_s, kLoadedWithError };
+    const RunResult quiet = Run({ u"damaged.ini"_s });
+    QCOMPARE(quiet.status, 1);
+    QCOMPARE(quiet.out, plain);
+
+    const RunResult verbose = Run({ u"--verbose"_s, u"damaged.ini"_s });
+    QCOMPARE(verbose.status, 1);
+    QCOMPARE(verbose.out,
+        (QStringList { plain[0], u"    Section [UserNetworkSetting], key WIRED_IP: “10.0.0.300”"_s,
+            plain[1], u"    Wireless profile 2, SSID “Lab”"_s,
+            u"    Section [UserNetworkSetting], key WIRELESS_PSK_2"_s,
+            u"    A WPA or WPA2 key has 8 to 63 characters, or 64 hexadecimal digits."_s,
+            plain[2] }));
+    QVERIFY(!verbose.out.join(u'\n').contains(u"short"_s));
 }
 
 QTEST_GUILESS_MAIN(TestCheckerCommand)

@@ -50,6 +50,8 @@ private Q_SLOTS:
     void load_data();
     void load();
     void writtenFileReadsBackValueForValue();
+    void detailsNameWhereAndWhy_data();
+    void detailsNameWhereAndWhy();
 
 private:
     QTemporaryDir m_dir;
@@ -135,6 +137,12 @@ void TestSettingsReader::load_data()
     row("link to /dev/zero is refused", "(zero)", 0, {}, QString());
     row("FIFO without writer is refused at once", "(fifo)", 0, {}, QString());
     row("file without read permission is refused", "(unreadable)", 0, {}, QString());
+    row("an empty file is no settings file", "", 0, {}, QString());
+    row("another program's INI file is no settings file",
+        "[Desktop Entry]\nName=Viewer\nExec=viewer\n", 0, {}, QString());
+    // One key the reader takes a value from is enough.
+    row("a single Common key makes a settings file", "[Common]\nNETWORK_PRIORITY=0\n", 1, {},
+        kDefaults);
 }
 
 void TestSettingsReader::load()
@@ -224,6 +232,78 @@ void TestSettingsReader::writtenFileReadsBackValueForValue()
     QCOMPARE(ReadSettingsFile(loaded, recorder, path), 1);
     QCOMPARE(IdsOf(recorder), MessageIds {});
     QCOMPARE(Snapshot(loaded, true), Snapshot(source, true));
+}
+
+void TestSettingsReader::detailsNameWhereAndWhy_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("details"); // "message id: detail", in the order shown
+    const auto row = [](const char *rule, const QString &file, const QStringList &details) {
+        QTest::newRow(rule) << file << details;
+    };
+    row("a wired address names its key and value",
+        u"[UserNetworkSetting]\nWIRED_SUBNET_MASK=255.255.256.0\n"_s,
+        { u"54: Section [UserNetworkSetting], key WIRED_SUBNET_MASK: “255.255.256.0”"_s });
+    row("a loopback IP address says why", u"[UserNetworkSetting]\nWIRED_IP=127.0.0.1\n"_s,
+        { u"105: Section [UserNetworkSetting], key WIRED_IP: “127.0.0.1”\nAddresses that begin "
+          u"with 127 are reserved for loopback and cannot be used as the IP address."_s });
+    row("a profile's value names the profile's number and SSID",
+        u"[UserNetworkSetting]\nWIRELESS_SSID=First\nWIRELESS_SSID_2=Lab 2\n"
+        u"WIRELESS_PROXY_PORT_2=70000\n"_s,
+        { u"64: Wireless profile 2, SSID “Lab 2”\n"
+          u"Section [UserNetworkSetting], key WIRELESS_PROXY_PORT_2: “70000”"_s });
+    row("a profile without SSID says so", u"[UserNetworkSetting]\nWIRELESS_DNS_3=1.2.3\n"_s,
+        { u"56: Wireless profile 3, no SSID\n"
+          u"Section [UserNetworkSetting], key WIRELESS_DNS_3: “1.2.3”"_s });
+    row("a missing proxy value names the key without a value",
+        u"[UserNetworkSetting]\nWIRED_PROXY=1\nWIRED_PROXY_PORT=80\n"_s,
+        { u"61: Section [UserNetworkSetting], key WIRED_PROXY_ADDRESS"_s });
+    row("a bad network key never shows the key, and names the valid forms",
+        u"[UserNetworkSetting]\nWIRELESS_SSID=Home\nWIRELESS_SEQLITY_MODE=3\n"
+        u"WIRELESS_PSK=$seal(secret7)\n"_s,
+        { u"60: Wireless profile 1, SSID “Home”\nSection [UserNetworkSetting], key WIRELESS_PSK\n"
+          u"A WPA or WPA2 key has 8 to 63 characters, or 64 hexadecimal digits."_s });
+    row("a WEP key names the WEP forms",
+        u"[UserNetworkSetting]\nWIRELESS_SSID=Old\nWIRELESS_SEQLITY_MODE=1\n"
+        u"WIRELESS_PSK=$seal(abcdef)\n"_s,
+        { u"60: Wireless profile 1, SSID “Old”\nSection [UserNetworkSetting], key WIRELESS_PSK\n"
+          u"A WEP key has 5 or 13 characters, or 10 or 26 hexadecimal digits."_s });
+    row("an undecryptable key shows neither key nor sealed text",
+        u"[UserNetworkSetting]\nWIRELESS_SSID=Cafe\nWIRELESS_PSK=00ZZ\n"_s,
+        { u"57: Wireless profile 1, SSID “Cafe”\nSection [UserNetworkSetting], key WIRELESS_PSK"_s });
+    row("folder values: the name and user ID are shown, the password never",
+        u"[NewtworkFolderSetting]\nNETFOLDER_NAME=123\nNETFOLDER_UID=a.b\n"
+        u"NETFOLDER_PASS=$seal("_s
+            + Chars(33, u'w') + u")\n"_s,
+        { u"50: Section [NewtworkFolderSetting], key NETFOLDER_NAME: “123”"_s,
+            u"51: Section [NewtworkFolderSetting], key NETFOLDER_UID: “a.b”"_s,
+            u"52: Section [NewtworkFolderSetting], key NETFOLDER_PASS"_s });
+    row("a long value is cut short and control characters show as symbols",
+        u"[UserNetworkSetting]\nWIRED_PROXY_ADDRESS=\u0001"_s + Chars(70, u'p') + u"\n"_s,
+        { u"63: Section [UserNetworkSetting], key WIRED_PROXY_ADDRESS: “\u2401"_s + Chars(63, u'p')
+            + u"…”"_s });
+    row("an SSID too long names its own value",
+        u"[UserNetworkSetting]\nWIRELESS_SSID_4="_s + Chars(33, u's') + u"\n"_s,
+        { u"58: Wireless profile 4, SSID “"_s + Chars(33, u's')
+            + u"”\n"
+              u"Section [UserNetworkSetting], key WIRELESS_SSID_4: “"_s
+            + Chars(33, u's') + u"”"_s });
+}
+
+void TestSettingsReader::detailsNameWhereAndWhy()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, details);
+    const QString path = Path(u"details.ini"_s);
+    QVERIFY(TestFiles::Write(path, Bytes(file)));
+    CSettingsDocument document;
+    CMessageRecorder recorder;
+    QCOMPARE(ReadSettingsFile(document, recorder, path), 0);
+    const MessageIds ids = IdsOf(recorder);
+    QStringList shown;
+    for (qsizetype i = 0; i < recorder.m_messages.size(); ++i)
+        shown.append(QString::number(ids[i]) + u": "_s + recorder.m_messages[i].detail);
+    QCOMPARE(shown, details);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsReader)

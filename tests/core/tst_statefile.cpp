@@ -55,6 +55,8 @@ private Q_SLOTS:
     void stateFilePath();
     void sessionRoundTrip_data();
     void sessionRoundTrip();
+    void closeDropsALoopbackWiredAddress_data();
+    void closeDropsALoopbackWiredAddress();
 
 private:
     QTemporaryDir m_dir;
@@ -107,6 +109,8 @@ void TestStateFile::sessionRoundTrip_data()
                             u"NETFOLDER_UID=x y\nNETFOLDER_NAME=--\nNETFOLDER_DEF=0\n"_s)
         << MessageIds { 50, 51, 52 }
         << u"folder.mode=1|folder.name=|folder.uid=|folder.password="_s;
+    QTest::newRow("state file of blank lines: a first run, silently")
+        << QByteArray("\r\n\r\n") << MessageIds {} << QString();
     QTest::newRow("binary state file")
         << QByteArray("[Common]\0\xff\x01", 12) << MessageIds {} << QString();
 }
@@ -148,6 +152,37 @@ void TestStateFile::sessionRoundTrip()
     QCOMPARE(IdsOf(recorder), MessageIds {});
     QCOMPARE(Mismatches(next, kFilledSession), QStringList());
     QCOMPARE(next.m_controls.m_folderModeRadio, 1);
+}
+
+void TestStateFile::closeDropsALoopbackWiredAddress_data()
+{
+    QTest::addColumn<int>("dhcpRadio");
+    QTest::addColumn<int>("firstOctet");
+    QTest::addColumn<QString>("kept"); // the IP address the next run opens with
+    QTest::newRow("DHCP off, 127.1.2.3 is dropped") << 1 << 127 << QString();
+    QTest::newRow("DHCP on, 127.1.2.3 is dropped") << 0 << 127 << QString();
+    QTest::newRow("DHCP off, 126.1.2.3 is kept") << 1 << 126 << u"126.1.2.3"_s;
+}
+
+void TestStateFile::closeDropsALoopbackWiredAddress()
+{
+    QFETCH(int, dhcpRadio);
+    QFETCH(int, firstOctet);
+    QFETCH(QString, kept);
+    const QString path = Path(u"loopback/state.dat"_s);
+    CSettingsDocument document;
+    CMessageRecorder recorder;
+    OpenSession(document, recorder, path);
+    document.m_controls.m_connection.m_dhcpRadio = dhcpRadio;
+    document.m_controls.m_connection.m_ipAddress.m_fields = { firstOctet, 1, 2, 3 };
+    CloseSession(document);
+
+    CSettingsDocument next;
+    OpenSession(next, recorder, path);
+    QCOMPARE(IdsOf(recorder), MessageIds {});
+    QCOMPARE(Mismatches(
+                 next, u"wired.ip="_s + kept + u"|wired.dhcpMode="_s + QString::number(dhcpRadio)),
+        QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestStateFile)

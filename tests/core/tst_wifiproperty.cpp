@@ -1,6 +1,7 @@
 #include "DocumentProbe.h"
 #include "MessageRecorder.h"
 #include "ScriptedPathChooser.h"
+#include "core/cipher/OemCodePage.h"
 #include "core/commands/WifiProperty.h"
 
 #include <QTest>
@@ -93,6 +94,8 @@ class TestWifiProperty : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void keyRefusalsSayWhy_data();
+    void keyRefusalsSayWhy();
     void initTestCase() { SetCurrentLanguageSlot(0); }
     void accept_data();
     void accept();
@@ -171,6 +174,58 @@ void TestWifiProperty::accept()
     again.Open();
     QVERIFY(again.Accept(box));
     QCOMPARE(ProfileText(again.m_profile), ProfileText(editor.m_profile));
+}
+
+void TestWifiProperty::keyRefusalsSayWhy_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<int>("message"); // -1: OK accepts
+    QTest::addColumn<QString>("detail");
+    const QString wep = u"A WEP key has 5 or 13 characters, or 10 or 26 hexadecimal digits."_s;
+    const QString wpa = u"A WPA or WPA2 key has 8 to 63 characters, or 64 hexadecimal digits."_s;
+    const QString unsealable = u"The network key holds a character that the reader cannot "
+                               u"receive. Use other characters or the hexadecimal form."_s;
+    QTest::newRow("WEP of 6 characters names the WEP forms") << 1 << u"abcdef"_s << 96 << wep;
+    QTest::newRow("WPA of 7 characters names the WPA forms") << 2 << u"abcdefg"_s << 96 << wpa;
+    QTest::newRow("WPA2 of 65 characters names the WPA forms")
+        << 4 << QString(65, u'k') << 96 << wpa;
+    // The code page of an English host has no A with tilde; it would be sealed as another
+    // character, and the reader would get a key other than the one typed.
+    QTest::newRow("a character the reader's code page lacks")
+        << 3 << u"caf\u00c3 latte"_s << 97 << unsealable;
+    QTest::newRow("a C1 control character") << 1 << u"ab\u0085cd"_s << 97 << unsealable;
+    QTest::newRow("characters the code page has pass")
+        << 3 << u"caf\u00e9 \u00e4\u00f1\u00a3!"_s << -1 << QString();
+    QTest::newRow("a character beyond Latin-1 keeps its own message")
+        << 3 << u"\u4e2d12345678"_s << 97 << QString();
+}
+
+void TestWifiProperty::keyRefusalsSayWhy()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, key);
+    QFETCH(int, message);
+    QFETCH(QString, detail);
+    SetUserOemCodePage(437);
+    CWifiPropertyEditor editor;
+    editor.Open();
+    editor.m_values.m_ssid.m_text = u"Home"_s;
+    editor.ChangeSecurity(mode);
+    editor.m_values.m_networkKey.m_text = key;
+    editor.m_values.m_keyConfirm.m_text = key;
+    CMessageRecorder recorder;
+    const bool accepted = editor.Accept(recorder);
+    SetUserOemCodePage(0);
+    QCOMPARE(accepted, message < 0);
+    if (accepted) {
+        QCOMPARE(editor.m_profile.m_networkKey, key);
+        return;
+    }
+    QCOMPARE(recorder.m_messages.size(), 1);
+    QCOMPARE(recorder.m_messages[0].text, MessageText(MessageId(message)).toString() + u"   "_s);
+    QCOMPARE(recorder.m_messages[0].detail, detail);
+    QCOMPARE(editor.m_values.m_networkKey.m_text, QString()); // emptied with its confirmation
 }
 
 QTEST_APPLESS_MAIN(TestWifiProperty)

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+using namespace Qt::StringLiterals;
+
 using DocumentProbe::ProfileText;
 
 namespace {
@@ -27,6 +29,13 @@ void Click(QAbstractButton *button)
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
 }
 
+// Whether the red frame over `field` shows, and the hint the field carries.
+bool Marked(const QWidget *field)
+{
+    const auto *mark = field->findChild<QWidget *>(u"fieldMark"_s, Qt::FindDirectChildrenOnly);
+    return mark && mark->isVisible();
+}
+
 } // namespace
 
 class TestWifiSecurity : public QObject
@@ -40,6 +49,11 @@ private Q_SLOTS:
 
     void okGivesAnOpenedProfileBack();
     void okFailureKeepsDialogOpenThenOk();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
+    void fieldsAreMarkedOnceTouchedOrAfterOk();
+    void keyHintNamesTheValidForms_data();
+    void keyHintNamesTheValidForms();
 
 private:
     QLineEdit *Edit(const char *name) const { return Find<QLineEdit>(*m_dialog, name); }
@@ -114,6 +128,104 @@ void TestWifiSecurity::okFailureKeepsDialogOpenThenOk()
         QStringLiteral("auto=1 | dhcp=0 | dns= | dns2= | force=1 | gateway=192.168.4.0 (3 parts) | "
                        "ip=192.168.4.20 | key=sesame-open | mask=255.255.255.0 | mode=5 | "
                        "proxy=1 | proxyAddress=proxy.lan | proxyPort=808 | ssid=Home Net"));
+}
+
+void TestWifiSecurity::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<QByteArray>("focused"); // a button's name; empty for the SSID box
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("result"); // how the dialog ended; -1 still open
+    QTest::addColumn<QString>("ssid"); // what the SSID box holds then
+    QTest::addColumn<QString>("profile"); // the working profile's SSID then
+    QTest::newRow("Enter on Cancel cancels") << QByteArray("cancel") << int(Qt::Key_Return)
+                                             << int(QDialog::Rejected) << u"Edited"_s << QString();
+    QTest::newRow("keypad Enter on Cancel cancels")
+        << QByteArray("cancel") << int(Qt::Key_Enter) << int(QDialog::Rejected) << u"Edited"_s
+        << QString();
+    QTest::newRow("Enter on Clear clears and stays open")
+        << QByteArray("clear") << int(Qt::Key_Return) << -1 << QString() << QString();
+    QTest::newRow("Enter on OK accepts") << QByteArray("ok") << int(Qt::Key_Return)
+                                         << int(QDialog::Accepted) << u"Edited"_s << u"Edited"_s;
+    QTest::newRow("Enter in a box is OK") << QByteArray() << int(Qt::Key_Return)
+                                          << int(QDialog::Accepted) << u"Edited"_s << u"Edited"_s;
+}
+
+void TestWifiSecurity::enterPressesTheFocusedButton()
+{
+    QFETCH(QByteArray, focused);
+    QFETCH(int, key);
+    QFETCH(int, result);
+    QFETCH(QString, ssid);
+    QFETCH(QString, profile);
+    CNetworkSetting opened;
+    opened.m_ssid = u"Original"_s;
+    m_dialog->SetProfile(opened);
+    Edit("ssid")->selectAll();
+    QTest::keyClicks(Edit("ssid"), u"Edited"_s);
+    QWidget *target = focused.isEmpty() ? static_cast<QWidget *>(Edit("ssid"))
+                                        : Find<QPushButton>(*m_dialog, focused.constData());
+    target->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), target);
+    QTest::keyClick(
+        target, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+
+    QCOMPARE(m_dialog->isVisible(), result < 0);
+    if (result >= 0)
+        QCOMPARE(m_dialog->result(), result);
+    QCOMPARE(Edit("ssid")->text(), ssid);
+    QCOMPARE(m_dialog->Profile().m_ssid, profile);
+    QCOMPARE(m_box.m_messages.size(), 0);
+}
+
+void TestWifiSecurity::fieldsAreMarkedOnceTouchedOrAfterOk()
+{
+    // A new profile: empty SSID, which OK would refuse, but nothing is marked yet.
+    QVERIFY(!Marked(Edit("ssid")));
+    Security()->setCurrentIndex(1); // WEP: the empty key would be refused as well
+    QVERIFY(!Marked(Edit("networkKey")));
+
+    QTest::keyClicks(Edit("networkKey"), u"abc"_s);
+    QVERIFY(Marked(Edit("networkKey")));
+    QVERIFY(!Marked(Edit("ssid")));
+    QTest::keyClicks(Edit("ssid"), u"x"_s);
+    QTest::keyClick(Edit("ssid"), Qt::Key_Backspace);
+    QVERIFY(Marked(Edit("ssid")));
+
+    Press(*m_dialog, "clear");
+    QVERIFY(!Marked(Edit("ssid")));
+    QVERIFY(!Marked(Edit("networkKey")));
+
+    Press(*m_dialog, "ok");
+    QCOMPARE(m_box.m_messages.size(), 1);
+    QVERIFY(Marked(Edit("ssid")));
+}
+
+void TestWifiSecurity::keyHintNamesTheValidForms_data()
+{
+    QTest::addColumn<int>("entry"); // position in the security list
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("hint");
+    QTest::newRow("WEP key of 6 characters")
+        << 1 << u"abcdef"_s
+        << u"Length of Network key is invalid.\nA WEP key has 5 or 13 characters, or 10 or 26 "
+           u"hexadecimal digits."_s;
+    QTest::newRow("WPA key of 7 characters")
+        << 2 << u"abcdefg"_s
+        << u"Length of Network key is invalid.\nA WPA or WPA2 key has 8 to 63 characters, or 64 "
+           u"hexadecimal digits."_s;
+    QTest::newRow("a bad character names no forms")
+        << 5 << QString(64, u'g') << u"Invalid character is entered for network key."_s;
+}
+
+void TestWifiSecurity::keyHintNamesTheValidForms()
+{
+    QFETCH(int, entry);
+    QFETCH(QString, key);
+    QFETCH(QString, hint);
+    Security()->setCurrentIndex(entry);
+    QTest::keyClicks(Edit("networkKey"), key);
+    QVERIFY(Marked(Edit("networkKey")));
+    QCOMPARE(Edit("networkKey")->toolTip(), hint);
 }
 
 QTEST_MAIN(TestWifiSecurity)

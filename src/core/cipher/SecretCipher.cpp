@@ -324,3 +324,15 @@ int DecryptSecret(QStringView sealed, QString &out)
     out = std::move(text);
     return 1;
 }
+
+bool SealsFaithfully(QStringView plain)
+{
+    if (plain.contains(QChar(u'\0')))
+        return false;
+    const unsigned codePage = UserOemCodePage();
+    WipedBuffer oem(ToOemBytes(plain, codePage));
+    QString back = FromOemBytes(oem.bytes(), codePage);
+    const bool same = back == plain;
+    WipeString(back);
+    return same;
+}

@@ -12,6 +12,9 @@ inline constexpr int SecretTextLimit = 1024; // characters of a result, terminat
 inline constexpr int MaxSecretBytes = 480;   // a longer byte form would not fit that limit
 
 int EncryptSecret(QStringView plain, QString &out);
+// Whether `plain` opens again as itself: every character exists in the OEM code page (a best-fit
+// or '?' stand-in would change the secret silently) and none is NUL, which ends the sealed text.
+bool SealsFaithfully(QStringView plain);
 int DecryptSecret(QStringView sealed, QString &out);
 
 // AES-128-CBC over whole 16-byte blocks without padding, the primitive under the sealed form.

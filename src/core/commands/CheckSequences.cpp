@@ -171,3 +171,20 @@ int ValidateWiredLan(
     }
     return result;
 }
+
+int ValidateWiredIpAddress(
+    CSettingsDocument &document, IMessageBox &box, LoopbackAddressChoice choice)
+{
+    document.Gather();
+    const CNetworkSetting wired = document.WiredSettingFromControls();
+    if (CheckIpAddress(wired) != -5)
+        return 1;
+    if (choice == LoopbackAddressChoice::Report && wired.m_dhcp == 0) {
+        document.ShowMessage(box, Msg::InvalidIpAddress, Msg::WiredLanCaption, MessageIcon::Error,
+            MessageButtons::Ok, MessageText(Msg::LoopbackAddress).toString());
+        document.m_controls.m_focusRequest = FocusRequest::WiredIpAddress;
+        return 0;
+    }
+    document.m_controls.m_connection.m_ipAddress.Clear();
+    return 1;
+}

@@ -1,9 +1,11 @@
 #include "core/commands/FileCommands.h"
 
 #include "core/commands/CheckSequences.h"
+#include "core/file/ProfileFile.h"
 #include "core/settings/SettingsReader.h"
 #include "core/settings/SettingsWriter.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -40,7 +42,16 @@ void LoadSettingsCommand(CSettingsDocument &document, IMessageBox &box, IPathCho
             box, Msg::SettingFileMissing, Msg::LoadSettingsCaption, MessageIcon::Error);
         return;
     }
-    if (ReadSettingsFile(document, box, path) != 0)
+    // A file that is no settings file leaves the window as it was and says why.
+    CProfileFile file;
+    QString systemError;
+    const SettingsFileStatus status = LoadSettingsProfile(path, file, &systemError);
+    if (status != SettingsFileStatus::Loaded) {
+        document.ShowMessage(box, Msg::SettingsLoadedWithError, Msg::LoadSettingsCaption,
+            MessageIcon::Error, MessageButtons::Ok, RefusalText(status, systemError));
+        return;
+    }
+    if (ReadSettingsProfile(document, box, file) != 0)
         document.ShowMessage(
             box, Msg::SettingsLoaded, Msg::LoadSettingsCaption, MessageIcon::Information);
     else
@@ -54,6 +65,8 @@ void CreateSettingFileCommand(CSettingsDocument &document, IMessageBox &box, IPa
         return;
     if (ValidateWiredLan(document, box, true, true) == 0)
         return;
+    if (ValidateWiredIpAddress(document, box, LoopbackAddressChoice::Report) == 0)
+        return;
 
     const QString folder = chooser.ChooseFolder(document.m_lastPath);
     if (folder.isEmpty())
@@ -62,16 +75,19 @@ void CreateSettingFileCommand(CSettingsDocument &document, IMessageBox &box, IPa
     document.m_lastPath = folder;
     const QString path = SettingsFilePathInFolder(folder);
 
+    const QString where = MessageText(Msg::WhereFile)
+                              .toString()
+                              .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     if (QFileInfo::exists(path)
         && document.ShowMessage(box, Msg::OverwriteExistingFile, Msg::CreateSettingCaption,
-               MessageIcon::None, MessageButtons::OkCancel)
+               MessageIcon::None, MessageButtons::OkCancel, where)
             != MessageAnswer::Ok)
         return;
 
     const FileWriteResult written = WriteSettingsFile(document, path);
     if (written)
-        document.ShowMessage(
-            box, Msg::SettingsFileCreated, Msg::CreateSettingCaption, MessageIcon::Information);
+        document.ShowMessage(box, Msg::SettingsFileCreated, Msg::CreateSettingCaption,
+            MessageIcon::Information, MessageButtons::Ok, where);
     else
         document.ShowMessage(box, Msg::SettingsFileCreateFailed, Msg::CreateSettingCaption,
             MessageIcon::Error, MessageButtons::Ok, WriteFailureDetail(written));

@@ -1,5 +1,6 @@
 #include "core/commands/WifiProperty.h"
 
+#include "core/cipher/SecretCipher.h"
 #include "core/model/Validators.h"
 
 int SecurityListPosition(int code)
@@ -56,6 +57,9 @@ QList<WifiPropertyFailure> WifiPropertyFailures(const WifiPropertyValues &values
         } else {
             switch (CheckWirelessKey(probe)) {
             case 0:
+                if (!SealsFaithfully(probe.m_networkKey))
+                    fail(WifiPropertyField::NetworkKey, Msg::NetworkKeyCharacters, true);
+                break;
             case 1:
                 break;
             case -2:
@@ -154,6 +158,20 @@ void CWifiPropertyEditor::Cancel()
     ResetNetworkSetting(m_profile);
 }
 
+namespace {
+
+// Why a key was refused, under the message; never the key itself.
+QString KeyFailureDetail(MessageId message, const CNetworkSetting &profile)
+{
+    if (message == Msg::NetworkKeyLength)
+        return KeyFormsText(profile.m_securityMode);
+    if (message == Msg::NetworkKeyCharacters && CheckWirelessKey(profile) == 0)
+        return MessageText(Msg::KeyNotSealable).toString();
+    return {};
+}
+
+} // namespace
+
 bool CWifiPropertyEditor::Accept(IMessageBox &box)
 {
     CNetworkSetting &profile = m_profile;
@@ -167,7 +185,7 @@ bool CWifiPropertyEditor::Accept(IMessageBox &box)
     const auto report = [this, &box](const WifiPropertyFailure &failure) {
         m_messageText = ComposedMessage(MessageText(failure.m_message));
         box.ShowMessage(m_messageText, MessageText(Msg::WirelessLanCaption).toString(),
-            MessageIcon::Error, MessageButtons::Ok, QString());
+            MessageIcon::Error, MessageButtons::Ok, KeyFailureDetail(failure.m_message, m_profile));
         if (failure.m_emptiesKeyBoxes) {
             m_values.m_networkKey.m_text.clear();
             m_values.m_keyConfirm.m_text.clear();

@@ -16,6 +16,9 @@ struct WirelessListEntry
     int m_slot = -1; // index into CSettingsDocument::m_wirelessSettings
 };
 
+// A control that a failed check asks the window to focus when the command returns.
+enum class FocusRequest { None, WiredIpAddress };
+
 // The state of every main-window control that the file operations and checks read or write.
 // The Qt window mirrors these into its widgets and back; the core never sees a widget.
 struct MainWindowControls
@@ -34,6 +37,8 @@ struct MainWindowControls
     bool m_useWirelessChecked = false;
     QList<WirelessListEntry> m_wirelessList; // priority order, top first
     int m_wirelessSelection = -1;
+
+    FocusRequest m_focusRequest = FocusRequest::None; // the window resets it once applied
 };
 
 // The settings document of the main window and the window-held values it works on.

@@ -1,5 +1,7 @@
 #include "core/model/Validators.h"
 
+#include "i18n/MessageCatalog.h"
+
 #include <limits>
 
 namespace {
@@ -213,4 +215,13 @@ ValidationCode CheckUserId(QStringView userId)
             return -2;
     }
     return 0;
+}
+
+QString KeyFormsText(int securityMode)
+{
+    if (securityMode == SecurityModeWep)
+        return MessageText(Msg::WepKeyForms).toString();
+    if (securityMode >= SecurityModeWpaPskTkip && securityMode <= SecurityModeWpa2PskTkip)
+        return MessageText(Msg::WpaKeyForms).toString();
+    return {};
 }

@@ -2,6 +2,7 @@
 
 #include "core/model/NetworkSetting.h"
 
+#include <QString>
 #include <QStringView>
 
 // The device's limits as small rule functions. Each returns a ValidationCode and shows nothing:
@@ -30,3 +31,7 @@ ValidationCode CheckUserId(QStringView userId);
 // The C library's leading-integer conversion of a text: leading white space, an optional sign,
 // the digits up to the first other character; 0 when there are none; clamped to the long range.
 long LeadingInteger(QStringView text);
+
+// The valid forms of a network key for a security mode, in the current language; empty for a
+// mode without a key.
+QString KeyFormsText(int securityMode);

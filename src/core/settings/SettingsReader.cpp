@@ -28,6 +28,44 @@ constexpr std::array<MessageId, 5> kAddressMessages {
     Msg::InvalidDnsInFile,
 };
 
+// A value as a detail shows it: cut short when long, control characters made visible.
+QString ShownValue(QStringView value)
+{
+    constexpr qsizetype MaxShown = 64;
+    QString shown;
+    for (const QChar c : value.first(std::min(value.size(), MaxShown))) {
+        const char16_t u = c.unicode();
+        if (u < 32 || u == 127)
+            shown += QChar(char16_t(0x2400 + (u < 32 ? u : 0x21))); // the control pictures
+        else if (u > 127 && u < 160)
+            shown += QChar::ReplacementCharacter;
+        else
+            shown += c;
+    }
+    if (value.size() > MaxShown)
+        shown += QChar(0x2026);
+    return shown;
+}
+
+} // namespace
+
+QString KeyDetail(QStringView section, QStringView key, bool withValue, QStringView value)
+{
+    if (!withValue)
+        return MessageText(Msg::WhereSectionKey).toString().arg(section, key);
+    return MessageText(Msg::WhereSectionKeyValue)
+        .toString()
+        .arg(section.toString(), key.toString(), ShownValue(value));
+}
+
+QString ProfileDetail(int n, QStringView ssid)
+{
+    if (ssid.isEmpty())
+        return MessageText(Msg::WhereProfileWithoutSsid).toString().arg(n + 1);
+    return MessageText(Msg::WhereProfile).toString().arg(QString::number(n + 1), ShownValue(ssid));
+}
+
+namespace {
 
 class CSettingsLoader
 {
@@ -49,9 +87,10 @@ public:
     }
 
 private:
-    void Report(MessageId text)
+    void Report(MessageId text, const QString &detail)
     {
-        m_document.ShowMessage(m_box, text, Msg::LoadSettingsCaption, MessageIcon::Error);
+        m_document.ShowMessage(
+            m_box, text, Msg::LoadSettingsCaption, MessageIcon::Error, MessageButtons::Ok, detail);
         m_result = 0;
     }
 
@@ -64,7 +103,24 @@ private:
     void LoadWiredLan();
     void LoadCommon();
     void LoadWirelessProfiles();
-    void ParseConnection(const ConnectionValues &values, CNetworkSetting &record);
+    // Where the values of ParseConnection come from: the wired keys, or profile n's keys.
+    struct Place
+    {
+        int profile = -1; // -1: the wired record
+        QStringView ssid; // the profile's SSID as the file holds it
+    };
+    void ParseConnection(const ConnectionValues &values, CNetworkSetting &record, Place place);
+    QString ConnectionKey(Place place, int field) const
+    {
+        return place.profile < 0 ? kWiredKeys[size_t(field)].name.toString()
+                                 : ProfileKeyName(place.profile, field);
+    }
+    QString Where(Place place, int field, bool withValue, QStringView value = {}) const
+    {
+        const QString key
+            = KeyDetail(Section::UserNetworkSetting, ConnectionKey(place, field), withValue, value);
+        return place.profile < 0 ? key : ProfileDetail(place.profile, place.ssid) + u'\n' + key;
+    }
 
     CSettingsDocument &m_document;
     IMessageBox &m_box;
@@ -84,7 +140,8 @@ void CSettingsLoader::LoadNetworkFolder()
         if (DecryptSecret(folder.m_password, plain) == 1) {
             folder.m_password = plain;
         } else {
-            Report(Msg::FolderPasswordDecryptionError);
+            Report(Msg::FolderPasswordDecryptionError,
+                KeyDetail(Section::NetworkFolder, Key::FolderPassword, false));
             folder.m_password.clear();
         }
     }
@@ -92,16 +149,19 @@ void CSettingsLoader::LoadNetworkFolder()
     if (!folder.m_deviceName.isEmpty() && !folder.m_userId.isEmpty()) {
         if (folder.m_deviceName.size() > MaxDeviceNameLength
             || CheckDeviceName(folder.m_deviceName) != 0) {
-            Report(Msg::InvalidFolderDeviceNameInFile);
+            Report(Msg::InvalidFolderDeviceNameInFile,
+                KeyDetail(Section::NetworkFolder, Key::FolderName, true, folder.m_deviceName));
             folder.m_deviceName.clear();
         }
         if (folder.m_userId.size() > MaxUserIdLength || CheckUserId(folder.m_userId) != 0) {
-            Report(Msg::InvalidFolderUserIdInFile);
+            Report(Msg::InvalidFolderUserIdInFile,
+                KeyDetail(Section::NetworkFolder, Key::FolderUserId, true, folder.m_userId));
             folder.m_userId.clear();
         }
         if (folder.m_password.size() > MaxFolderPasswordLength
             || CheckPrintableChars(folder.m_password) != 0) {
-            Report(Msg::InvalidFolderPasswordInFile);
+            Report(Msg::InvalidFolderPasswordInFile,
+                KeyDetail(Section::NetworkFolder, Key::FolderPassword, false));
             folder.m_password.clear();
         }
         m_document.m_folderSettingMode = 1;
@@ -120,7 +180,8 @@ void CSettingsLoader::LoadNetworkFolder()
 }
 
 // The nine shared fields, with the reports of steps common to the wired record and a profile.
-void CSettingsLoader::ParseConnection(const ConnectionValues &values, CNetworkSetting &record)
+void CSettingsLoader::ParseConnection(
+    const ConnectionValues &values, CNetworkSetting &record, Place place)
 {
     record.m_dhcp = values[FieldDhcp] == u"0" ? 0 : 1;
 
@@ -130,12 +191,15 @@ void CSettingsLoader::ParseConnection(const ConnectionValues &values, CNetworkSe
             continue;
         IpAddressField &address = AddressOf(record, field);
         if (ParseIpAddress(text, address) != 1) {
-            Report(kAddressMessages[size_t(field - FieldIpAddress)]);
+            Report(
+                kAddressMessages[size_t(field - FieldIpAddress)], Where(place, field, true, text));
             continue;
         }
         // The device's own address cannot lie in the loopback network; a DNS there is fine.
         if (field == FieldIpAddress && address.m_octets[0] == 127) {
-            Report(Msg::InvalidIpAddress);
+            Report(Msg::InvalidIpAddress,
+                Where(place, field, true, text) + u'\n'
+                    + MessageText(Msg::LoopbackAddress).toString());
             address = IpAddressField();
         }
     }
@@ -149,9 +213,10 @@ void CSettingsLoader::ParseConnection(const ConnectionValues &values, CNetworkSe
         if (CheckProxyAddress(candidate) == 0)
             record.m_proxyAddress = candidate.m_proxyAddress;
         else
-            Report(Msg::InvalidProxyAddressInFile);
+            Report(Msg::InvalidProxyAddressInFile,
+                Where(place, FieldProxyAddress, true, candidate.m_proxyAddress));
     } else if (record.m_useProxy == 1) {
-        Report(Msg::ProxyAddressMissingInFile);
+        Report(Msg::ProxyAddressMissingInFile, Where(place, FieldProxyAddress, false));
     }
 
     candidate.m_proxyPort = values[FieldProxyPort].toString();
@@ -159,9 +224,10 @@ void CSettingsLoader::ParseConnection(const ConnectionValues &values, CNetworkSe
         if (CheckProxyPort(candidate) == 0)
             record.m_proxyPort = candidate.m_proxyPort;
         else
-            Report(Msg::InvalidProxyPortInFile);
+            Report(Msg::InvalidProxyPortInFile,
+                Where(place, FieldProxyPort, true, candidate.m_proxyPort));
     } else if (record.m_useProxy == 1) {
-        Report(Msg::ProxyPortMissingInFile);
+        Report(Msg::ProxyPortMissingInFile, Where(place, FieldProxyPort, false));
     }
 }
 
@@ -173,7 +239,7 @@ void CSettingsLoader::LoadWiredLan()
 
     CNetworkSetting &wired = m_document.m_wiredSetting;
     ResetNetworkSetting(wired);
-    ParseConnection(values, wired);
+    ParseConnection(values, wired, Place {});
     m_document.m_controls.m_connection.FromSetting(wired);
     // The bound members as a gather would leave them; the load's final push keeps the controls.
     m_document.m_dhcpMode = m_document.m_controls.m_connection.m_dhcpRadio;
@@ -202,9 +268,10 @@ void CSettingsLoader::LoadWirelessProfiles()
         const ProfileValues &values = raw[size_t(n)];
         CNetworkSetting &profile = loaded[size_t(n)];
 
+        const Place place { n, values[FieldSsid] };
         ConnectionValues shared;
         std::copy_n(values.begin(), WiredKeyCount, shared.begin());
-        ParseConnection(shared, profile);
+        ParseConnection(shared, profile, place);
 
         profile.m_ssid = values[FieldSsid].toString();
 
@@ -219,14 +286,14 @@ void CSettingsLoader::LoadWirelessProfiles()
             if (DecryptSecret(sealed, plain) == 1)
                 profile.m_networkKey = plain;
             else
-                Report(Msg::NetworkKeyDecryptionError);
+                Report(Msg::NetworkKeyDecryptionError, Where(place, FieldNetworkKey, false));
         }
 
         profile.m_stealthSsid = values[FieldStealthSsid] == u"1" ? 1 : 0;
         profile.m_connectAutomatically = values[FieldConnectAutomatically] == u"0" ? 0 : 1;
 
         if (!profile.m_ssid.isEmpty() && CheckSsid(profile.m_ssid) != 0) {
-            Report(Msg::InvalidSsidInFile);
+            Report(Msg::InvalidSsidInFile, Where(place, FieldSsid, true, profile.m_ssid));
             ResetNetworkSetting(profile);
         }
         if (profile.m_ssid.isEmpty())
@@ -239,7 +306,9 @@ void CSettingsLoader::LoadWirelessProfiles()
         const bool keyValid = (form == 0 && CheckLatin1Chars(profile.m_networkKey) == 0)
             || (form == 1 && CheckHexChars(profile.m_networkKey) == 0);
         if (!keyValid) {
-            Report(Msg::InvalidNetworkKeyInFile);
+            Report(Msg::InvalidNetworkKeyInFile,
+                Where(place, FieldNetworkKey, false) + u'\n'
+                    + KeyFormsText(profile.m_securityMode));
             ResetNetworkSetting(profile);
         }
     }
@@ -326,7 +395,52 @@ SettingsFileStatus LoadSettingsProfile(
         file = CProfileFile();
         return SettingsFileStatus::NotText;
     }
-    return SettingsFileStatus::Loaded;
+    // An empty file or another program's INI file would load as defaults over everything.
+    return HoldsSettings(file) ? SettingsFileStatus::Loaded : SettingsFileStatus::NoSettings;
+}
+
+bool HoldsSettings(const CProfileFile &file)
+{
+    for (QStringView key : { Key::FolderName, Key::FolderUserId, Key::FolderPassword }) {
+        if (file.Contains(Section::NetworkFolder, key))
+            return true;
+    }
+    for (QStringView key : { Key::NetworkPriority, Key::PowerManagement, Key::WirelessTotal }) {
+        if (file.Contains(Section::Common, key))
+            return true;
+    }
+    for (const KeyName &key : kWiredKeys) {
+        if (file.Contains(Section::UserNetworkSetting, key.name))
+            return true;
+    }
+    for (int n = 0; n < MaxWirelessProfiles; ++n) {
+        for (int field = 0; field < ConnectionFieldCount; ++field) {
+            if (file.Contains(Section::UserNetworkSetting, ProfileKeyName(n, field)))
+                return true;
+        }
+    }
+    return false;
+}
+
+QString RefusalText(SettingsFileStatus status, const QString &systemError)
+{
+    switch (status) {
+    case SettingsFileStatus::Missing:
+        return MessageText(Msg::SettingFileMissing).toString();
+    case SettingsFileStatus::NotRegularFile:
+        return MessageText(Msg::NotARegularFile).toString();
+    case SettingsFileStatus::TooLarge:
+        return MessageText(Msg::OversizedSettingsFile).toString();
+    case SettingsFileStatus::NotText:
+        return MessageText(Msg::BinarySettingsFile).toString();
+    case SettingsFileStatus::Unreadable:
+        return MessageText(Msg::UnreadableFile).toString().arg(systemError);
+    case SettingsFileStatus::NoSettings:
+        return MessageText(Msg::NotSettingsFile).toString();
+    case SettingsFileStatus::Loaded:
+        break;
+    }
+    return {};
 }
 
 int ReadSettingsProfile(CSettingsDocument &document, IMessageBox &box, const CProfileFile &file)

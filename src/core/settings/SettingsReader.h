@@ -25,12 +25,25 @@ enum class SettingsFileStatus {
     TooLarge, // above MaxSettingsFileSize
     NotText, // holds NUL characters: binary data, or UTF-16 without a byte-order mark
     Unreadable, // exists but cannot be opened or read
+    NoSettings, // text in which no section and key of the settings occurs; `file` holds it
 };
 
 // Reads and parses the file at `path` within the bounds above. `file` is empty unless the
-// status is Loaded. `systemError` receives the system's reason for Unreadable.
+// status is Loaded or NoSettings. `systemError` receives the system's reason for Unreadable.
 SettingsFileStatus LoadSettingsProfile(
     const QString &path, CProfileFile &file, QString *systemError = nullptr);
+
+// Whether any section and key the reader takes a value from occurs in `file`.
+bool HoldsSettings(const CProfileFile &file);
+
+// Why a file of this status is not loaded, in the current language; empty for Loaded.
+QString RefusalText(SettingsFileStatus status, const QString &systemError = QString());
+
+// Details of a load message, in the current language: where the value stands and, with
+// `withValue`, the value itself (never pass a secret).
+QString KeyDetail(QStringView section, QStringView key, bool withValue, QStringView value = {});
+// Profile n (0-based; shown counted from 1) with its SSID as the file holds it.
+QString ProfileDetail(int n, QStringView ssid);
 
 // The checks and loading of ReadSettingsFile, on a file already parsed.
 int ReadSettingsProfile(CSettingsDocument &document, IMessageBox &box, const CProfileFile &file);

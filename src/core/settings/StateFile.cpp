@@ -60,9 +60,11 @@ FileWriteResult CommitOwnerOnly(const QString &path, const CProfileFile &file)
     return CommitFileAtomically(path, file.ToBytes(), FileAccess::OwnerOnly);
 }
 
-void ReportLoadFailure(CSettingsDocument &document, IMessageBox &box, MessageId text)
+void ReportLoadFailure(
+    CSettingsDocument &document, IMessageBox &box, MessageId text, const QString &detail)
 {
-    document.ShowMessage(box, text, Msg::LoadSettingsCaption, MessageIcon::Error);
+    document.ShowMessage(
+        box, text, Msg::LoadSettingsCaption, MessageIcon::Error, MessageButtons::Ok, detail);
 }
 
 } // namespace
@@ -105,7 +107,8 @@ int WriteFolderState(CSettingsDocument &document, const QString &path)
     CProfileFile file;
     const SettingsFileStatus status = LoadSettingsProfile(path, file);
     // What cannot be read is not replaced by a file holding only this section.
-    if (status != SettingsFileStatus::Loaded && status != SettingsFileStatus::Missing)
+    if (status != SettingsFileStatus::Loaded && status != SettingsFileStatus::Missing
+        && status != SettingsFileStatus::NoSettings)
         return 1;
     ComposeFolderState(document, file);
     CommitOwnerOnly(path, file);
@@ -129,7 +132,8 @@ void ReadFolderSection(CSettingsDocument &document, IMessageBox &box, const CPro
         if (DecryptSecret(folder.m_password, plain) == 1) {
             folder.m_password = plain;
         } else {
-            ReportLoadFailure(document, box, Msg::FolderPasswordDecryptionError);
+            ReportLoadFailure(document, box, Msg::FolderPasswordDecryptionError,
+                KeyDetail(section, Key::FolderPassword, false));
             folder.m_password.clear();
         }
     }
@@ -142,17 +146,20 @@ void ReadFolderSection(CSettingsDocument &document, IMessageBox &box, const CPro
         if (!folder.m_deviceName.isEmpty()
             && (folder.m_deviceName.size() > MaxDeviceNameLength
                 || CheckDeviceName(folder.m_deviceName) != 0)) {
-            ReportLoadFailure(document, box, Msg::InvalidFolderDeviceNameInFile);
+            ReportLoadFailure(document, box, Msg::InvalidFolderDeviceNameInFile,
+                KeyDetail(section, Key::FolderName, true, folder.m_deviceName));
             folder.m_deviceName.clear();
         }
         if (!folder.m_userId.isEmpty()
             && (folder.m_userId.size() > MaxUserIdLength || CheckUserId(folder.m_userId) != 0)) {
-            ReportLoadFailure(document, box, Msg::InvalidFolderUserIdInFile);
+            ReportLoadFailure(document, box, Msg::InvalidFolderUserIdInFile,
+                KeyDetail(section, Key::FolderUserId, true, folder.m_userId));
             folder.m_userId.clear();
         }
         if (folder.m_password.size() > MaxFolderPasswordLength
             || CheckPrintableChars(folder.m_password) != 0) {
-            ReportLoadFailure(document, box, Msg::InvalidFolderPasswordInFile);
+            ReportLoadFailure(document, box, Msg::InvalidFolderPasswordInFile,
+                KeyDetail(section, Key::FolderPassword, false));
             folder.m_password.clear();
         }
         document.m_folderSettingMode = 1;
@@ -169,7 +176,8 @@ void ReadFolderSection(CSettingsDocument &document, IMessageBox &box, const CPro
 
 bool HasUsableFolderSection(SettingsFileStatus status)
 {
-    return status == SettingsFileStatus::Loaded || status == SettingsFileStatus::Missing;
+    return status == SettingsFileStatus::Loaded || status == SettingsFileStatus::Missing
+        || status == SettingsFileStatus::NoSettings;
 }
 
 } // namespace
@@ -213,6 +221,7 @@ FileWriteResult CloseSession(CSettingsDocument &document)
         document.m_controls.m_connection.EnableProxy(false);
         document.Push();
     }
+    ValidateWiredIpAddress(document, silent, LoopbackAddressChoice::Blank);
 
     const QString &path = document.m_stateFilePath;
     if (path.isEmpty())
