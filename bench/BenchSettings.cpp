@@ -9,6 +9,7 @@
 #include "core/settings/SettingsWriter.h"
 
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #define SI_CONVERT_ICU // the packaged header comes without its own UTF converter
@@ -16,6 +17,7 @@
 #include <benchmark/benchmark.h>
 #include <ini.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -252,6 +254,102 @@ void Scaling_Load(benchmark::State &state)
         benchmark::DoNotOptimize(ReadSettingsFile(document, box, path));
 }
 
+// Loads of 4 MiB inputs built to defeat a name index, each beside a normal file of the same size
+// and the same line length, so that the ratio measures the index alone: crafted names must not
+// cost more than twice what ordinary ones do.
+constexpr qsizetype kLargeInput = 4 * 1024 * 1024;
+
+// The full file over and over, its sections renamed in each copy: many sections of real keys.
+QByteArray NormalLargeFile()
+{
+    QByteArray out;
+    for (int copy = 0; out.size() < kLargeInput; ++copy) {
+        QByteArray bytes = TheFixture().bytes;
+        const QByteArray suffix = QByteArray::number(copy) + ']';
+        bytes.replace("Setting]", "Setting" + suffix);
+        bytes.replace("Common]", "Common" + suffix);
+        out += bytes;
+    }
+    out.truncate(out.lastIndexOf('\n', kLargeInput - 1) + 1);
+    return out;
+}
+
+qsizetype AverageLine(const QByteArray &bytes)
+{
+    return bytes.size() / std::max<qsizetype>(1, bytes.count('\n'));
+}
+
+// Lines "name=value" up to 4 MiB, each as long as a normal file's average line; `name(i)` gives
+// the i-th name, `header(i)` a section line to put before it, or nothing.
+template<typename Name, typename Header>
+QByteArray LargeFile(Name name, Header header)
+{
+    const qsizetype line = AverageLine(NormalLargeFile());
+    QByteArray out;
+    for (int i = 0;; ++i) {
+        QByteArray next = header(i);
+        QByteArray entry = name(i) + '=';
+        entry += QByteArray(std::max<qsizetype>(1, line - entry.size() - 2), 'v') + "\r\n";
+        next += entry;
+        if (out.size() + next.size() > kLargeInput)
+            break;
+        out += next;
+    }
+    return out;
+}
+
+// Names of '@' and '`' only: one name apart from another only in bit 5 of its characters, which
+// an unseeded hash that folds case by setting bit 5 maps to the same value.
+QByteArray CollidingName(int i)
+{
+    QByteArray name;
+    for (int bit = 0; bit < 18; ++bit)
+        name += (i >> bit) & 1 ? '`' : '@';
+    return name;
+}
+
+QByteArray NoHeader(int i)
+{
+    return i == 0 ? QByteArray("[s]\r\n") : QByteArray();
+}
+
+const QByteArray &LargeInput(int kind)
+{
+    static const QByteArray inputs[] = {
+        NormalLargeFile(),
+        LargeFile(CollidingName, NoHeader),
+        LargeFile([](int) { return QByteArray("k"); },
+                  [](int i) { return '[' + CollidingName(i) + "]\r\n"; }),
+        LargeFile([](int i) { return 'k' + QByteArray::number(i).rightJustified(7, '0'); },
+                  NoHeader),
+        LargeFile([](int i) { return "WIRELESS_SSID_" + QByteArray::number(i); }, NoHeader),
+        [] {
+            // The normal text as UTF-16: half the characters in the same 4 MiB.
+            const QString text = QString::fromLatin1(NormalLargeFile());
+            QByteArray bytes = "\xFF\xFE" + QStringEncoder(QStringEncoder::Utf16LE)(text);
+            bytes.truncate(kLargeInput);
+            return bytes;
+        }(),
+    };
+    return inputs[kind];
+}
+
+template<int Kind>
+void Large_Load(benchmark::State &state)
+{
+    const QByteArray &bytes = LargeInput(Kind);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CProfileFile::FromBytes(bytes));
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+
+void Large_LoadNormal(benchmark::State &state) { Large_Load<0>(state); }
+void Large_LoadCollidingKeys(benchmark::State &state) { Large_Load<1>(state); }
+void Large_LoadCollidingSections(benchmark::State &state) { Large_Load<2>(state); }
+void Large_LoadSequentialKeys(benchmark::State &state) { Large_Load<3>(state); }
+void Large_LoadOneHugeSection(benchmark::State &state) { Large_Load<4>(state); }
+void Large_LoadUtf16(benchmark::State &state) { Large_Load<5>(state); }
+
 BENCHMARK(Load_ReadSettingsFile);
 BENCHMARK(Load_InihParse);
 BENCHMARK(Load_SimpleIniParse);
@@ -267,6 +365,12 @@ BENCHMARK(Catalogue_AllRows);
 BENCHMARK(Scaling_Load<1>);
 BENCHMARK(Scaling_Load<10>);
 BENCHMARK(Scaling_Load<30>);
+BENCHMARK(Large_LoadNormal)->Unit(benchmark::kMillisecond);
+BENCHMARK(Large_LoadCollidingKeys)->Unit(benchmark::kMillisecond);
+BENCHMARK(Large_LoadCollidingSections)->Unit(benchmark::kMillisecond);
+BENCHMARK(Large_LoadSequentialKeys)->Unit(benchmark::kMillisecond);
+BENCHMARK(Large_LoadOneHugeSection)->Unit(benchmark::kMillisecond);
+BENCHMARK(Large_LoadUtf16)->Unit(benchmark::kMillisecond);
 
 class RecordingReporter : public benchmark::ConsoleReporter
 {
@@ -323,6 +427,11 @@ int main(int argc, char **argv)
     if (one > 0 && thirty > 0)
         std::printf("Load of 30 profiles / 1 profile = %.1f (linear growth stays below about 30)\n",
                     thirty / one);
+    std::printf("\nWorst-case 4 MiB loads against a normal 4 MiB file\n");
+    for (const char *name : { "Large_LoadCollidingKeys", "Large_LoadCollidingSections",
+                              "Large_LoadSequentialKeys", "Large_LoadOneHugeSection",
+                              "Large_LoadUtf16" })
+        ratio(name, "Large_LoadNormal", 2.0);
     benchmark::Shutdown();
     return 0;
 }

@@ -9,16 +9,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QString text = QString::fromLatin1(reinterpret_cast<const char *>(data), qsizetype(size));
     IpAddressField address;
-    const int result = ParseIpAddress(text, address);
-    if (result != 1 && result != -1)
+    const bool accepted = ParseIpAddress(text, address);
+    if (!accepted && address != IpAddressField())
         std::abort();
-    if (result == -1 && address != IpAddressField())
-        std::abort();
-    if (result == 1 && !text.isEmpty()) {
+    if (accepted && !text.isEmpty()) {
         if (!address.IsComplete())
             std::abort();
         IpAddressField again;
-        if (ParseIpAddress(FormatIpAddress(address), again) != 1 || again != address)
+        if (!ParseIpAddress(FormatIpAddress(address), again) || again != address)
             std::abort();
     }
     return 0;

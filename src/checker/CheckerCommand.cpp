@@ -133,14 +133,14 @@ int RunNetconfCheck(const QStringList &arguments, QTextStream &out, QTextStream 
 
     CSettingsDocument document;
     CLineMessageBox box(out, verbose);
-    const int loaded = ReadSettingsProfile(document, box, file);
+    const bool loaded = ReadSettingsProfile(document, box, file);
     document.ShowMessage(box, loaded ? Msg::SettingsLoaded : Msg::SettingsLoadedWithError,
         Msg::LoadSettingsCaption, loaded ? MessageIcon::Information : MessageIcon::Error);
     if (!write)
         return loaded ? ExitClean : ExitValueFailed;
 
-    if (ValidateNetworkFolder(document, box, true, true) == 0
-        || ValidateWiredLan(document, box, true, true) == 0)
+    if (!ValidateNetworkFolder(document, box, CheckMode::ReportFirst)
+        || !ValidateWiredLan(document, box, CheckMode::ReportFirst))
         return ExitValueFailed;
     const FileWriteResult written = WriteSettingsFile(document, outputPath);
     const QString where

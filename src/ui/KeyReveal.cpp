@@ -90,6 +90,17 @@ QAction *CKeyReveal::ActionOf(const QLineEdit *field) const
     return index < 0 ? nullptr : m_actions.at(index);
 }
 
+QWidget *CKeyReveal::ButtonOf(const QLineEdit *field) const
+{
+    if (QAction *action = ActionOf(field)) {
+        for (QObject *object : action->associatedObjects()) {
+            if (auto *button = qobject_cast<QToolButton *>(object))
+                return button;
+        }
+    }
+    return nullptr;
+}
+
 void CKeyReveal::ApplyTexts()
 {
     const QString text

@@ -19,6 +19,8 @@ public:
     bool IsShown() const { return m_shown; }
     void SetShown(bool shown);
     QAction *ActionOf(const QLineEdit *field) const;
+    // The button that shows the action inside `field`; it follows the field in the tab order.
+    QWidget *ButtonOf(const QLineEdit *field) const;
     // Texts follow the current language.
     void ApplyTexts();
 

@@ -210,7 +210,8 @@ void CWifiSecurity::ApplyTexts()
 
 void CWifiSecurity::SetTabOrder()
 {
-    QList<QWidget *> order { m_ssid, m_security, m_stealth, m_networkKey, m_keyConfirm,
+    QList<QWidget *> order { m_ssid, m_security, m_stealth, m_networkKey,
+        m_keyReveal->ButtonOf(m_networkKey), m_keyConfirm, m_keyReveal->ButtonOf(m_keyConfirm),
         m_connection->DhcpOn(), m_connection->DhcpOff() };
     for (CIpAddressEdit *address : m_connection->Addresses())
         order.append(address);

@@ -1,5 +1,6 @@
 #include "core/file/ProfileFile.h"
 
+#include <QScopeGuard>
 #include <QTest>
 
 #include <memory>
@@ -16,6 +17,8 @@ private Q_SLOTS:
     void keepsOrderOfFirstWriteAndRefusesLineBreaks();
     void unpairedSurrogatesReadAsTheyWillBeWritten();
     void copyOutlivesAndIgnoresItsOriginal();
+    void namesWhoseHashesAgree_data();
+    void namesWhoseHashesAgree();
 };
 
 void TestProfileFile::valueOfKeyInSection_data()
@@ -108,6 +111,40 @@ void TestProfileFile::copyOutlivesAndIgnoresItsOriginal()
     original.reset();
     QCOMPARE(copy.ValueView(u"S", u"N"), u"added");
     QCOMPARE(copy.ToBytes(), QByteArray("[S]\r\nK=copy\r\nN=added\r\n"));
+}
+
+void TestProfileFile::namesWhoseHashesAgree_data()
+{
+    QTest::addColumn<bool>("sameHash");
+    QTest::newRow("with the real hash") << false;
+    QTest::newRow("every name with the same hash") << true;
+}
+
+void TestProfileFile::namesWhoseHashesAgree()
+{
+    QFETCH(bool, sameHash);
+    if (sameHash)
+        SetProfileNameHashForTesting([](QStringView, size_t) { return size_t(7); });
+    const auto restore = qScopeGuard([] { SetProfileNameHashForTesting(nullptr); });
+
+    CProfileFile file = CProfileFile::FromBytes(
+        "[A]\r\nk=1\r\nK2=2\r\n[b]\r\nk=3\r\nk=dropped\r\n[a]\r\nK=dropped\r\nk3=4\r\n");
+    const struct
+    {
+        const char16_t *section;
+        const char16_t *key;
+        const char16_t *value;
+    } expected[] = {
+        { u"a", u"K", u"1" }, { u"A", u"k2", u"2" }, { u"B", u"K", u"3" }, { u"a", u"k3", u"4" },
+        { u"b", u"k2", u"-" }, { u"c", u"k", u"-" }, { u"A", u"k4", u"-" },
+    };
+    for (const auto &e : expected)
+        QCOMPARE(file.Value(e.section, e.key, u"-"_s), QString::fromUtf16(e.value));
+    QVERIFY(file.SetValue(u"B"_s, u"K"_s, u"5"_s));
+    QVERIFY(file.SetValue(u"b"_s, u"new"_s, u"6"_s));
+    QVERIFY(file.SetValue(u"C"_s, u"k"_s, u"7"_s));
+    QCOMPARE(file.ToBytes(),
+             QByteArray("[A]\r\nk=1\r\nK2=2\r\nk3=4\r\n[b]\r\nk=5\r\nnew=6\r\n[C]\r\nk=7\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestProfileFile)

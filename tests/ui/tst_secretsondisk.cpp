@@ -8,11 +8,16 @@
 #include "core/settings/StateFile.h"
 #include "TestFiles.h"
 #include "ui/WifiSecurity.h"
+#include "NmMockBus.h"
+#include "platform/NetworkManagerSettings.h"
+#include "ui/ImportNetworksDlg.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDirIterator>
 #include <QLineEdit>
+#include <QProcess>
+#include <QTreeWidget>
 #include <QStringEncoder>
 #include <QTabBar>
 #include <QTabWidget>
@@ -47,6 +52,10 @@ const Secret LoadedKey { "key from the loaded file",
 const Secret TypedKey { "key typed in the property dialog",
     QStringLiteral("Labor-W\u00e4rme-\u00d1and\u00fa-99"),
     QByteArray("Labor-W\x84rme-\xa5\x61nd\xa3-99") };
+const Secret ImportedKey { "key imported from NetworkManager",
+    QStringLiteral("Heim-Netz-\u00e9t\u00e9-\u00e7a-42"), QByteArray("Heim-Netz-\x82t\x82-\x87\x61-42") };
+const Secret QrKey { "key read from a QR code", QStringLiteral("QR-Schl\u00fcssel-gr\u00fcn-\u00e1-7"),
+    QByteArray("QR-Schl\x81ssel-gr\x81n-\xa0-7") };
 
 // What the value of `key` in a file of CRLF lines opens to; a marker text when it does not open.
 QString Opened(const QString &path, const QByteArray &key)
@@ -81,7 +90,7 @@ void ExpectNoPlaintextOnDisk(const QString &input, QStringList written)
         written.removeAll(path);
         const QByteArray content = TestFiles::ReadAll(path);
         const QByteArray lower = content.toLower(); // hex digits in either case
-        for (const Secret &secret : { FolderPassword, LoadedKey, TypedKey }) {
+        for (const Secret &secret : { FolderPassword, LoadedKey, TypedKey, ImportedKey, QrKey }) {
             const QByteArray latin1 = secret.plain.toLatin1(), utf8 = secret.plain.toUtf8();
             const QByteArray utf16le = QStringEncoder(QStringEncoder::Utf16LE)(secret.plain);
             const QByteArray utf16be = QStringEncoder(QStringEncoder::Utf16BE)(secret.plain);
@@ -151,6 +160,41 @@ private Q_SLOTS:
         });
         Press(*window, "addButton");
 
+        // A third network imported from NetworkManager, with its key.
+        CNmMockBus bus;
+        QVERIFY2(!bus.Address().isEmpty(), qPrintable(bus.Error()));
+        QVERIFY(!bus.AddConnection(WifiConnection(QStringLiteral("home-net"), "home-net",
+                                       QStringLiteral("wpa-psk")),
+                        { { QStringLiteral("802-11-wireless-security"),
+                            { { QStringLiteral("psk"), ImportedKey.plain } } } })
+                     .isEmpty());
+        CNetworkManagerSettings source(bus.Connection());
+        window->SetKnownNetworksSource(&source);
+        QTimer::singleShot(0, [] {
+            QTRY_VERIFY(qobject_cast<CImportNetworksDlg *>(QApplication::activeModalWidget()));
+            auto *dialog = qobject_cast<CImportNetworksDlg *>(QApplication::activeModalWidget());
+            dialog->List()->topLevelItem(0)->setCheckState(0, Qt::Checked);
+            QTest::mouseClick(dialog->AddButton(), Qt::LeftButton);
+        });
+        Press(*window, "importButton");
+        window->SetKnownNetworksSource(nullptr);
+
+        // A fourth from a QR code image, which lies outside the folders the run may write.
+        QTemporaryDir images(QStringLiteral("/tmp/qr-images-XXXXXX"));
+        const QString image = images.filePath(QStringLiteral("code.png"));
+        QProcess qrencode;
+        qrencode.start(QStringLiteral("qrencode"),
+            { QStringLiteral("-8"), QStringLiteral("-o"), image,
+                QStringLiteral("WIFI:T:WPA;S:qr-net;P:%1;;").arg(QrKey.plain) });
+        QVERIFY(qrencode.waitForFinished(20000) && qrencode.exitCode() == 0);
+        CDialogScript qrScript([&image](CWifiSecurity &dialog) {
+            dialog.SetQrImageChooser([&image] { return image; });
+            Press(dialog, "qrImport");
+            Press(dialog, "ok");
+        });
+        Press(*window, "addButton");
+        QVERIFY(qrScript.m_ran && !qrScript.m_leftOpen);
+
         // Create the settings file on the card, then close: the state file is written.
         QVERIFY(QDir().mkpath(Folder("card")));
         chooser.m_folder = Folder("card");
@@ -167,6 +211,10 @@ private Q_SLOTS:
         QVERIFY(Opened(StateFilePath(), "WIRELESS_PSK") == LoadedKey.plain);
         QVERIFY(Opened(StateFilePath(), "WIRELESS_PSK_2") == TypedKey.plain);
         QVERIFY(Opened(StateFilePath(), "NETFOLDER_PASS") == FolderPassword.plain);
+        QVERIFY(Opened(card, "WIRELESS_PSK_3") == ImportedKey.plain);
+        QVERIFY(Opened(card, "WIRELESS_PSK_4") == QrKey.plain);
+        QVERIFY(Opened(StateFilePath(), "WIRELESS_PSK_3") == ImportedKey.plain);
+        QVERIFY(Opened(StateFilePath(), "WIRELESS_PSK_4") == QrKey.plain);
     }
 };
 

@@ -12,11 +12,6 @@
 #include <array>
 #include <cstring>
 #include <memory>
-#include <type_traits>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace {
 
@@ -156,69 +151,18 @@ constexpr std::array<unsigned char, 256> kNibble = MakeNibbleTable();
 template<typename Digit>
 void ParseHexDigits(const Digit *digits, qsizetype count, unsigned char *bytes)
 {
-    qsizetype i = 0;
-#if defined(__SSE2__)
-    if constexpr (std::is_same_v<Digit, char16_t>) {
-        // Thirty-two digits at a time, narrowed to bytes first (they are all below 0x80): each
-        // byte becomes its nibble (0 for a character that is no hex digit), then each pair
-        // high * 16 + low.
-        const auto nibbles = [](__m128i c) {
-            const __m128i digit = _mm_sub_epi8(c, _mm_set1_epi8('0'));
-            const __m128i isDigit = _mm_and_si128(_mm_cmpgt_epi8(digit, _mm_set1_epi8(-1)),
-                                                  _mm_cmplt_epi8(digit, _mm_set1_epi8(10)));
-            const __m128i letter =
-                    _mm_sub_epi8(_mm_or_si128(c, _mm_set1_epi8(0x20)), _mm_set1_epi8('a'));
-            const __m128i isLetter = _mm_and_si128(_mm_cmpgt_epi8(letter, _mm_set1_epi8(-1)),
-                                                   _mm_cmplt_epi8(letter, _mm_set1_epi8(6)));
-            return _mm_or_si128(_mm_and_si128(isDigit, digit),
-                                _mm_and_si128(isLetter, _mm_add_epi8(letter, _mm_set1_epi8(10))));
-        };
-        const auto pairs = [](__m128i n) { // 16-bit lanes of (low << 8 | high)
-            return _mm_or_si128(_mm_slli_epi16(_mm_and_si128(n, _mm_set1_epi16(0x00FF)), 4),
-                                _mm_srli_epi16(n, 8));
-        };
-        for (; i + 16 <= count; i += 16) {
-            const auto *in = reinterpret_cast<const __m128i *>(digits + 2 * i);
-            const __m128i first = _mm_packus_epi16(_mm_loadu_si128(in), _mm_loadu_si128(in + 1));
-            const __m128i second =
-                    _mm_packus_epi16(_mm_loadu_si128(in + 2), _mm_loadu_si128(in + 3));
-            _mm_storeu_si128(reinterpret_cast<__m128i *>(bytes + i),
-                             _mm_packus_epi16(pairs(nibbles(first)), pairs(nibbles(second))));
-        }
-    }
-#endif
-    for (; i < count; ++i)
+    for (qsizetype i = 0; i < count; ++i)
         bytes[i] = static_cast<unsigned char>(kNibble[digits[2 * i]] << 4
                                               | kNibble[digits[2 * i + 1]]);
 }
 
 // Bytes to upper-case hex digits, 2 * count of them.
-void WriteHexDigits(const unsigned char *bytes, qsizetype count, char16_t *digits)
+void WriteHexDigits(const unsigned char *bytes, qsizetype count, QChar *digits)
 {
-    qsizetype i = 0;
-#if defined(__SSE2__)
-    // Sixteen bytes at a time: split into nibbles, high first, then '0' + n, plus 7 past 9.
-    const __m128i lowNibbles = _mm_set1_epi8(0x0F);
-    const auto toDigits = [](__m128i n) {
-        const __m128i past9 = _mm_and_si128(_mm_cmpgt_epi8(n, _mm_set1_epi8(9)), _mm_set1_epi8(7));
-        return _mm_add_epi8(_mm_add_epi8(n, _mm_set1_epi8('0')), past9);
-    };
-    const __m128i zero = _mm_setzero_si128();
-    for (; i + 16 <= count; i += 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(bytes + i));
-        const __m128i high = _mm_and_si128(_mm_srli_epi16(block, 4), lowNibbles);
-        const __m128i low = _mm_and_si128(block, lowNibbles);
-        const __m128i first = toDigits(_mm_unpacklo_epi8(high, low));
-        const __m128i second = toDigits(_mm_unpackhi_epi8(high, low));
-        auto *out = reinterpret_cast<__m128i *>(digits + 2 * i);
-        _mm_storeu_si128(out, _mm_unpacklo_epi8(first, zero));
-        _mm_storeu_si128(out + 1, _mm_unpackhi_epi8(first, zero));
-        _mm_storeu_si128(out + 2, _mm_unpacklo_epi8(second, zero));
-        _mm_storeu_si128(out + 3, _mm_unpackhi_epi8(second, zero));
+    for (qsizetype i = 0; i < count; ++i) {
+        digits[2 * i] = QChar(kHexPairs[bytes[i]][0]);
+        digits[2 * i + 1] = QChar(kHexPairs[bytes[i]][1]);
     }
-#endif
-    for (; i < count; ++i)
-        std::memcpy(digits + 2 * i, kHexPairs[bytes[i]].data(), 2 * sizeof(char16_t));
 }
 
 // Plaintext on the stack; the part in use is wiped when it goes out of scope.
@@ -266,7 +210,7 @@ int EncryptSecret(QStringView plain, QString &out)
     // Written into the caller's string: a loop sealing many keys into one string then costs no
     // allocation per key.
     out.resize(2 * (BlockSize + p));
-    WriteHexDigits(sealed.data(), BlockSize + p, reinterpret_cast<char16_t *>(out.data()));
+    WriteHexDigits(sealed.data(), BlockSize + p, out.data());
     return 1;
 }
 

@@ -12,10 +12,10 @@ class CSequenceReporter
 {
 public:
     CSequenceReporter(
-        CSettingsDocument &document, IMessageBox &box, bool showMessages, MessageId caption)
+        CSettingsDocument &document, IMessageBox &box, CheckMode mode, MessageId caption)
         : m_document(document)
         , m_box(box)
-        , m_showMessages(showMessages)
+        , m_showMessages(mode == CheckMode::ReportFirst)
         , m_caption(caption)
     { }
 
@@ -41,11 +41,11 @@ private:
 MessageId DeviceNameMessage(ValidationCode code)
 {
     switch (code) {
-    case -2:
+    case ValidationCode::BadCharacter:
         return Msg::DeviceNameCharacters;
-    case -3:
+    case ValidationCode::DigitsOnly:
         return Msg::DeviceNameDigitsOnly;
-    case -4:
+    case ValidationCode::HyphensOnly:
         return Msg::DeviceNameHyphensOnly;
     default:
         return Msg::ConfirmNetworkFolderSetting;
@@ -54,68 +54,70 @@ MessageId DeviceNameMessage(ValidationCode code)
 
 } // namespace
 
-int ValidateNetworkFolder(
-    CSettingsDocument &document, IMessageBox &box, bool showMessages, bool stopAtFirst)
+bool ValidateNetworkFolder(CSettingsDocument &document, IMessageBox &box, CheckMode mode)
 {
+    const bool stopAtFirst = mode == CheckMode::ReportFirst;
     document.Gather();
     if (document.m_folderSettingMode == 0)
-        return 1;
+        return true;
 
     MainWindowControls &c = document.m_controls;
-    CSequenceReporter reporter(document, box, showMessages, Msg::NetworkFolderCaption);
-    int result = 1;
+    CSequenceReporter reporter(document, box, mode, Msg::NetworkFolderCaption);
+    bool result = true;
 
     const QString deviceName = c.m_deviceName.m_text;
     if (deviceName.isEmpty()) {
         reporter.Report(Msg::InputDeviceName);
-        result = 0;
+        result = false;
         if (stopAtFirst)
-            return 0;
+            return false;
     }
     bool failed = true;
     if (deviceName.isEmpty() || deviceName.size() > MaxDeviceNameLength) {
         reporter.Report(Msg::DeviceNameLength);
-    } else if (const ValidationCode code = CheckDeviceName(deviceName); code != 0) {
+    } else if (const ValidationCode code = CheckDeviceName(deviceName);
+               code != ValidationCode::Valid) {
         reporter.Report(DeviceNameMessage(code));
     } else {
         failed = false;
     }
     if (failed) {
-        result = 0;
+        result = false;
         reporter.Empty(c.m_deviceName);
         if (stopAtFirst)
-            return 0;
+            return false;
     }
 
     const QString userId = c.m_userId.m_text;
     if (userId.isEmpty()) {
         reporter.Report(Msg::InputUserId);
-        result = 0;
+        result = false;
         if (stopAtFirst)
-            return 0;
+            return false;
     }
     failed = true;
     if (userId.isEmpty() || userId.size() > MaxUserIdLength) {
         reporter.Report(Msg::UserIdLength);
-    } else if (const ValidationCode code = CheckUserId(userId); code != 0) {
-        reporter.Report(code == -2 ? Msg::UserIdCharacters : Msg::ConfirmNetworkFolderSetting);
+    } else if (const ValidationCode code = CheckUserId(userId); code != ValidationCode::Valid) {
+        reporter.Report(code == ValidationCode::BadCharacter ? Msg::UserIdCharacters
+                                                             : Msg::ConfirmNetworkFolderSetting);
     } else {
         failed = false;
     }
     if (failed) {
-        result = 0;
+        result = false;
         reporter.Empty(c.m_userId);
         if (stopAtFirst)
-            return 0;
+            return false;
     }
 
     if (c.m_password.m_text != c.m_passwordConfirm.m_text) {
         reporter.Report(Msg::FolderPasswordMismatch);
-        result = 0;
+        result = false;
         reporter.Empty(c.m_password);
         reporter.Empty(c.m_passwordConfirm);
         if (stopAtFirst)
-            return 0;
+            return false;
     }
 
     // The password as it now stands: one emptied by the mismatch above passes.
@@ -123,68 +125,69 @@ int ValidateNetworkFolder(
     failed = true;
     if (password.size() > MaxFolderPasswordLength) {
         reporter.Report(Msg::FolderPasswordLength);
-    } else if (const ValidationCode code = CheckPrintableChars(password); code != 0) {
-        reporter.Report(
-            code == -2 ? Msg::FolderPasswordCharacters : Msg::ConfirmNetworkFolderSetting);
+    } else if (const ValidationCode code = CheckPrintableChars(password);
+               code != ValidationCode::Valid) {
+        reporter.Report(code == ValidationCode::BadCharacter ? Msg::FolderPasswordCharacters
+                                                             : Msg::ConfirmNetworkFolderSetting);
     } else {
         failed = false;
     }
     if (failed) {
-        result = 0;
+        result = false;
         reporter.Empty(c.m_password);
         reporter.Empty(c.m_passwordConfirm);
         if (stopAtFirst)
-            return 0;
+            return false;
     }
     return result;
 }
 
-int ValidateWiredLan(
-    CSettingsDocument &document, IMessageBox &box, bool showMessages, bool stopAtFirst)
+bool ValidateWiredLan(CSettingsDocument &document, IMessageBox &box, CheckMode mode)
 {
+    const bool stopAtFirst = mode == CheckMode::ReportFirst;
     document.Gather();
     MainWindowControls &c = document.m_controls;
     const CNetworkSetting wired = document.WiredSettingFromControls();
 
-    CSequenceReporter reporter(document, box, showMessages, Msg::WiredLanCaption);
+    CSequenceReporter reporter(document, box, mode, Msg::WiredLanCaption);
     if (wired.m_useProxy == 0) {
         // Nothing is reported for a switched-off proxy, but its invalid texts are not kept.
-        if (CheckProxyAddress(wired) != 0)
+        if (CheckProxyAddress(wired) != ValidationCode::Valid)
             reporter.Empty(c.m_connection.m_proxyAddress);
-        if (CheckProxyPort(wired) != 0)
+        if (CheckProxyPort(wired) != ValidationCode::Valid)
             reporter.Empty(c.m_connection.m_proxyPort);
-        return 1;
+        return true;
     }
 
-    int result = 1;
-    if (const ValidationCode code = CheckProxyAddress(wired); code != 0) {
+    bool result = true;
+    if (const ValidationCode code = CheckProxyAddress(wired); code != ValidationCode::Valid) {
         reporter.Report(ProxyAddressMessage(code, WiredProxyMessages));
-        result = 0;
+        result = false;
         reporter.Empty(c.m_connection.m_proxyAddress);
         if (stopAtFirst)
-            return 0;
+            return false;
     }
-    if (const ValidationCode code = CheckProxyPort(wired); code != 0) {
+    if (const ValidationCode code = CheckProxyPort(wired); code != ValidationCode::Valid) {
         reporter.Report(ProxyPortMessage(code, WiredProxyMessages));
-        result = 0;
+        result = false;
         reporter.Empty(c.m_connection.m_proxyPort);
     }
     return result;
 }
 
-int ValidateWiredIpAddress(
+bool ValidateWiredIpAddress(
     CSettingsDocument &document, IMessageBox &box, LoopbackAddressChoice choice)
 {
     document.Gather();
     const CNetworkSetting wired = document.WiredSettingFromControls();
-    if (CheckIpAddress(wired) != -5)
-        return 1;
+    if (CheckIpAddress(wired) != ValidationCode::OutOfRange)
+        return true;
     if (choice == LoopbackAddressChoice::Report && wired.m_dhcp == 0) {
         document.ShowMessage(box, Msg::InvalidIpAddress, Msg::WiredLanCaption, MessageIcon::Error,
             MessageButtons::Ok, MessageText(Msg::LoopbackAddress).toString());
         document.m_controls.m_focusRequest = FocusRequest::WiredIpAddress;
-        return 0;
+        return false;
     }
     document.m_controls.m_connection.m_ipAddress.Clear();
-    return 1;
+    return true;
 }

@@ -51,7 +51,7 @@ void LoadSettingsCommand(CSettingsDocument &document, IMessageBox &box, IPathCho
             MessageIcon::Error, MessageButtons::Ok, RefusalText(status, systemError));
         return;
     }
-    if (ReadSettingsProfile(document, box, file) != 0)
+    if (ReadSettingsProfile(document, box, file))
         document.ShowMessage(
             box, Msg::SettingsLoaded, Msg::LoadSettingsCaption, MessageIcon::Information);
     else
@@ -61,11 +61,11 @@ void LoadSettingsCommand(CSettingsDocument &document, IMessageBox &box, IPathCho
 
 void CreateSettingFileCommand(CSettingsDocument &document, IMessageBox &box, IPathChooser &chooser)
 {
-    if (ValidateNetworkFolder(document, box, true, true) == 0)
+    if (!ValidateNetworkFolder(document, box, CheckMode::ReportFirst))
         return;
-    if (ValidateWiredLan(document, box, true, true) == 0)
+    if (!ValidateWiredLan(document, box, CheckMode::ReportFirst))
         return;
-    if (ValidateWiredIpAddress(document, box, LoopbackAddressChoice::Report) == 0)
+    if (!ValidateWiredIpAddress(document, box, LoopbackAddressChoice::Report))
         return;
 
     const QString folder = chooser.ChooseFolder(document.m_lastPath);

@@ -32,12 +32,12 @@ QList<WifiPropertyFailure> WifiPropertyFailures(const WifiPropertyValues &values
         fail(WifiPropertyField::Ssid, Msg::InputSsid);
     } else {
         switch (CheckSsid(ssid)) {
-        case 0:
+        case ValidationCode::Valid:
             break;
-        case -2:
+        case ValidationCode::BadCharacter:
             fail(WifiPropertyField::Ssid, Msg::SsidCharacters);
             break;
-        case -1:
+        case ValidationCode::BadLength:
             fail(WifiPropertyField::Ssid, Msg::SsidLength);
             break;
         default:
@@ -56,16 +56,16 @@ QList<WifiPropertyFailure> WifiPropertyFailures(const WifiPropertyValues &values
             fail(WifiPropertyField::NetworkKey, Msg::InputNetworkKey);
         } else {
             switch (CheckWirelessKey(probe)) {
-            case 0:
+            case ValidationCode::Valid:
                 if (!SealsFaithfully(probe.m_networkKey))
                     fail(WifiPropertyField::NetworkKey, Msg::NetworkKeyCharacters, true);
                 break;
-            case 1:
+            case ValidationCode::ValidHexForm:
                 break;
-            case -2:
+            case ValidationCode::BadCharacter:
                 fail(WifiPropertyField::NetworkKey, Msg::NetworkKeyCharacters, true);
                 break;
-            case -1:
+            case ValidationCode::BadLength:
                 fail(WifiPropertyField::NetworkKey, Msg::NetworkKeyLength, true);
                 break;
             default:
@@ -81,16 +81,16 @@ QList<WifiPropertyFailure> WifiPropertyFailures(const WifiPropertyValues &values
             fail(WifiPropertyField::IpAddress, Msg::InputIpAddress);
         if (!values.m_connection.m_subnetMask.Address().IsComplete())
             fail(WifiPropertyField::SubnetMask, Msg::InputSubnetMask);
-        if (CheckIpAddress(probe) == -5)
+        if (CheckIpAddress(probe) == ValidationCode::OutOfRange)
             fail(WifiPropertyField::IpAddress, Msg::InvalidIpAddress);
     }
 
     if (values.m_connection.m_useProxyChecked) {
         probe.m_proxyAddress = values.m_connection.m_proxyAddress.m_text;
         probe.m_proxyPort = values.m_connection.m_proxyPort.m_text;
-        if (const ValidationCode code = CheckProxyAddress(probe); code != 0)
+        if (const ValidationCode code = CheckProxyAddress(probe); code != ValidationCode::Valid)
             fail(WifiPropertyField::ProxyAddress, ProxyAddressMessage(code, WirelessProxyMessages));
-        if (const ValidationCode code = CheckProxyPort(probe); code != 0)
+        if (const ValidationCode code = CheckProxyPort(probe); code != ValidationCode::Valid)
             fail(WifiPropertyField::ProxyPort, ProxyPortMessage(code, WirelessProxyMessages));
     }
     return failures;
@@ -165,7 +165,7 @@ QString KeyFailureDetail(MessageId message, const CNetworkSetting &profile)
 {
     if (message == Msg::NetworkKeyLength)
         return KeyFormsText(profile.m_securityMode);
-    if (message == Msg::NetworkKeyCharacters && CheckWirelessKey(profile) == 0)
+    if (message == Msg::NetworkKeyCharacters && CheckWirelessKey(profile) == ValidationCode::Valid)
         return MessageText(Msg::KeyNotSealable).toString();
     return {};
 }
@@ -201,7 +201,7 @@ bool CWifiPropertyEditor::Accept(IMessageBox &box)
 
     if (profile.m_securityMode == SecurityModeNone)
         profile.m_networkKey.clear();
-    if (profile.m_dhcp != 0 && CheckIpAddress(profile) == -5) {
+    if (profile.m_dhcp != 0 && CheckIpAddress(profile) == ValidationCode::OutOfRange) {
         // The device cannot use a loopback address; under DHCP it is dropped without asking.
         profile.m_ipAddress = IpAddressField();
         m_values.m_connection.m_ipAddress.Clear();
@@ -211,9 +211,9 @@ bool CWifiPropertyEditor::Accept(IMessageBox &box)
     if (!failures.isEmpty())
         return report(failures.front());
     if (profile.m_useProxy == 0) {
-        if (CheckProxyAddress(profile) != 0)
+        if (CheckProxyAddress(profile) != ValidationCode::Valid)
             profile.m_proxyAddress.clear();
-        if (CheckProxyPort(profile) != 0)
+        if (CheckProxyPort(profile) != ValidationCode::Valid)
             profile.m_proxyPort.clear();
     }
     return true;

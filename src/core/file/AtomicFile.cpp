@@ -15,6 +15,9 @@
 #include <unistd.h>
 #else
 #include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
 #endif
 
 namespace {
@@ -138,7 +141,7 @@ QByteArray TemporaryName(const QByteArray &targetName)
 class CTemporary
 {
 public:
-    CTemporary(int folder)
+    explicit CTemporary(int folder)
         : m_folder(folder)
     { }
     ~CTemporary()
@@ -241,6 +244,15 @@ FileWriteResult CommitFileAtomically(
 }
 
 #else
+
+// No descriptors here: the replacement goes through QSaveFile, and these steps are never called.
+int CPosixFileSteps::CreateUnnamed(int, unsigned, int &) { return ENOSYS; }
+int CPosixFileSteps::CreateNamed(int, const QByteArray &, unsigned, int &) { return ENOSYS; }
+int CPosixFileSteps::Write(int, const char *, qsizetype) { return ENOSYS; }
+int CPosixFileSteps::SyncFile(int) { return ENOSYS; }
+int CPosixFileSteps::Link(int, int, const QByteArray &) { return ENOSYS; }
+int CPosixFileSteps::Rename(int, const QByteArray &, const QByteArray &) { return ENOSYS; }
+int CPosixFileSteps::SyncFolder(int) { return ENOSYS; }
 
 FileWriteResult CommitFileAtomically(
     const QString &path, const QByteArray &bytes, FileAccess access, IFileSteps &)

@@ -2,25 +2,48 @@
 
 #include <QStringDecoder>
 #include <QStringEncoder>
-
-#include <QtAlgorithms>
+#include <QVarLengthArray>
 
 #include <algorithm>
-#include <cstring>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include <utility>
 
 namespace {
 
 // Windows-1252 for 0x80..0x9F. The five unassigned bytes map to the C1 control of the same
 // value, as Windows' own conversion does.
 constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC,
+    0x0081,
+    0x201A,
+    0x0192,
+    0x201E,
+    0x2026,
+    0x2020,
+    0x2021,
+    0x02C6,
+    0x2030,
+    0x0160,
+    0x2039,
+    0x0152,
+    0x008D,
+    0x017D,
+    0x008F,
+    0x0090,
+    0x2018,
+    0x2019,
+    0x201C,
+    0x201D,
+    0x2022,
+    0x2013,
+    0x2014,
+    0x02DC,
+    0x2122,
+    0x0161,
+    0x203A,
+    0x0153,
+    0x009D,
+    0x017E,
+    0x0178,
 };
 
 QString DecodeWindows1252(const QByteArray &bytes)
@@ -36,20 +59,10 @@ QString DecodeWindows1252(const QByteArray &bytes)
 
 bool IsAscii(const QByteArray &bytes)
 {
-    const char *p = bytes.constData();
-    const qsizetype n = bytes.size();
-    qsizetype i = 0;
-    for (; i + 8 <= n; i += 8) {
-        quint64 word;
-        std::memcpy(&word, p + i, sizeof word);
-        if (word & 0x8080808080808080ull)
-            return false;
-    }
-    for (; i < n; ++i) {
-        if (static_cast<unsigned char>(p[i]) >= 0x80)
-            return false;
-    }
-    return true;
+    unsigned char any = 0;
+    for (const char c : bytes) // no early exit, so that the compiler can vectorise it
+        any |= static_cast<unsigned char>(c);
+    return any < 0x80;
 }
 
 // The UTF-16 decoder lets unpaired surrogates through. No byte form we write can carry one, so
@@ -76,10 +89,10 @@ QString DecodeProfileBytes(const QByteArray &bytes)
 {
     if (bytes.startsWith("\xFF\xFE"))
         return ReplaceLoneSurrogates(
-                QStringDecoder(QStringDecoder::Utf16LE)(QByteArrayView(bytes).sliced(2)));
+            QStringDecoder(QStringDecoder::Utf16LE)(QByteArrayView(bytes).sliced(2)));
     if (bytes.startsWith("\xFE\xFF"))
         return ReplaceLoneSurrogates(
-                QStringDecoder(QStringDecoder::Utf16BE)(QByteArrayView(bytes).sliced(2)));
+            QStringDecoder(QStringDecoder::Utf16BE)(QByteArrayView(bytes).sliced(2)));
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(QByteArrayView(bytes).sliced(3));
     if (IsAscii(bytes))
@@ -113,8 +126,7 @@ QByteArray EncodeProfileText(const QString &text)
 namespace {
 
 // Names compare as Windows' profile functions compare them, ignoring case. A character beyond
-// ASCII never equals an ASCII one (the Kelvin sign stays apart from 'k'), which lets the hash
-// below fold ASCII four characters at a time.
+// ASCII never equals an ASCII one: the Kelvin sign stays apart from 'k'.
 char16_t Fold(char16_t c)
 {
     if (c < 0x80)
@@ -123,83 +135,33 @@ char16_t Fold(char16_t c)
     return folded < 0x80 ? c : folded;
 }
 
-constexpr size_t HashPrime = 1099511628211ull;
+using FoldBuffer = QVarLengthArray<char16_t, 64>;
 
-// Setting bit 5 folds ASCII letters; other ASCII characters that it merges only collide.
-size_t FoldedHash(QStringView text, size_t hash = 14695981039346656037ull)
+size_t SeededNameHash(QStringView folded, size_t salt)
 {
-    const char16_t *p = text.utf16();
-    const qsizetype n = text.size();
-    qsizetype i = 0;
-    for (; i + 4 <= n; i += 4) {
-        quint64 word;
-        std::memcpy(&word, p + i, sizeof word);
-        if (word & 0xFF80FF80FF80FF80ull)
-            break;
-        hash = (hash ^ (word | 0x0020002000200020ull)) * HashPrime;
-        hash ^= hash >> 32;
-    }
-    for (; i < n; ++i) {
-        const char16_t c = p[i];
-        hash = (hash ^ (c < 0x80 ? char16_t(c | 0x20) : Fold(c))) * HashPrime;
-    }
-    return hash;
+    return qHash(folded, QHashSeed::globalSeed() ^ salt);
 }
 
-size_t EntryHash(int section, QStringView key)
+size_t (*g_nameHash)(QStringView, size_t) = SeededNameHash;
+
+size_t NameHash(QStringView name, size_t salt = 0)
 {
-    return FoldedHash(key, 14695981039346656037ull ^ (size_t(section) * 0x9E3779B97F4A7C15ull));
+    FoldBuffer folded(name.size());
+    std::transform(
+        name.begin(), name.end(), folded.begin(), [](QChar c) { return Fold(c.unicode()); });
+    return g_nameHash(QStringView(folded.constData(), folded.size()), salt);
 }
 
-// Position of the first LF, CR or '=' at or after `from`, or `size`. This scan is most of the
-// work of a load, so it looks at eight characters at a time where the processor allows.
-qsizetype FindLineMark(const char16_t *chars, qsizetype from, qsizetype size)
+size_t EntryHash(qsizetype section, QStringView key)
 {
-    qsizetype i = from;
-#if defined(__SSE2__)
-    const __m128i lf = _mm_set1_epi16(u'\n');
-    const __m128i cr = _mm_set1_epi16(u'\r');
-    const __m128i eq = _mm_set1_epi16(u'=');
-    for (; i + 8 <= size; i += 8) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(chars + i));
-        const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(block, lf),
-                                                       _mm_cmpeq_epi16(block, cr)),
-                                          _mm_cmpeq_epi16(block, eq));
-        if (const int mask = _mm_movemask_epi8(hits))
-            return i + qCountTrailingZeroBits(quint32(mask)) / 2;
-    }
-#endif
-    for (; i < size; ++i) {
-        const char16_t c = chars[i];
-        if (c == u'\n' || c == u'\r' || c == u'=')
-            return i;
-    }
-    return size;
-}
-
-// QStringView::trimmed() without its call when neither end can be white space, as in nearly
-// every line of a settings file.
-QStringView Trimmed(QStringView text)
-{
-    const auto plain = [](QChar c) { return c.unicode() > u' ' && c.unicode() < 0x80; };
-    if (text.isEmpty() || (plain(text.front()) && plain(text.back())))
-        return text;
-    return text.trimmed();
-}
-
-// Names are short: a byte comparison beats the general string comparison's set-up.
-bool SameText(QStringView a, QStringView b)
-{
-    return a.size() == b.size()
-        && (a.isEmpty()
-            || std::memcmp(a.data(), b.data(), size_t(a.size()) * sizeof(char16_t)) == 0);
+    return NameHash(key, size_t(section + 1) * 0x9E3779B97F4A7C15ull);
 }
 
 bool FoldedEqual(QStringView a, QStringView b)
 {
     if (a.size() != b.size())
         return false;
-    if (SameText(a, b))
+    if (a == b)
         return true;
     for (qsizetype i = 0; i < a.size(); ++i) {
         if (a[i] != b[i] && Fold(a[i].unicode()) != Fold(b[i].unicode()))
@@ -208,86 +170,117 @@ bool FoldedEqual(QStringView a, QStringView b)
     return true;
 }
 
+// QStringView::trimmed() without its call when neither end can be white space, as in nearly
+// every line of a settings file.
+QStringView Trimmed(QStringView text)
+{
+    const auto plain = [](QChar c) {
+        return c.unicode() > u' ' && c.unicode() < 0x80;
+    };
+    if (text.isEmpty() || (plain(text.front()) && plain(text.back())))
+        return text;
+    return text.trimmed();
+}
+
 } // namespace
 
-void CProfileFile::Index::Insert(size_t hash, int section, int entry)
+void SetProfileNameHashForTesting(size_t (*hash)(QStringView folded, size_t salt))
 {
-    if (2 * (m_count + 1) > m_slots.size()) {
-        std::vector<Slot> old(std::max<size_t>(64, 2 * m_slots.size()));
-        old.swap(m_slots);
-        m_count = 0;
-        for (const Slot &slot : old) {
-            if (slot.section >= 0)
-                Insert(slot.hash, slot.section, slot.entry);
-        }
+    g_nameHash = hash ? hash : SeededNameHash;
+}
+
+QStringView CProfileFile::Text(Span span) const
+{
+    return QStringView(span.added ? m_added : m_text).sliced(span.pos, span.size);
+}
+
+CProfileFile::Span CProfileFile::Add(QStringView text)
+{
+    const Span span { m_added.size(), text.size(), true };
+    m_added += text;
+    return span;
+}
+
+qsizetype CProfileFile::FindSection(QStringView name, size_t hash) const
+{
+    for (qsizetype s = m_sectionIndex.value(hash).index; s >= 0; s = m_sections[s].next) {
+        if (FoldedEqual(Text(m_sections[s].name), name))
+            return s;
     }
-    const size_t mask = m_slots.size() - 1;
-    size_t i = hash & mask;
-    while (m_slots[i].section >= 0)
-        i = (i + 1) & mask;
-    m_slots[i] = Slot { hash, section, entry };
-    ++m_count;
+    return -1;
 }
 
-void CProfileFile::Index::Reserve(size_t count)
-{
-    if (m_count > 0)
-        return;
-    size_t slots = 64;
-    while (slots < 2 * count)
-        slots *= 2;
-    m_slots.assign(slots, Slot {});
-}
-
-int CProfileFile::FindSection(QStringView name) const
+qsizetype CProfileFile::FindSection(QStringView name) const
 {
     // Readers ask for many keys of one section in a row.
-    if (m_lastSection >= 0 && SameText(m_sections[m_lastSection].name, name))
+    if (m_lastSection >= 0 && Text(m_sections[m_lastSection].name) == name)
         return m_lastSection;
-    const Index::Slot *slot = m_sectionIndex.Find(FoldedHash(name), [&](const Index::Slot &s) {
-        return FoldedEqual(m_sections[s.section].name, name);
-    });
-    if (slot)
-        m_lastSection = slot->section;
-    return slot ? slot->section : -1;
+    const qsizetype found = FindSection(name, NameHash(name));
+    if (found >= 0)
+        m_lastSection = found;
+    return found;
 }
 
-int CProfileFile::SectionIndex(const QString &name)
+qsizetype CProfileFile::SectionIndex(QStringView name, bool loaded)
 {
-    const int found = FindSection(name);
-    if (found >= 0)
+    if (m_lastSection >= 0 && Text(m_sections[m_lastSection].name) == name)
+        return m_lastSection;
+    const size_t hash = NameHash(name);
+    if (const qsizetype found = FindSection(name, hash); found >= 0)
         return found;
-    m_sections.append(Section { name, {} });
-    const int index = int(m_sections.size() - 1);
-    m_sectionIndex.Insert(FoldedHash(name), index, -1);
-    return index;
+    const Span span
+        = loaded ? Span { name.data() - m_text.constData(), name.size(), false } : Add(name);
+    SectionRef &first = m_sectionIndex[hash];
+    m_sections.append(Section { span, {}, first.index });
+    first.index = m_sections.size() - 1;
+    return first.index;
+}
+
+CProfileFile::EntryRef CProfileFile::FindEntry(
+    qsizetype section, size_t hash, QStringView key) const
+{
+    for (EntryRef ref = m_entryIndex.value(hash); ref.section >= 0;) {
+        const Entry &entry = m_sections[ref.section].entries[ref.entry];
+        if (ref.section == section && FoldedEqual(Text(entry.key), key))
+            return ref;
+        ref = entry.next;
+    }
+    return {};
 }
 
 const CProfileFile::Entry *CProfileFile::FindEntry(QStringView section, QStringView key) const
 {
-    const int index = FindSection(section);
-    return index < 0 ? nullptr : FindEntry(EntryHash(index, key), index, key);
+    const qsizetype s = FindSection(section);
+    if (s < 0)
+        return nullptr;
+    const QList<Entry> &entries = m_sections[s].entries;
+    // Readers ask for keys in the order the writer wrote them: the entry after the last one
+    // found is most often the one asked for, and needs no hash.
+    const qsizetype next = m_lastEntry.section == s ? m_lastEntry.entry + 1 : 0;
+    if (next < entries.size() && FoldedEqual(Text(entries[next].key), key)) {
+        m_lastEntry = EntryRef { s, next };
+        return &entries[next];
+    }
+    const EntryRef ref = FindEntry(s, EntryHash(s, key), key);
+    if (ref.section < 0)
+        return nullptr;
+    m_lastEntry = ref;
+    return &entries[ref.entry];
 }
 
-int CProfileFile::FindEntryIndex(size_t hash, int section, QStringView key) const
+bool CProfileFile::AddEntry(qsizetype section, QStringView key, Span keySpan, Span valueSpan)
 {
-    const Index::Slot *slot = m_entryIndex.Find(hash, [&](const Index::Slot &s) {
-        return s.section == section && FoldedEqual(m_sections[section].entries[s.entry].key, key);
-    });
-    return slot ? slot->entry : -1;
-}
-
-const CProfileFile::Entry *CProfileFile::FindEntry(size_t hash, int section, QStringView key) const
-{
-    const int entry = FindEntryIndex(hash, section, key);
-    return entry < 0 ? nullptr : &m_sections[section].entries[entry];
-}
-
-void CProfileFile::AddEntry(size_t hash, int section, QStringView key, QStringView value)
-{
-    Section &s = m_sections[section];
-    s.entries.append(Entry { key, value });
-    m_entryIndex.Insert(hash, section, int(s.entries.size() - 1));
+    EntryRef &first = m_entryIndex[EntryHash(section, key)];
+    for (EntryRef ref = first; ref.section >= 0;) {
+        const Entry &entry = m_sections[ref.section].entries[ref.entry];
+        if (ref.section == section && FoldedEqual(Text(entry.key), key))
+            return false;
+        ref = entry.next;
+    }
+    QList<Entry> &entries = m_sections[section].entries;
+    entries.append(Entry { keySpan, valueSpan, first });
+    first = EntryRef { section, entries.size() - 1 };
+    return true;
 }
 
 CProfileFile CProfileFile::FromBytes(const QByteArray &bytes)
@@ -296,83 +289,71 @@ CProfileFile CProfileFile::FromBytes(const QByteArray &bytes)
     file.m_text = DecodeProfileBytes(bytes);
     const QStringView text(file.m_text);
     const qsizetype size = text.size();
-    // Lines of a settings file run to about 40 characters, and a full one has some 450 keys:
-    // a few spare slots cost less than growing the index while it fills. Odd files beyond that
-    // grow it as usual.
-    file.m_entryIndex.Reserve(size_t(std::min<qsizetype>(size / 32, 1024)));
-    const auto *chars = text.utf16();
-    int section = -1;
+    // Lines of a settings file run to about 40 characters: room for a whole file's keys spares
+    // growing the index while it fills. Odd files beyond that grow it as usual.
+    file.m_entryIndex.reserve(std::min<qsizetype>(size / 40, 1024));
+    qsizetype section = -1;
     qsizetype pos = 0;
     while (pos < size) {
         // One pass per line finds its end and its first '='.
         qsizetype end = pos;
         qsizetype eq = -1;
-        for (;;) {
-            end = FindLineMark(chars, end, size);
-            if (end == size || chars[end] != u'=')
+        for (; end < size; ++end) {
+            const char16_t c = text[end].unicode();
+            if (c == u'\n' || c == u'\r')
                 break;
-            if (eq < 0)
+            if (c == u'=' && eq < 0)
                 eq = end - pos;
-            ++end;
         }
         const QStringView line = text.sliced(pos, end - pos);
+        const qsizetype lineStart = pos;
         // Exactly one line end (CRLF, CR or LF) per turn: an empty line must still move on.
         pos = end + 1;
-        if (end < size && chars[end] == u'\r' && pos < size && chars[pos] == u'\n')
+        if (end < size && text[end] == u'\r' && pos < size && text[pos] == u'\n')
             ++pos;
 
         const QStringView head = Trimmed(line);
         if (head.isEmpty() || head.front() == u';')
             continue;
         if (head.front() == u'[') {
-            qsizetype close = head.indexOf(u']');
+            const qsizetype close = head.indexOf(u']');
             const QStringView name = head.sliced(1, (close < 0 ? head.size() : close) - 1);
-            section = file.SectionIndex(Trimmed(name).toString());
+            section = file.SectionIndex(Trimmed(name), true);
             continue;
         }
-        if (section < 0)
-            continue;
-        if (eq < 0)
+        if (section < 0 || eq < 0)
             continue;
         const QStringView key = Trimmed(line.first(eq));
         if (key.isEmpty())
             continue;
-        const size_t hash = EntryHash(section, key);
-        if (file.FindEntry(hash, section, key))
-            continue; // the first occurrence wins
-        file.AddEntry(hash, section, key, line.sliced(eq + 1));
+        // The first occurrence wins.
+        file.AddEntry(section, key, Span { key.data() - text.data(), key.size(), false },
+            Span { lineStart + eq + 1, line.size() - eq - 1, false });
     }
     return file;
 }
 
-QStringView CProfileFile::Clipped(QStringView value)
+QStringView CProfileFile::ClippedValue(const Entry &entry) const
 {
-    return value.first(std::min<qsizetype>(value.size(), MaxValueLength));
+    return Text(entry.value).first(std::min<qsizetype>(entry.value.size, MaxValueLength));
 }
 
-QStringView CProfileFile::ValueView(QStringView section, QStringView key,
-                                    QStringView defaultValue) const
+QStringView CProfileFile::ValueView(
+    QStringView section, QStringView key, QStringView defaultValue) const
 {
     const Entry *entry = FindEntry(section, key);
-    return entry ? Clipped(entry->value) : defaultValue;
+    return entry ? ClippedValue(*entry) : defaultValue;
 }
 
-QString CProfileFile::Value(QStringView section, QStringView key,
-                            const QString &defaultValue) const
+QString CProfileFile::Value(QStringView section, QStringView key, const QString &defaultValue) const
 {
     const Entry *entry = FindEntry(section, key);
-    return entry ? Clipped(entry->value).toString() : defaultValue;
+    return entry ? ClippedValue(*entry).toString() : defaultValue;
 }
 
 bool CProfileFile::Contains(QStringView section, QStringView key) const
 {
     return FindEntry(section, key) != nullptr;
-}
-
-QStringView CProfileFile::Own(const QString &text)
-{
-    m_owned.append(text);
-    return m_owned.constLast();
 }
 
 bool CProfileFile::SetValue(const QString &section, const QString &key, const QString &value)
@@ -381,25 +362,21 @@ bool CProfileFile::SetValue(const QString &section, const QString &key, const QS
         if (c == u'\r' || c == u'\n' || c == u'\0')
             return false;
     }
-    const int s = SectionIndex(section);
-    const size_t hash = EntryHash(s, key);
-    if (const int found = FindEntryIndex(hash, s, key); found >= 0) {
-        // Non-const access: a copy of this file that shares the lists detaches here instead
-        // of changing the other copy too.
-        Entry &entry = m_sections[s].entries[found];
-        // Replacing in place keeps a key set over and over from piling up copies.
-        if (entry.ownedValue < 0) {
-            entry.value = Own(value);
-            entry.ownedValue = m_owned.size() - 1;
-        } else {
-            m_owned[entry.ownedValue] = value;
-            entry.value = m_owned.at(entry.ownedValue);
-        }
+    const qsizetype s = SectionIndex(section);
+    const EntryRef found = FindEntry(s, EntryHash(s, key), key);
+    if (found.section < 0) {
+        const Span keySpan = Add(key);
+        AddEntry(s, key, keySpan, Add(value));
         return true;
     }
-    const QStringView ownedKey = Own(key);
-    AddEntry(hash, s, ownedKey, Own(value));
-    m_sections[s].entries.last().ownedValue = m_owned.size() - 1;
+    Span &old = m_sections[s].entries[found.entry].value;
+    // A value set over and over reuses its place instead of piling up copies.
+    if (old.added && value.size() <= old.size) {
+        std::copy(value.begin(), value.end(), m_added.begin() + old.pos);
+        old.size = value.size();
+    } else {
+        old = Add(value);
+    }
     return true;
 }
 
@@ -408,19 +385,19 @@ QByteArray CProfileFile::ToBytes() const
     QString text;
     qsizetype length = 0;
     for (const Section &s : m_sections) {
-        length += s.name.size() + 4;
+        length += s.name.size + 4;
         for (const Entry &e : s.entries)
-            length += e.key.size() + e.value.size() + 3;
+            length += e.key.size + e.value.size + 3;
     }
     text.reserve(length);
     for (const Section &s : m_sections) {
         text += u'[';
-        text += s.name;
+        text += Text(s.name);
         text += u"]\r\n";
         for (const Entry &e : s.entries) {
-            text += e.key;
+            text += Text(e.key);
             text += u'=';
-            text += e.value;
+            text += Text(e.value);
             text += u"\r\n";
         }
     }

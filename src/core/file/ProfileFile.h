@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
-
-#include <vector>
 
 // Our own profile (INI) layer, in place of a host's profile functions. It keeps the rules the
 // reader device and existing files rely on:
@@ -24,8 +23,8 @@ public:
     // The value of `key` in `section`, or `defaultValue` when either is missing.
     QString Value(QStringView section, QStringView key, const QString &defaultValue = {}) const;
     // The same without a copy: a view into this file, valid until the file changes or goes.
-    QStringView ValueView(QStringView section, QStringView key,
-                          QStringView defaultValue = {}) const;
+    QStringView ValueView(
+        QStringView section, QStringView key, QStringView defaultValue = {}) const;
     bool Contains(QStringView section, QStringView key) const;
 
     // Sets or adds a value. Fails, changing nothing, when the value holds a line break or a NUL
@@ -38,70 +37,63 @@ public:
     bool HoldsNul() const { return m_text.contains(QChar(u'\0')); }
 
 private:
+    // A stretch of the loaded text, or of the text SetValue added. Offsets, not views: they stay
+    // right when the file is copied or the added text grows.
+    struct Span
+    {
+        qsizetype pos = 0;
+        qsizetype size = 0;
+        bool added = false;
+    };
+    // Where an entry is. Names are indexed by Qt's hash of their folded form, seeded per process,
+    // so that names crafted to collide cannot slow a load down. Two names whose hashes still
+    // happen to agree are chained through `next`.
+    struct EntryRef
+    {
+        qsizetype section = -1;
+        qsizetype entry = -1;
+    };
     struct Entry
     {
-        // Views into m_text, or into m_owned for what SetValue added.
-        QStringView key;
-        QStringView value;
-        qsizetype ownedValue = -1; // index into m_owned once SetValue replaced the value
+        Span key;
+        Span value;
+        EntryRef next;
     };
     struct Section
     {
-        QString name;
+        Span name;
         QList<Entry> entries;
+        qsizetype next = -1; // the next section whose name hash agrees
     };
 
-    int FindSection(QStringView name) const;
-    int SectionIndex(const QString &name); // finds or adds
+    QStringView Text(Span span) const;
+    QStringView ClippedValue(const Entry &entry) const; // as a value is read
+    Span Add(QStringView text);
+    qsizetype FindSection(QStringView name) const; // -1: none
+    qsizetype FindSection(QStringView name, size_t hash) const;
+    // Finds or adds; `loaded` says that `name` is a part of the loaded text.
+    qsizetype SectionIndex(QStringView name, bool loaded = false);
+    EntryRef FindEntry(qsizetype section, size_t hash, QStringView key) const;
     const Entry *FindEntry(QStringView section, QStringView key) const;
-    const Entry *FindEntry(size_t hash, int section, QStringView key) const;
-    int FindEntryIndex(size_t hash, int section, QStringView key) const; // -1: none
-    void AddEntry(size_t hash, int section, QStringView key, QStringView value);
-    QStringView Own(const QString &text); // keeps `text` in m_owned
-    static QStringView Clipped(QStringView value); // as a value is read: MaxValueLength at most
+    // Adds an entry unless its section has the key already; false when it had.
+    bool AddEntry(qsizetype section, QStringView key, Span keySpan, Span valueSpan);
 
-    // Open addressing over a case-insensitive hash computed in place: neither a lookup nor a
-    // load of a whole file allocates per key or value.
-    class Index
-    {
-    public:
-        struct Slot
-        {
-            size_t hash = 0;
-            int section = -1; // -1: empty
-            int entry = -1;
-        };
-        template<typename Match>
-        const Slot *Find(size_t hash, Match match) const
-        {
-            if (m_slots.empty())
-                return nullptr;
-            const size_t mask = m_slots.size() - 1;
-            for (size_t i = hash & mask;; i = (i + 1) & mask) {
-                const Slot &slot = m_slots[i];
-                if (slot.section < 0)
-                    return nullptr;
-                if (slot.hash == hash && match(slot))
-                    return &slot;
-            }
-        }
-        void Insert(size_t hash, int section, int entry);
-        void Reserve(size_t count);
-
-    private:
-        std::vector<Slot> m_slots;
-        size_t m_count = 0;
-    };
-
-    QString m_text; // the decoded file; parsed keys and values are views into it
-    // Keys and values SetValue added. A QString's characters stay where they are when the list
-    // moves it, and copies of the file share them, so views into them stay valid.
-    QList<QString> m_owned;
+    QString m_text; // the decoded file
+    QString m_added; // keys and values SetValue added, one after the other
     QList<Section> m_sections;
-    Index m_sectionIndex; // entry unused
-    Index m_entryIndex;
-    mutable int m_lastSection = -1;
+    struct SectionRef
+    {
+        qsizetype index = -1;
+    };
+    QHash<size_t, SectionRef> m_sectionIndex; // name hash -> last section added with it
+    QHash<size_t, EntryRef> m_entryIndex; // hash of section and key -> last entry added with it
+    mutable qsizetype m_lastSection = -1;
+    mutable EntryRef m_lastEntry;
 };
+
+// Tests only: replaces the hash of folded names (nullptr restores Qt's seeded one), so that two
+// names whose hashes agree, which no real input gives on demand, can be tested.
+void SetProfileNameHashForTesting(size_t (*hash)(QStringView folded, size_t salt));
 
 // Byte forms of a settings file. Text whose every character survives as single-byte Latin-1 is
 // written that way (what the reader device is used to from Western Windows hosts); anything else

@@ -117,7 +117,7 @@ bool IsWepKeyForm(const QString &key)
     const qsizetype length = key.size();
     if (length == 5 || length == 13)
         return true;
-    return (length == 10 || length == 26) && CheckHexChars(key) == 0;
+    return (length == 10 || length == 26) && CheckHexChars(key) == ValidationCode::Valid;
 }
 
 void SetWpaMode(CNetworkSetting &profile, const QVariantMap &security)
@@ -408,9 +408,9 @@ WifiImportResult MapWifiQrCode(const WifiQrCode &code)
         = profile.m_securityMode != SecurityModeNone && profile.m_networkKey.isEmpty();
 
     switch (CheckSsid(profile.m_ssid)) {
-    case 0:
+    case ValidationCode::Valid:
         break;
-    case -2:
+    case ValidationCode::BadCharacter:
         result.m_checkMessage = Msg::SsidCharacters;
         break;
     default:

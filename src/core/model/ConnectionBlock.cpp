@@ -102,19 +102,19 @@ void ConnectionControls::Clear()
     EnableProxy(false);
 }
 
-MessageId ProxyAddressMessage(int code, const ProxyMessages &messages)
+MessageId ProxyAddressMessage(ValidationCode code, const ProxyMessages &messages)
 {
     switch (code) {
-    case -2:
+    case ValidationCode::BadCharacter:
         return messages.m_addressCharacters;
-    case -1:
+    case ValidationCode::BadLength:
         return messages.m_addressLength;
     default:
         return messages.m_inputAddress;
     }
 }
 
-MessageId ProxyPortMessage(int code, const ProxyMessages &messages)
+MessageId ProxyPortMessage(ValidationCode code, const ProxyMessages &messages)
 {
-    return code == -6 ? messages.m_inputPort : messages.m_invalidPort;
+    return code == ValidationCode::Missing ? messages.m_inputPort : messages.m_invalidPort;
 }

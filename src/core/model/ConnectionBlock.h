@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/NetworkSetting.h"
+#include "core/model/Validators.h"
 #include "i18n/MessageCatalog.h"
 
 #include <QString>
@@ -83,5 +84,5 @@ inline constexpr ProxyMessages WirelessProxyMessages { Msg::WirelessProxyAddress
     Msg::WirelessInvalidProxyPort };
 
 // The message for a failed CheckProxyAddress or CheckProxyPort result.
-MessageId ProxyAddressMessage(int code, const ProxyMessages &messages);
-MessageId ProxyPortMessage(int code, const ProxyMessages &messages);
+MessageId ProxyAddressMessage(ValidationCode code, const ProxyMessages &messages);
+MessageId ProxyPortMessage(ValidationCode code, const ProxyMessages &messages);

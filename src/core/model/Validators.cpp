@@ -84,58 +84,60 @@ ValidationCode CheckKeyLength(QStringView key, int securityMode)
     const qsizetype length = key.size();
     if (securityMode == SecurityModeWep) {
         if (length == 5 || length == 13)
-            return 0;
+            return ValidationCode::Valid;
         if (length == 10 || length == 26)
-            return 1;
-        return -1;
+            return ValidationCode::ValidHexForm;
+        return ValidationCode::BadLength;
     }
     if (securityMode >= SecurityModeWpaPskTkip && securityMode <= SecurityModeWpa2PskTkip) {
         if (length >= 8 && length <= 63)
-            return 0;
+            return ValidationCode::Valid;
         if (length == 64)
-            return 1;
-        return -1;
+            return ValidationCode::ValidHexForm;
+        return ValidationCode::BadLength;
     }
-    return 1;
+    return ValidationCode::ValidHexForm;
 }
 
 ValidationCode CheckLatin1Chars(QStringView text)
 {
     for (const QChar c : text) {
         if (c.unicode() > 255)
-            return -2;
+            return ValidationCode::BadCharacter;
     }
-    return 0;
+    return ValidationCode::Valid;
 }
 
 ValidationCode CheckHexChars(QStringView text)
 {
     for (const QChar c : text) {
         if (!IsHexDigit(c.unicode()))
-            return -2;
+            return ValidationCode::BadCharacter;
     }
-    return 0;
+    return ValidationCode::Valid;
 }
 
 ValidationCode CheckWirelessKey(const CNetworkSetting &setting)
 {
     const int mode = setting.m_securityMode;
     if (mode < SecurityModeWep || mode > SecurityModeWpa2PskTkip)
-        return 1;
+        return ValidationCode::ValidHexForm;
     switch (CheckKeyLength(setting.m_networkKey, mode)) {
-    case 0:
+    case ValidationCode::Valid:
         return CheckLatin1Chars(setting.m_networkKey);
-    case 1:
-        return CheckHexChars(setting.m_networkKey) == -2 ? -2 : 1;
+    case ValidationCode::ValidHexForm:
+        return CheckHexChars(setting.m_networkKey) == ValidationCode::BadCharacter
+            ? ValidationCode::BadCharacter
+            : ValidationCode::ValidHexForm;
     default:
-        return -1;
+        return ValidationCode::BadLength;
     }
 }
 
 ValidationCode CheckSsid(QStringView ssid)
 {
     if (ssid.isEmpty() || ssid.size() > MaxSsidLength)
-        return -1;
+        return ValidationCode::BadLength;
     return CheckLatin1Chars(ssid);
 }
 
@@ -143,45 +145,45 @@ ValidationCode CheckProxyAddress(const CNetworkSetting &setting)
 {
     const QString &address = setting.m_proxyAddress;
     if (address.isEmpty())
-        return -6;
-    if (CheckPrintableChars(address) != 0)
-        return -2;
+        return ValidationCode::Missing;
+    if (CheckPrintableChars(address) != ValidationCode::Valid)
+        return ValidationCode::BadCharacter;
     if (address.size() > MaxProxyAddressLength)
-        return -1;
-    return 0;
+        return ValidationCode::BadLength;
+    return ValidationCode::Valid;
 }
 
 ValidationCode CheckProxyPort(const CNetworkSetting &setting)
 {
     const QString &port = setting.m_proxyPort;
     if (port.isEmpty())
-        return -6;
-    if (CheckPrintableChars(port) != 0)
-        return -2;
+        return ValidationCode::Missing;
+    if (CheckPrintableChars(port) != ValidationCode::Valid)
+        return ValidationCode::BadCharacter;
     const long value = LeadingInteger(port);
     if (value < MinPort || value > MaxPort)
-        return -5;
-    return 0;
+        return ValidationCode::OutOfRange;
+    return ValidationCode::Valid;
 }
 
 ValidationCode CheckIpAddress(const CNetworkSetting &setting)
 {
     const IpAddressField &address = setting.m_ipAddress;
     if (address.m_filledParts == 0)
-        return -6;
+        return ValidationCode::Missing;
     // The loopback network cannot be the device's own address.
     if (address.m_octets[0] == 127)
-        return -5;
-    return 0;
+        return ValidationCode::OutOfRange;
+    return ValidationCode::Valid;
 }
 
 ValidationCode CheckPrintableChars(QStringView text)
 {
     for (const QChar c : text) {
         if (!IsPrintableLatin1(c.unicode()))
-            return -2;
+            return ValidationCode::BadCharacter;
     }
-    return 0;
+    return ValidationCode::Valid;
 }
 
 ValidationCode CheckDeviceName(QStringView name)
@@ -198,13 +200,13 @@ ValidationCode CheckDeviceName(QStringView name)
         else if (c == u'-')
             hyphen = true;
         else
-            return -2;
+            return ValidationCode::BadCharacter;
     }
     if (name.isEmpty() || letter)
-        return 0;
+        return ValidationCode::Valid;
     if (hyphen)
-        return digit ? 0 : -4;
-    return -3;
+        return digit ? ValidationCode::Valid : ValidationCode::HyphensOnly;
+    return ValidationCode::DigitsOnly;
 }
 
 ValidationCode CheckUserId(QStringView userId)
@@ -212,9 +214,9 @@ ValidationCode CheckUserId(QStringView userId)
     for (const QChar qc : userId) {
         const char16_t c = qc.unicode();
         if (!IsDigit(c) && !IsAsciiLetter(c) && c != u'-' && c != u'_')
-            return -2;
+            return ValidationCode::BadCharacter;
     }
-    return 0;
+    return ValidationCode::Valid;
 }
 
 QString KeyFormsText(int securityMode)

@@ -5,16 +5,19 @@
 #include <QString>
 #include <QStringView>
 
-// The device's limits as small rule functions. Each returns a ValidationCode and shows nothing:
-//   1  valid; for a key: hexadecimal form, or a security mode that needs no key
-//   0  valid; for a key: character form
-//  -1  length out of range
-//  -2  a character outside the allowed set
-//  -3  device name of digits only
-//  -4  device name of hyphens only
-//  -5  value out of range (port not 1..65535; IP address with first octet 127)
-//  -6  required value missing
-using ValidationCode = int;
+// What a rule function says about a value. The rules show nothing; the caller picks the message.
+enum class ValidationCode {
+    ValidHexForm, // valid; for a key: hexadecimal form, or a security mode that needs no key
+    Valid, // valid; for a key: character form
+    BadLength,
+    BadCharacter, // a character outside the allowed set
+    DigitsOnly, // a device name of digits only
+    HyphensOnly, // a device name of hyphens only
+    OutOfRange, // port not 1..65535; IP address with first octet 127
+    Missing, // a required value is empty
+};
+
+// The device's limits as small rule functions.
 
 ValidationCode CheckKeyLength(QStringView key, int securityMode);
 ValidationCode CheckLatin1Chars(QStringView text);

@@ -76,7 +76,7 @@ public:
         , m_file(file)
     { }
 
-    int Run()
+    bool Run()
     {
         LoadNetworkFolder();
         LoadWiredLan();
@@ -91,7 +91,7 @@ private:
     {
         m_document.ShowMessage(
             m_box, text, Msg::LoadSettingsCaption, MessageIcon::Error, MessageButtons::Ok, detail);
-        m_result = 0;
+        m_result = false;
     }
 
     QStringView Value(QStringView section, QStringView key, QStringView defaultValue = {}) const
@@ -125,7 +125,7 @@ private:
     CSettingsDocument &m_document;
     IMessageBox &m_box;
     const CProfileFile &m_file;
-    int m_result = 1;
+    bool m_result = true;
 };
 
 void CSettingsLoader::LoadNetworkFolder()
@@ -148,18 +148,19 @@ void CSettingsLoader::LoadNetworkFolder()
 
     if (!folder.m_deviceName.isEmpty() && !folder.m_userId.isEmpty()) {
         if (folder.m_deviceName.size() > MaxDeviceNameLength
-            || CheckDeviceName(folder.m_deviceName) != 0) {
+            || CheckDeviceName(folder.m_deviceName) != ValidationCode::Valid) {
             Report(Msg::InvalidFolderDeviceNameInFile,
                 KeyDetail(Section::NetworkFolder, Key::FolderName, true, folder.m_deviceName));
             folder.m_deviceName.clear();
         }
-        if (folder.m_userId.size() > MaxUserIdLength || CheckUserId(folder.m_userId) != 0) {
+        if (folder.m_userId.size() > MaxUserIdLength
+            || CheckUserId(folder.m_userId) != ValidationCode::Valid) {
             Report(Msg::InvalidFolderUserIdInFile,
                 KeyDetail(Section::NetworkFolder, Key::FolderUserId, true, folder.m_userId));
             folder.m_userId.clear();
         }
         if (folder.m_password.size() > MaxFolderPasswordLength
-            || CheckPrintableChars(folder.m_password) != 0) {
+            || CheckPrintableChars(folder.m_password) != ValidationCode::Valid) {
             Report(Msg::InvalidFolderPasswordInFile,
                 KeyDetail(Section::NetworkFolder, Key::FolderPassword, false));
             folder.m_password.clear();
@@ -190,7 +191,7 @@ void CSettingsLoader::ParseConnection(
         if (text.isEmpty())
             continue;
         IpAddressField &address = AddressOf(record, field);
-        if (ParseIpAddress(text, address) != 1) {
+        if (!ParseIpAddress(text, address)) {
             Report(
                 kAddressMessages[size_t(field - FieldIpAddress)], Where(place, field, true, text));
             continue;
@@ -210,7 +211,7 @@ void CSettingsLoader::ParseConnection(
     CNetworkSetting candidate;
     candidate.m_proxyAddress = values[FieldProxyAddress].toString();
     if (!candidate.m_proxyAddress.isEmpty()) {
-        if (CheckProxyAddress(candidate) == 0)
+        if (CheckProxyAddress(candidate) == ValidationCode::Valid)
             record.m_proxyAddress = candidate.m_proxyAddress;
         else
             Report(Msg::InvalidProxyAddressInFile,
@@ -221,7 +222,7 @@ void CSettingsLoader::ParseConnection(
 
     candidate.m_proxyPort = values[FieldProxyPort].toString();
     if (!candidate.m_proxyPort.isEmpty()) {
-        if (CheckProxyPort(candidate) == 0)
+        if (CheckProxyPort(candidate) == ValidationCode::Valid)
             record.m_proxyPort = candidate.m_proxyPort;
         else
             Report(Msg::InvalidProxyPortInFile,
@@ -292,7 +293,7 @@ void CSettingsLoader::LoadWirelessProfiles()
         profile.m_stealthSsid = values[FieldStealthSsid] == u"1" ? 1 : 0;
         profile.m_connectAutomatically = values[FieldConnectAutomatically] == u"0" ? 0 : 1;
 
-        if (!profile.m_ssid.isEmpty() && CheckSsid(profile.m_ssid) != 0) {
+        if (!profile.m_ssid.isEmpty() && CheckSsid(profile.m_ssid) != ValidationCode::Valid) {
             Report(Msg::InvalidSsidInFile, Where(place, FieldSsid, true, profile.m_ssid));
             ResetNetworkSetting(profile);
         }
@@ -303,8 +304,11 @@ void CSettingsLoader::LoadWirelessProfiles()
             continue;
         }
         const ValidationCode form = CheckKeyLength(profile.m_networkKey, profile.m_securityMode);
-        const bool keyValid = (form == 0 && CheckLatin1Chars(profile.m_networkKey) == 0)
-            || (form == 1 && CheckHexChars(profile.m_networkKey) == 0);
+        const bool keyValid
+            = (form == ValidationCode::Valid
+                  && CheckLatin1Chars(profile.m_networkKey) == ValidationCode::Valid)
+            || (form == ValidationCode::ValidHexForm
+                && CheckHexChars(profile.m_networkKey) == ValidationCode::Valid);
         if (!keyValid) {
             Report(Msg::InvalidNetworkKeyInFile,
                 Where(place, FieldNetworkKey, false) + u'\n'
@@ -332,14 +336,14 @@ void CSettingsLoader::LoadWirelessProfiles()
 
 } // namespace
 
-int ParseIpAddress(QStringView text, IpAddressField &address)
+bool ParseIpAddress(QStringView text, IpAddressField &address)
 {
     address = IpAddressField();
     if (text.isEmpty())
-        return 1;
+        return true;
     for (const QChar c : text) {
         if (c != u'.' && (c < u'0' || c > u'9'))
-            return -1;
+            return false;
     }
 
     std::array<QStringView, 4> parts;
@@ -347,7 +351,7 @@ int ParseIpAddress(QStringView text, IpAddressField &address)
     for (int i = 0; i < 3; ++i) {
         const qsizetype dot = rest.indexOf(u'.');
         if (dot <= 0 || dot == rest.size() - 1)
-            return -1;
+            return false;
         parts[size_t(i)] = rest.first(dot);
         rest = rest.sliced(dot + 1);
     }
@@ -355,20 +359,20 @@ int ParseIpAddress(QStringView text, IpAddressField &address)
     // device reads it. It must still start with a digit: a part without one is an empty part.
     parts[3] = rest;
     if (rest.front() == u'.')
-        return -1;
+        return false;
 
     std::array<std::uint8_t, 4> octets {};
     for (size_t i = 0; i < parts.size(); ++i) {
         if (parts[i].size() > MaxOctetPartLength)
-            return -1;
+            return false;
         const long value = LeadingInteger(parts[i]);
         if (value > 255)
-            return -1;
+            return false;
         octets[i] = std::uint8_t(value);
     }
     address.m_octets = octets;
     address.m_filledParts = 4;
-    return 1;
+    return true;
 }
 
 SettingsFileStatus LoadSettingsProfile(
@@ -443,16 +447,16 @@ QString RefusalText(SettingsFileStatus status, const QString &systemError)
     return {};
 }
 
-int ReadSettingsProfile(CSettingsDocument &document, IMessageBox &box, const CProfileFile &file)
+bool ReadSettingsProfile(CSettingsDocument &document, IMessageBox &box, const CProfileFile &file)
 {
     return CSettingsLoader(document, box, file).Run();
 }
 
-int ReadSettingsFile(CSettingsDocument &document, IMessageBox &box, const QString &path)
+bool ReadSettingsFile(CSettingsDocument &document, IMessageBox &box, const QString &path)
 {
     CProfileFile file;
     const SettingsFileStatus status = LoadSettingsProfile(path, file);
     if (status != SettingsFileStatus::Loaded && status != SettingsFileStatus::Missing)
-        return 0;
+        return false;
     return ReadSettingsProfile(document, box, file);
 }

@@ -9,14 +9,14 @@ inline constexpr qint64 MaxSettingsFileSize = 4 * 1024 * 1024;
 
 // Loads a settings file into the document and its window-held values, checking every value.
 // Each failure is reported at once through `box` (caption "Load settings", error icon) and
-// loading goes on. Returns 1 when everything loaded cleanly, 0 when anything failed.
+// loading goes on. True when everything loaded cleanly, false when anything failed.
 // A missing file reads as an empty one. A file that cannot be taken as a settings file at all
-// (see SettingsFileStatus) gives 0 with no message and leaves the document untouched.
-int ReadSettingsFile(CSettingsDocument &document, IMessageBox &box, const QString &path);
+// (see SettingsFileStatus) gives false with no message and leaves the document untouched.
+bool ReadSettingsFile(CSettingsDocument &document, IMessageBox &box, const QString &path);
 
-// Dotted-quad text to an address: 1 when accepted (address complete), -1 when rejected
+// Dotted-quad text to an address: true when accepted (address complete), false when rejected
 // (address blank). The empty text is accepted as a blank address; the reader never passes it.
-int ParseIpAddress(QStringView text, IpAddressField &address);
+bool ParseIpAddress(QStringView text, IpAddressField &address);
 
 enum class SettingsFileStatus {
     Loaded, // the file was read and parsed
@@ -46,4 +46,4 @@ QString KeyDetail(QStringView section, QStringView key, bool withValue, QStringV
 QString ProfileDetail(int n, QStringView ssid);
 
 // The checks and loading of ReadSettingsFile, on a file already parsed.
-int ReadSettingsProfile(CSettingsDocument &document, IMessageBox &box, const CProfileFile &file);
+bool ReadSettingsProfile(CSettingsDocument &document, IMessageBox &box, const CProfileFile &file);

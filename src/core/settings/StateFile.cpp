@@ -145,19 +145,20 @@ void ReadFolderSection(CSettingsDocument &document, IMessageBox &box, const CPro
     } else {
         if (!folder.m_deviceName.isEmpty()
             && (folder.m_deviceName.size() > MaxDeviceNameLength
-                || CheckDeviceName(folder.m_deviceName) != 0)) {
+                || CheckDeviceName(folder.m_deviceName) != ValidationCode::Valid)) {
             ReportLoadFailure(document, box, Msg::InvalidFolderDeviceNameInFile,
                 KeyDetail(section, Key::FolderName, true, folder.m_deviceName));
             folder.m_deviceName.clear();
         }
         if (!folder.m_userId.isEmpty()
-            && (folder.m_userId.size() > MaxUserIdLength || CheckUserId(folder.m_userId) != 0)) {
+            && (folder.m_userId.size() > MaxUserIdLength
+                || CheckUserId(folder.m_userId) != ValidationCode::Valid)) {
             ReportLoadFailure(document, box, Msg::InvalidFolderUserIdInFile,
                 KeyDetail(section, Key::FolderUserId, true, folder.m_userId));
             folder.m_userId.clear();
         }
         if (folder.m_password.size() > MaxFolderPasswordLength
-            || CheckPrintableChars(folder.m_password) != 0) {
+            || CheckPrintableChars(folder.m_password) != ValidationCode::Valid) {
             ReportLoadFailure(document, box, Msg::InvalidFolderPasswordInFile,
                 KeyDetail(section, Key::FolderPassword, false));
             folder.m_password.clear();
@@ -215,8 +216,8 @@ void OpenSession(CSettingsDocument &document, IMessageBox &box, const QString &s
 FileWriteResult CloseSession(CSettingsDocument &document)
 {
     CSilentMessageBox silent;
-    ValidateNetworkFolder(document, silent, false, false);
-    if (ValidateWiredLan(document, silent, false, false) == 0) {
+    ValidateNetworkFolder(document, silent, CheckMode::SilentAll);
+    if (!ValidateWiredLan(document, silent, CheckMode::SilentAll)) {
         document.m_wiredUseProxy = 0;
         document.m_controls.m_connection.EnableProxy(false);
         document.Push();
