@@ -3,6 +3,7 @@
 #include "core/commands/CheckSequences.h"
 #include "core/file/ProfileFile.h"
 #include "core/settings/SettingsReader.h"
+#include "core/settings/SettingsReadBack.h"
 #include "core/settings/SettingsWriter.h"
 
 #include <QDir>
@@ -142,7 +143,7 @@ int RunNetconfCheck(const QStringList &arguments, QTextStream &out, QTextStream 
     if (!ValidateNetworkFolder(document, box, CheckMode::ReportFirst)
         || !ValidateWiredLan(document, box, CheckMode::ReportFirst))
         return ExitValueFailed;
-    const FileWriteResult written = WriteSettingsFile(document, outputPath);
+    const VerifiedWriteResult written = WriteVerifiedSettingsFile(document, outputPath);
     const QString where
         = MessageText(Msg::WhereFile)
               .toString()
@@ -152,7 +153,7 @@ int RunNetconfCheck(const QStringList &arguments, QTextStream &out, QTextStream 
         MessageButtons::Ok, written ? where : QString());
     if (!written) {
         // Standard output keeps exactly the window's texts; the reason goes with the errors.
-        if (const QString detail = WriteFailureDetail(written); !detail.isEmpty()) {
+        if (const QString detail = VerifiedWriteFailureDetail(written); !detail.isEmpty()) {
             err << program << ": " << outputPath << ": " << detail << '\n';
             err.flush();
         }

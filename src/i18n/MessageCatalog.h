@@ -231,6 +231,15 @@ enum : MessageId {
     QrImageUnreadable = 246,
     QrTextNotWifi = 247,
     // Removable volumes, verifying and ejecting: 260..289
+    SafelyRemoveButton = 260,
+    FileOnRemovableVolume = 261,
+    VolumeRemoved = 262,
+    VolumeNotRemoved = 263,
+    VolumeBusy = 264,
+    VolumeRemovalUnavailable = 265,
+    ReadBackFailed = 266,
+    ReadBackDiffers = 267,
+    ReadBackValuesDiffer = 268,
     // Keyboard, shortcuts and screen readers: 290..329
     WirelessEntryPriority = 290,
     TabSwitchKeys = 291,

@@ -858,7 +858,159 @@ constexpr OwnRow kOwnRows[] = {
     // ---- end of Importing networks, QR codes, showing the key ----
 
     // ---- Removable volumes, verifying and ejecting ----
-
+    { Msg::SafelyRemoveButton, {
+        u"Safely Remove",
+        u"Safely Remove",
+        u"Retirer en toute sécurité", // French
+        u"Sicher entfernen", // German
+        u"Säker borttagning", // Swedish
+        u"Veilig verwijderen", // Dutch
+        u"Poista turvallisesti", // Finnish
+        u"Trygg fjerning", // Norwegian
+        u"Безопасное извлечение", // Russian
+        u"安全な取り外し", // Japanese
+        u"安全删除", // Chinese
+        u"Sikker fjernelse", // Danish
+        u"Rimozione sicura", // Italian
+        u"Bezpieczne usuwanie", // Polish
+        u"Quitar de forma segura", // Spanish
+    } },
+    { Msg::FileOnRemovableVolume, {
+        u"The file is on “%1”. Choose Safely Remove before you take it out.",
+        u"The file is on “%1”. Choose Safely Remove before you take it out.",
+        u"Le fichier se trouve sur « %1 ». Choisissez Retirer en toute sécurité avant de le retirer.", // French
+        u"Die Datei befindet sich auf „%1“. Wählen Sie „Sicher entfernen“, bevor Sie den Datenträger herausnehmen.", // German
+        u"Filen finns på ”%1”. Välj Säker borttagning innan du tar ut den.", // Swedish
+        u"Het bestand staat op '%1'. Kies Veilig verwijderen voordat u het medium verwijdert.", // Dutch
+        u"Tiedosto on kohteessa %1. Valitse Poista turvallisesti ennen kuin irrotat sen.", // Finnish
+        u"Filen ligger på «%1». Velg Trygg fjerning før du tar den ut.", // Norwegian
+        u"Файл находится на «%1». Перед извлечением выберите «Безопасное извлечение».", // Russian
+        u"ファイルは「%1」にあります。取り出す前に [安全な取り外し] を選択してください。", // Japanese
+        u"文件位于“%1”上。取出之前，请选择“安全删除”。", // Chinese
+        u"Filen ligger på \"%1\". Vælg Sikker fjernelse, før du tager den ud.", // Danish
+        u"Il file si trova su \"%1\". Scegliere Rimozione sicura prima di estrarlo.", // Italian
+        u"Plik znajduje się na „%1”. Przed wyjęciem wybierz Bezpieczne usuwanie.", // Polish
+        u"El archivo está en \"%1\". Elija Quitar de forma segura antes de extraerlo.", // Spanish
+    } },
+    { Msg::VolumeRemoved, {
+        u"You can now take out “%1”.",
+        u"You can now take out “%1”.",
+        u"Vous pouvez maintenant retirer « %1 ».", // French
+        u"Sie können „%1“ jetzt herausnehmen.", // German
+        u"Du kan nu ta ut ”%1”.", // Swedish
+        u"U kunt '%1' nu verwijderen.", // Dutch
+        u"Voit nyt irrottaa kohteen %1.", // Finnish
+        u"Du kan nå ta ut «%1».", // Norwegian
+        u"Теперь можно извлечь «%1».", // Russian
+        u"「%1」を取り出すことができます。", // Japanese
+        u"现在可以取出“%1”。", // Chinese
+        u"Du kan nu tage \"%1\" ud.", // Danish
+        u"Ora è possibile estrarre \"%1\".", // Italian
+        u"Teraz możesz wyjąć „%1”.", // Polish
+        u"Ya puede extraer \"%1\".", // Spanish
+    } },
+    { Msg::VolumeNotRemoved, {
+        u"“%1” could not be removed safely. Do not take it out yet.",
+        u"“%1” could not be removed safely. Do not take it out yet.",
+        u"Impossible de retirer « %1 » en toute sécurité. Ne le retirez pas encore.", // French
+        u"„%1“ konnte nicht sicher entfernt werden. Nehmen Sie den Datenträger noch nicht heraus.", // German
+        u"Det gick inte att ta bort ”%1” på ett säkert sätt. Ta inte ut den än.", // Swedish
+        u"'%1' kan niet veilig worden verwijderd. Verwijder het medium nog niet.", // Dutch
+        u"Kohdetta %1 ei voitu poistaa turvallisesti. Älä irrota sitä vielä.", // Finnish
+        u"Kunne ikke fjerne «%1» på en trygg måte. Ikke ta den ut ennå.", // Norwegian
+        u"Не удалось безопасно извлечь «%1». Пока не извлекайте его.", // Russian
+        u"「%1」を安全に取り外せませんでした。まだ取り出さないでください。", // Japanese
+        u"无法安全删除“%1”。请先不要取出。", // Chinese
+        u"\"%1\" kunne ikke fjernes sikkert. Tag den ikke ud endnu.", // Danish
+        u"Impossibile rimuovere \"%1\" in modo sicuro. Non estrarlo ancora.", // Italian
+        u"Nie można bezpiecznie usunąć „%1”. Jeszcze go nie wyjmuj.", // Polish
+        u"No se pudo quitar \"%1\" de forma segura. No lo extraiga todavía.", // Spanish
+    } },
+    { Msg::VolumeBusy, {
+        u"A program is still using it. Close the programs and windows that show its files, then try again.",
+        u"A program is still using it. Close the programs and windows that show its files, then try again.",
+        u"Un programme l'utilise encore. Fermez les programmes et les fenêtres qui affichent ses fichiers, puis réessayez.", // French
+        u"Ein Programm verwendet den Datenträger noch. Schließen Sie die Programme und Fenster, die seine Dateien anzeigen, und versuchen Sie es erneut.", // German
+        u"Ett program använder den fortfarande. Stäng de program och fönster som visar dess filer och försök igen.", // Swedish
+        u"Het medium wordt nog door een programma gebruikt. Sluit de programma's en vensters die de bestanden ervan weergeven en probeer het opnieuw.", // Dutch
+        u"Jokin ohjelma käyttää sitä yhä. Sulje ohjelmat ja ikkunat, jotka näyttävät sen tiedostoja, ja yritä uudelleen.", // Finnish
+        u"Et program bruker den fortsatt. Lukk programmene og vinduene som viser filene på den, og prøv på nytt.", // Norwegian
+        u"Он всё ещё используется программой. Закройте программы и окна, в которых открыты его файлы, и повторите попытку.", // Russian
+        u"プログラムがまだ使用しています。そのファイルを表示しているプログラムとウィンドウを閉じてから、もう一度お試しください。", // Japanese
+        u"某个程序仍在使用它。请关闭显示其文件的程序和窗口，然后重试。", // Chinese
+        u"Et program bruger den stadig. Luk de programmer og vinduer, der viser filerne på den, og prøv igen.", // Danish
+        u"Un programma lo sta ancora utilizzando. Chiudere i programmi e le finestre che ne mostrano i file, quindi riprovare.", // Italian
+        u"Program nadal go używa. Zamknij programy i okna, w których są wyświetlane jego pliki, i spróbuj ponownie.", // Polish
+        u"Un programa todavía lo está usando. Cierre los programas y las ventanas que muestran sus archivos e inténtelo de nuevo.", // Spanish
+    } },
+    { Msg::VolumeRemovalUnavailable, {
+        u"No disk service is running that could remove it.",
+        u"No disk service is running that could remove it.",
+        u"Aucun service de disques capable de le retirer n'est en cours d'exécution.", // French
+        u"Es wird kein Datenträgerdienst ausgeführt, der ihn entfernen könnte.", // German
+        u"Ingen disktjänst som kan ta bort den körs.", // Swedish
+        u"Er wordt geen schijfservice uitgevoerd die het medium kan verwijderen.", // Dutch
+        u"Käynnissä ei ole levypalvelua, joka voisi poistaa sen.", // Finnish
+        u"Ingen disktjeneste som kan fjerne den, kjører.", // Norwegian
+        u"Не запущена служба дисков, которая могла бы его извлечь.", // Russian
+        u"取り外しを行えるディスク サービスが実行されていません。", // Japanese
+        u"没有正在运行的可将其删除的磁盘服务。", // Chinese
+        u"Der kører ingen disktjeneste, som kan fjerne den.", // Danish
+        u"Non è in esecuzione alcun servizio dischi in grado di rimuoverlo.", // Italian
+        u"Nie działa żadna usługa dysków, która mogłaby go usunąć.", // Polish
+        u"No se está ejecutando ningún servicio de discos que pueda quitarlo.", // Spanish
+    } },
+    { Msg::ReadBackFailed, {
+        u"The file could not be read back: %1",
+        u"The file could not be read back: %1",
+        u"Impossible de relire le fichier : %1", // French
+        u"Die Datei konnte nicht erneut gelesen werden: %1", // German
+        u"Det gick inte att läsa tillbaka filen: %1", // Swedish
+        u"Het bestand kan niet opnieuw worden gelezen: %1", // Dutch
+        u"Tiedostoa ei voitu lukea takaisin: %1", // Finnish
+        u"Kunne ikke lese filen på nytt: %1", // Norwegian
+        u"Не удалось повторно прочитать файл: %1", // Russian
+        u"ファイルを読み直せませんでした: %1", // Japanese
+        u"无法回读文件: %1", // Chinese
+        u"Filen kunne ikke læses igen: %1", // Danish
+        u"Impossibile rileggere il file: %1", // Italian
+        u"Nie można ponownie odczytać pliku: %1", // Polish
+        u"No se pudo volver a leer el archivo: %1", // Spanish
+    } },
+    { Msg::ReadBackDiffers, {
+        u"The file read back from the folder is not what was written.",
+        u"The file read back from the folder is not what was written.",
+        u"Le fichier relu dans le dossier ne correspond pas à ce qui a été écrit.", // French
+        u"Die aus dem Ordner erneut gelesene Datei stimmt nicht mit dem Geschriebenen überein.", // German
+        u"Filen som lästes tillbaka från mappen stämmer inte med det som skrevs.", // Swedish
+        u"Het bestand dat opnieuw uit de map is gelezen, komt niet overeen met wat is geschreven.", // Dutch
+        u"Kansiosta takaisin luettu tiedosto ei vastaa kirjoitettua.", // Finnish
+        u"Filen som ble lest på nytt fra mappen, samsvarer ikke med det som ble skrevet.", // Norwegian
+        u"Файл, повторно прочитанный из папки, не совпадает с записанным.", // Russian
+        u"フォルダーから読み直したファイルが、書き込んだ内容と一致しません。", // Japanese
+        u"从文件夹回读的文件与写入的内容不一致。", // Chinese
+        u"Filen, der blev læst igen fra mappen, svarer ikke til det, der blev skrevet.", // Danish
+        u"Il file riletto dalla cartella non corrisponde a quanto scritto.", // Italian
+        u"Plik ponownie odczytany z folderu nie jest zgodny z zapisanym.", // Polish
+        u"El archivo leído de nuevo desde la carpeta no coincide con lo que se escribió.", // Spanish
+    } },
+    { Msg::ReadBackValuesDiffer, {
+        u"The file read back does not load with the values that were written.",
+        u"The file read back does not load with the values that were written.",
+        u"Le fichier relu ne se charge pas avec les valeurs qui ont été écrites.", // French
+        u"Die erneut gelesene Datei lässt sich nicht mit den geschriebenen Werten laden.", // German
+        u"Filen som lästes tillbaka läses inte in med de värden som skrevs.", // Swedish
+        u"Het opnieuw gelezen bestand wordt niet geladen met de waarden die zijn geschreven.", // Dutch
+        u"Takaisin luettu tiedosto ei lataudu kirjoitetuilla arvoilla.", // Finnish
+        u"Filen som ble lest på nytt, lastes ikke inn med verdiene som ble skrevet.", // Norwegian
+        u"Повторно прочитанный файл не загружается с записанными значениями.", // Russian
+        u"読み直したファイルを、書き込んだ値で読み込めません。", // Japanese
+        u"回读的文件无法以写入的值加载。", // Chinese
+        u"Filen, der blev læst igen, indlæses ikke med de værdier, der blev skrevet.", // Danish
+        u"Il file riletto non viene caricato con i valori scritti.", // Italian
+        u"Ponownie odczytanego pliku nie można wczytać z zapisanymi wartościami.", // Polish
+        u"El archivo leído de nuevo no se carga con los valores que se escribieron.", // Spanish
+    } },
     // ---- end of Removable volumes, verifying and ejecting ----
 
     // ---- Keyboard, shortcuts and screen readers ----

@@ -113,27 +113,6 @@ void CIpAddressEdit::SetFields(const std::array<int, FieldCount> &fields)
     }
 }
 
-int CIpAddressEdit::FilledFieldCount() const
-{
-    int count = 0;
-    for (const QLineEdit *field : m_fields) {
-        if (!field->text().isEmpty())
-            ++count;
-    }
-    return count;
-}
-
-void CIpAddressEdit::SetAddress(quint32 value)
-{
-    SetFields({ int(value >> 24 & 0xFF), int(value >> 16 & 0xFF), int(value >> 8 & 0xFF),
-        int(value & 0xFF) });
-}
-
-void CIpAddressEdit::ClearAddress()
-{
-    SetFields({ BlankField, BlankField, BlankField, BlankField });
-}
-
 void CIpAddressEdit::SetAccessibleLabel(const QString &label)
 {
     QString bare = label.trimmed();

@@ -25,11 +25,6 @@ public:
     std::array<int, FieldCount> Fields() const;
     // Values below 0 leave a field blank; values above 255 show as 255.
     void SetFields(const std::array<int, FieldCount> &fields);
-    // How many fields are not blank; only 4 makes a complete address.
-    int FilledFieldCount() const;
-    // o1 * 2^24 + o2 * 2^16 + o3 * 2^8 + o4 into the four fields.
-    void SetAddress(quint32 value);
-    void ClearAddress();
 
     // What a screen reader announces: `label` for the control and "label n/4" for each field.
     void SetAccessibleLabel(const QString &label);

@@ -663,10 +663,10 @@ void CNetSetUtilDlg::OnImport()
         return;
 
     WirelessImportReport report;
-    RunOnDocument([this, &profiles, &report] {
-        report = ImportWirelessProfiles(m_document, profiles);
-        ShowWirelessImportReport(*m_messageBox, report);
-    });
+    RunOnDocument(
+        [this, &profiles, &report] { report = ImportWirelessProfiles(m_document, profiles); });
+    // Told after the list shows the new entries, so that the message speaks of what is there.
+    ShowWirelessImportReport(*m_messageBox, report);
     for (CNetworkSetting &profile : profiles)
         WipeString(profile.m_networkKey);
     if (report.m_firstKeyMissingPosition >= 0) {

@@ -34,13 +34,19 @@ MessageAnswer CQtMessageBox::ShowMessage(const QString &text, const QString &cap
     QPushButton *ok = box.addButton(QMessageBox::Ok);
     ok->setText(MessageText(Msg::OkButton).toString());
     box.setDefaultButton(ok);
+    QPushButton *remove = nullptr;
     if (buttons == MessageButtons::OkCancel) {
         QPushButton *cancel = box.addButton(QMessageBox::Cancel);
         cancel->setText(MessageText(Msg::CancelButton).toString());
         box.setEscapeButton(cancel);
     } else {
+        if (buttons == MessageButtons::OkSafelyRemove)
+            remove = box.addButton(
+                MessageText(Msg::SafelyRemoveButton).toString(), QMessageBox::AcceptRole);
         box.setEscapeButton(ok);
     }
     box.exec();
+    if (remove && box.clickedButton() == remove)
+        return MessageAnswer::SafelyRemove;
     return box.clickedButton() == ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }

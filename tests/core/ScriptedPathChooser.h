@@ -32,7 +32,9 @@ inline QString MessageLine(
 {
     static const char *const icons[] = { "none", "information", "error" };
     return text + u'|' + caption + u'|' + QLatin1String(icons[int(icon)]) + u'|'
-        + (buttons == MessageButtons::Ok ? QStringLiteral("ok") : QStringLiteral("ok/cancel"));
+        + (buttons == MessageButtons::Ok             ? QStringLiteral("ok")
+                : buttons == MessageButtons::OkCancel ? QStringLiteral("ok/cancel")
+                                                      : QStringLiteral("ok/safely-remove"));
 }
 
 // The line a catalogue message must give: its text followed by three blanks.

@@ -5,9 +5,12 @@
 #include "ui/NetSetUtilApp.h"
 #include "ui/NetSetUtilDlg.h"
 #include "core/settings/StateFile.h"
+#include "ScriptedPathChooser.h"
 #include "TestFiles.h"
 
 #include <QCheckBox>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -39,6 +42,7 @@ private Q_SLOTS:
     void controlStateRoundTrip_data();
     void controlStateRoundTrip();
     void runEndsWithZeroAfterTheWindowCloses();
+    void createRefusingALoopbackAddressFocusesIt();
 
 private:
     template<typename T = QWidget> T *Control(const char *name) const
@@ -193,5 +197,30 @@ void TestNetSetUtilDlg::runEndsWithZeroAfterTheWindowCloses()
     qunsetenv("XDG_RUNTIME_DIR");
 }
 
+
+void TestNetSetUtilDlg::createRefusingALoopbackAddressFocusesIt()
+{
+    CScriptedPathChooser chooser;
+    chooser.m_folder = m_config->path();
+    m_window->SetPathChooser(&chooser);
+    m_window->StartSession(StatePath());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    Click(Control<QRadioButton>("dhcpOffRadio"));
+    auto *ip = Control<CIpAddressEdit>("ipAddressEdit");
+    for (int field = 0; field < 4; ++field)
+        QTest::keyClicks(ip->Field(field), QString::number(field == 0 ? 127 : 9));
+    // The user moves on to the other tab before creating the file.
+    Control<QTabWidget>("tabControl")->setCurrentIndex(1);
+    QTest::mouseClick(Control<QPushButton>("createSettingFileButton"), Qt::LeftButton);
+
+    QCOMPARE(m_recorder.m_messages.size(), 1);
+    QCOMPARE(m_recorder.m_messages[0].text, QStringLiteral("Invalid IP address.   "));
+    QCOMPARE(m_recorder.m_messages[0].caption, QStringLiteral("Wired LAN setting"));
+    QCOMPARE(chooser.m_calls, QStringList());
+    QCOMPARE(Control<QTabWidget>("tabControl")->currentIndex(), 0);
+    QVERIFY(ip->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == ip);
+    QVERIFY(!QFile::exists(m_config->filePath(QStringLiteral("NetworkSetting.ini"))));
+}
 QTEST_MAIN(TestNetSetUtilDlg)
 #include "tst_netsetutildlg.moc"

@@ -4,9 +4,6 @@
 
 namespace {
 
-constexpr qsizetype MaxDeviceNameLength = 15;
-constexpr qsizetype MaxUserIdLength = 32;
-constexpr qsizetype MaxFolderPasswordLength = 32;
 
 class CSequenceReporter
 {

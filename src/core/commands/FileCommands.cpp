@@ -2,6 +2,7 @@
 
 #include "core/commands/CheckSequences.h"
 #include "core/file/ProfileFile.h"
+#include "core/settings/SettingsReadBack.h"
 #include "core/settings/SettingsReader.h"
 #include "core/settings/SettingsWriter.h"
 
@@ -59,7 +60,47 @@ void LoadSettingsCommand(CSettingsDocument &document, IMessageBox &box, IPathCho
             box, Msg::SettingsLoadedWithError, Msg::LoadSettingsCaption, MessageIcon::Error);
 }
 
-void CreateSettingFileCommand(CSettingsDocument &document, IMessageBox &box, IPathChooser &chooser)
+void ReportFileCreated(CSettingsDocument &document, IMessageBox &box, IRemovableVolumes &volumes,
+    const QString &folder, const QString &where)
+{
+    const QList<RemovableVolume> mounted = volumes.MountedVolumes();
+    const RemovableVolume *volume = VolumeHolding(mounted, folder);
+    if (!volume || volume->ejectHandle.isEmpty()) {
+        document.ShowMessage(box, Msg::SettingsFileCreated, Msg::CreateSettingCaption,
+            MessageIcon::Information, MessageButtons::Ok, where);
+        return;
+    }
+    const QString offer = MessageText(Msg::FileOnRemovableVolume).arg(volume->label);
+    if (document.ShowMessage(box, Msg::SettingsFileCreated, Msg::CreateSettingCaption,
+            MessageIcon::Information, MessageButtons::OkSafelyRemove,
+            where.isEmpty() ? offer : where + u'\n' + offer)
+        != MessageAnswer::SafelyRemove)
+        return;
+
+    const RemovableVolume target = *volume;
+    const EjectResult removed = volumes.Eject(target);
+    const QString caption = MessageText(Msg::CreateSettingCaption).toString();
+    if (removed.status == EjectStatus::Removed) {
+        box.ShowMessage(
+            document.ComposeMessageText(MessageText(Msg::VolumeRemoved).arg(target.label)), caption,
+            MessageIcon::Information, MessageButtons::Ok, {});
+        return;
+    }
+    // Our sentence says what to do; the system's own words, when it gave any, say why.
+    QString detail;
+    if (removed.status == EjectStatus::Busy)
+        detail = MessageText(Msg::VolumeBusy).toString();
+    else if (removed.status == EjectStatus::NotPossible)
+        detail = MessageText(Msg::VolumeRemovalUnavailable).toString();
+    if (!removed.reason.isEmpty())
+        detail += (detail.isEmpty() ? QString() : QStringLiteral("\n")) + removed.reason;
+    box.ShowMessage(
+        document.ComposeMessageText(MessageText(Msg::VolumeNotRemoved).arg(target.label)), caption,
+        MessageIcon::Error, MessageButtons::Ok, detail);
+}
+
+void CreateSettingFileCommand(CSettingsDocument &document, IMessageBox &box, IPathChooser &chooser,
+    IRemovableVolumes &volumes, IFileSteps &steps)
 {
     if (!ValidateNetworkFolder(document, box, CheckMode::ReportFirst))
         return;
@@ -84,11 +125,10 @@ void CreateSettingFileCommand(CSettingsDocument &document, IMessageBox &box, IPa
             != MessageAnswer::Ok)
         return;
 
-    const FileWriteResult written = WriteSettingsFile(document, path);
+    const VerifiedWriteResult written = WriteVerifiedSettingsFile(document, path, steps);
     if (written)
-        document.ShowMessage(box, Msg::SettingsFileCreated, Msg::CreateSettingCaption,
-            MessageIcon::Information, MessageButtons::Ok, where);
+        ReportFileCreated(document, box, volumes, folder, where);
     else
         document.ShowMessage(box, Msg::SettingsFileCreateFailed, Msg::CreateSettingCaption,
-            MessageIcon::Error, MessageButtons::Ok, WriteFailureDetail(written));
+            MessageIcon::Error, MessageButtons::Ok, VerifiedWriteFailureDetail(written));
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/file/AtomicFile.h"
 #include "core/model/SettingsDocument.h"
+#include "core/volumes/RemovableVolumes.h"
 
 // The one name the reader device looks for.
 inline constexpr QStringView SettingsFileName = u"NetworkSetting.ini";
@@ -25,5 +27,13 @@ public:
 void LoadSettingsCommand(CSettingsDocument &document, IMessageBox &box, IPathChooser &chooser);
 
 // "Create Setting file": checks the network folder and wired values, asks for a folder (which
-// becomes the last path), confirms an overwrite and writes the file.
-void CreateSettingFileCommand(CSettingsDocument &document, IMessageBox &box, IPathChooser &chooser);
+// becomes the last path), confirms an overwrite, writes the file and reads it back from the
+// medium: success is reported only for the file meant. When the folder is on a removable volume
+// that `volumes` can remove, the success message offers to remove it safely.
+void CreateSettingFileCommand(CSettingsDocument &document, IMessageBox &box, IPathChooser &chooser,
+    IRemovableVolumes &volumes = NoRemovableVolumes(), IFileSteps &steps = DefaultFileSteps());
+
+// The success message of a file written into `folder`, with the offer to remove its volume
+// safely when there is one, and the removal if the user asks for it.
+void ReportFileCreated(CSettingsDocument &document, IMessageBox &box, IRemovableVolumes &volumes,
+    const QString &folder);

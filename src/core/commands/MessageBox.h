@@ -1,5 +1,7 @@
 #pragma once
 
+#include "i18n/MessageCatalog.h"
+
 #include <QString>
 
 // Every message box shows its catalogue text followed by three blanks.
@@ -9,8 +11,9 @@ inline QString ComposedMessage(QStringView text)
 }
 
 enum class MessageIcon { None, Information, Error };
-enum class MessageButtons { Ok, OkCancel };
-enum class MessageAnswer { Ok, Cancel };
+// OkSafelyRemove adds our own "Safely Remove" button, answered with SafelyRemove.
+enum class MessageButtons { Ok, OkCancel, OkSafelyRemove };
+enum class MessageAnswer { Ok, Cancel, SafelyRemove };
 
 // The one way the core talks to the user: a modal message box over the window that owns the
 // operation. The window implements it with real message boxes, tests with a recorder.
@@ -23,3 +26,13 @@ public:
                                       MessageButtons buttons, const QString &detail)
         = 0;
 };
+
+// Composes the catalogue text `text`, keeps what was composed in `composed` and shows it with
+// the catalogue caption `caption`.
+inline MessageAnswer ShowCatalogueMessage(IMessageBox &box, QString &composed, MessageId text,
+    MessageId caption, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok,
+    const QString &detail = QString())
+{
+    composed = ComposedMessage(MessageText(text));
+    return box.ShowMessage(composed, MessageText(caption).toString(), icon, buttons, detail);
+}

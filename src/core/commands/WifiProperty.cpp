@@ -183,8 +183,7 @@ bool CWifiPropertyEditor::Accept(IMessageBox &box)
 
     const QList<WifiPropertyFailure> failures = WifiPropertyFailures(m_values);
     const auto report = [this, &box](const WifiPropertyFailure &failure) {
-        m_messageText = ComposedMessage(MessageText(failure.m_message));
-        box.ShowMessage(m_messageText, MessageText(Msg::WirelessLanCaption).toString(),
+        ShowCatalogueMessage(box, m_messageText, failure.m_message, Msg::WirelessLanCaption,
             MessageIcon::Error, MessageButtons::Ok, KeyFailureDetail(failure.m_message, m_profile));
         if (failure.m_emptiesKeyBoxes) {
             m_values.m_networkKey.m_text.clear();

@@ -1,11 +1,5 @@
 #include "core/model/NetworkSetting.h"
 
-std::uint32_t IpAddressField::ToUint32() const
-{
-    return std::uint32_t(m_octets[0]) << 24 | std::uint32_t(m_octets[1]) << 16
-        | std::uint32_t(m_octets[2]) << 8 | std::uint32_t(m_octets[3]);
-}
-
 IpAddressField IpAddressField::Complete(std::uint8_t o1, std::uint8_t o2, std::uint8_t o3,
                                         std::uint8_t o4)
 {

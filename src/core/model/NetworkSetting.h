@@ -26,8 +26,6 @@ struct IpAddressField
     std::uint8_t m_filledParts = 0;
 
     bool IsComplete() const { return m_filledParts == 4; }
-    // o1 * 2^24 + o2 * 2^16 + o3 * 2^8 + o4, the value an address control is set to.
-    std::uint32_t ToUint32() const;
     static IpAddressField Complete(std::uint8_t o1, std::uint8_t o2, std::uint8_t o3,
                                    std::uint8_t o4);
 
@@ -43,11 +41,6 @@ struct IpAddressField
 class CNetworkSetting
 {
 public:
-    CNetworkSetting() = default;
-    CNetworkSetting(const CNetworkSetting &) = default;
-    CNetworkSetting &operator=(const CNetworkSetting &) = default;
-    virtual ~CNetworkSetting() = default;
-
     QString m_ssid; // empty marks a free profile slot
     int m_stealthSsid = 0;
     int m_securityMode = SecurityModeNone;
@@ -74,13 +67,7 @@ void ResetNetworkSetting(CNetworkSetting &record);
 class CNetFolderSetting
 {
 public:
-    CNetFolderSetting() = default;
-    CNetFolderSetting(const CNetFolderSetting &) = default;
-    CNetFolderSetting &operator=(const CNetFolderSetting &) = default;
-    virtual ~CNetFolderSetting() = default;
-
     QString m_deviceName;
     QString m_userId;
     QString m_password; // plain text
-    int m_useDefault = 1;
 };

@@ -26,18 +26,11 @@ CNetworkSetting CSettingsDocument::WiredSettingFromControls() const
     return wired;
 }
 
-const QString &CSettingsDocument::ComposeMessageText(QStringView text)
-{
-    m_messageText = ComposedMessage(text);
-    return m_messageText;
-}
-
 MessageAnswer CSettingsDocument::ShowMessage(IMessageBox &box, MessageId text, MessageId caption,
                                              MessageIcon icon, MessageButtons buttons,
                                              const QString &detail)
 {
-    return box.ShowMessage(ComposeMessageText(MessageText(text)),
-                           MessageText(caption).toString(), icon, buttons, detail);
+    return ShowCatalogueMessage(box, m_messageText, text, caption, icon, buttons, detail);
 }
 
 void CSettingsDocument::EnableFolderFields(bool enable)

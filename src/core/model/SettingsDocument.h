@@ -69,7 +69,6 @@ public:
     // their contents, and those contents count.
     CNetworkSetting WiredSettingFromControls() const;
 
-    const QString &ComposeMessageText(QStringView text);
     // Composes the catalogue text `text` and shows it with the catalogue caption `caption`.
     MessageAnswer ShowMessage(IMessageBox &box, MessageId text, MessageId caption,
                               MessageIcon icon, MessageButtons buttons = MessageButtons::Ok,

@@ -17,6 +17,11 @@ enum class ValidationCode {
     Missing, // a required value is empty
 };
 
+// The network folder's limits on the device.
+inline constexpr qsizetype MaxDeviceNameLength = 15;
+inline constexpr qsizetype MaxUserIdLength = 32;
+inline constexpr qsizetype MaxFolderPasswordLength = 32;
+
 // The device's limits as small rule functions.
 
 ValidationCode CheckKeyLength(QStringView key, int securityMode);

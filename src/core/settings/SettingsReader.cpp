@@ -10,9 +10,6 @@
 
 namespace {
 
-constexpr qsizetype MaxDeviceNameLength = 15;
-constexpr qsizetype MaxUserIdLength = 32;
-constexpr qsizetype MaxFolderPasswordLength = 32;
 constexpr int MaxOctetPartLength = 3;
 
 // Raw values of the nine fields a wired record and a wireless profile share.
@@ -48,6 +45,57 @@ QString ShownValue(QStringView value)
 }
 
 } // namespace
+
+CNetFolderSetting ReadFolderValues(
+    const CProfileFile &file, QStringView section, const LoadReport &report)
+{
+    CNetFolderSetting folder;
+    folder.m_deviceName = file.Value(section, Key::FolderName);
+    folder.m_userId = file.Value(section, Key::FolderUserId);
+    folder.m_password = file.Value(section, Key::FolderPassword);
+    if (!folder.m_password.isEmpty()) {
+        QString plain;
+        if (DecryptSecret(folder.m_password, plain) == 1) {
+            folder.m_password = plain;
+        } else {
+            report(Msg::FolderPasswordDecryptionError,
+                KeyDetail(section, Key::FolderPassword, false));
+            folder.m_password.clear();
+        }
+    }
+    return folder;
+}
+
+void CheckFolderValues(CNetFolderSetting &folder, QStringView section, const LoadReport &report)
+{
+    if (!folder.m_deviceName.isEmpty()
+        && (folder.m_deviceName.size() > MaxDeviceNameLength
+            || CheckDeviceName(folder.m_deviceName) != ValidationCode::Valid)) {
+        report(Msg::InvalidFolderDeviceNameInFile,
+            KeyDetail(section, Key::FolderName, true, folder.m_deviceName));
+        folder.m_deviceName.clear();
+    }
+    if (!folder.m_userId.isEmpty()
+        && (folder.m_userId.size() > MaxUserIdLength
+            || CheckUserId(folder.m_userId) != ValidationCode::Valid)) {
+        report(Msg::InvalidFolderUserIdInFile,
+            KeyDetail(section, Key::FolderUserId, true, folder.m_userId));
+        folder.m_userId.clear();
+    }
+    if (folder.m_password.size() > MaxFolderPasswordLength
+        || CheckPrintableChars(folder.m_password) != ValidationCode::Valid) {
+        report(Msg::InvalidFolderPasswordInFile, KeyDetail(section, Key::FolderPassword, false));
+        folder.m_password.clear();
+    }
+}
+
+void CopyFolderToControls(const CNetFolderSetting &folder, MainWindowControls &controls)
+{
+    controls.m_deviceName.m_text = folder.m_deviceName;
+    controls.m_userId.m_text = folder.m_userId;
+    controls.m_password.m_text = folder.m_password;
+    controls.m_passwordConfirm.m_text = folder.m_password;
+}
 
 QString KeyDetail(QStringView section, QStringView key, bool withValue, QStringView value)
 {
@@ -130,41 +178,11 @@ private:
 
 void CSettingsLoader::LoadNetworkFolder()
 {
-    CNetFolderSetting folder;
-    folder.m_deviceName = Value(Section::NetworkFolder, Key::FolderName).toString();
-    folder.m_userId = Value(Section::NetworkFolder, Key::FolderUserId).toString();
-    folder.m_password = Value(Section::NetworkFolder, Key::FolderPassword).toString();
-
-    if (!folder.m_password.isEmpty()) {
-        QString plain;
-        if (DecryptSecret(folder.m_password, plain) == 1) {
-            folder.m_password = plain;
-        } else {
-            Report(Msg::FolderPasswordDecryptionError,
-                KeyDetail(Section::NetworkFolder, Key::FolderPassword, false));
-            folder.m_password.clear();
-        }
-    }
-
+    CNetFolderSetting folder = ReadFolderValues(m_file, Section::NetworkFolder,
+        [this](MessageId text, const QString &detail) { Report(text, detail); });
     if (!folder.m_deviceName.isEmpty() && !folder.m_userId.isEmpty()) {
-        if (folder.m_deviceName.size() > MaxDeviceNameLength
-            || CheckDeviceName(folder.m_deviceName) != ValidationCode::Valid) {
-            Report(Msg::InvalidFolderDeviceNameInFile,
-                KeyDetail(Section::NetworkFolder, Key::FolderName, true, folder.m_deviceName));
-            folder.m_deviceName.clear();
-        }
-        if (folder.m_userId.size() > MaxUserIdLength
-            || CheckUserId(folder.m_userId) != ValidationCode::Valid) {
-            Report(Msg::InvalidFolderUserIdInFile,
-                KeyDetail(Section::NetworkFolder, Key::FolderUserId, true, folder.m_userId));
-            folder.m_userId.clear();
-        }
-        if (folder.m_password.size() > MaxFolderPasswordLength
-            || CheckPrintableChars(folder.m_password) != ValidationCode::Valid) {
-            Report(Msg::InvalidFolderPasswordInFile,
-                KeyDetail(Section::NetworkFolder, Key::FolderPassword, false));
-            folder.m_password.clear();
-        }
+        CheckFolderValues(folder, Section::NetworkFolder,
+            [this](MessageId text, const QString &detail) { Report(text, detail); });
         m_document.m_folderSettingMode = 1;
         m_document.EnableFolderFields(true);
     } else {
@@ -172,12 +190,7 @@ void CSettingsLoader::LoadNetworkFolder()
         m_document.m_folderSettingMode = 0;
         m_document.EnableFolderFields(false);
     }
-
-    MainWindowControls &c = m_document.m_controls;
-    c.m_deviceName.m_text = folder.m_deviceName;
-    c.m_userId.m_text = folder.m_userId;
-    c.m_password.m_text = folder.m_password;
-    c.m_passwordConfirm.m_text = folder.m_password;
+    CopyFolderToControls(folder, m_document.m_controls);
 }
 
 // The nine shared fields, with the reports of steps common to the wired record and a profile.

@@ -2,6 +2,8 @@
 
 #include "core/model/SettingsDocument.h"
 
+#include <functional>
+
 class CProfileFile;
 
 // Files larger than this are refused as a whole: no real settings file comes near it.
@@ -41,6 +43,20 @@ QString RefusalText(SettingsFileStatus status, const QString &systemError = QStr
 
 // Details of a load message, in the current language: where the value stands and, with
 // `withValue`, the value itself (never pass a secret).
+// Reports one failed value of a file: the catalogue text and the detail under it.
+using LoadReport = std::function<void(MessageId text, const QString &detail)>;
+
+// The network folder's values as the settings file and the state file both hold them in
+// `section`, the sealed password opened; one that does not open is reported and left empty.
+CNetFolderSetting ReadFolderValues(
+    const CProfileFile &file, QStringView section, const LoadReport &report);
+// Empties each folder value outside the device's limits, with a report. An empty device name
+// or user ID passes; the caller decides what it means.
+void CheckFolderValues(
+    CNetFolderSetting &folder, QStringView section, const LoadReport &report);
+// The folder values into the window-held controls, the password into both of its boxes.
+void CopyFolderToControls(const CNetFolderSetting &folder, MainWindowControls &controls);
+
 QString KeyDetail(QStringView section, QStringView key, bool withValue, QStringView value = {});
 // Profile n (0-based; shown counted from 1) with its SSID as the file holds it.
 QString ProfileDetail(int n, QStringView ssid);

@@ -16,9 +16,6 @@
 
 namespace {
 
-constexpr qsizetype MaxDeviceNameLength = 15;
-constexpr qsizetype MaxUserIdLength = 32;
-constexpr qsizetype MaxFolderPasswordLength = 32;
 
 // The close sequence runs the checks without showing anything.
 class CSilentMessageBox final : public IMessageBox
@@ -100,21 +97,6 @@ void ComposeFolderState(CSettingsDocument &document, CProfileFile &file)
     file.SetValue(section, Key::FolderPassword.toString(), sealed);
 }
 
-int WriteFolderState(CSettingsDocument &document, const QString &path)
-{
-    if (path.isEmpty())
-        return 1;
-    CProfileFile file;
-    const SettingsFileStatus status = LoadSettingsProfile(path, file);
-    // What cannot be read is not replaced by a file holding only this section.
-    if (status != SettingsFileStatus::Loaded && status != SettingsFileStatus::Missing
-        && status != SettingsFileStatus::NoSettings)
-        return 1;
-    ComposeFolderState(document, file);
-    CommitOwnerOnly(path, file);
-    return 1;
-}
-
 namespace {
 
 void ReadFolderSection(CSettingsDocument &document, IMessageBox &box, const CProfileFile &file)
@@ -122,56 +104,20 @@ void ReadFolderSection(CSettingsDocument &document, IMessageBox &box, const CPro
     const QStringView section = Section::Utility;
     document.m_lastPath = file.Value(section, Key::LastPath);
     const QString folderDefault = file.Value(section, Key::FolderDefault, QStringLiteral("1"));
-    CNetFolderSetting folder;
-    folder.m_deviceName = file.Value(section, Key::FolderName);
-    folder.m_userId = file.Value(section, Key::FolderUserId);
-    folder.m_password = file.Value(section, Key::FolderPassword);
-
-    if (!folder.m_password.isEmpty()) {
-        QString plain;
-        if (DecryptSecret(folder.m_password, plain) == 1) {
-            folder.m_password = plain;
-        } else {
-            ReportLoadFailure(document, box, Msg::FolderPasswordDecryptionError,
-                KeyDetail(section, Key::FolderPassword, false));
-            folder.m_password.clear();
-        }
-    }
-
+    const LoadReport report = [&document, &box](MessageId text, const QString &detail) {
+        ReportLoadFailure(document, box, text, detail);
+    };
+    CNetFolderSetting folder = ReadFolderValues(file, section, report);
     if (folderDefault != u"0") {
         // Kept as they are for the next run; nothing writes them to a settings file.
         document.m_folderSettingMode = 0;
         document.EnableFolderFields(false);
     } else {
-        if (!folder.m_deviceName.isEmpty()
-            && (folder.m_deviceName.size() > MaxDeviceNameLength
-                || CheckDeviceName(folder.m_deviceName) != ValidationCode::Valid)) {
-            ReportLoadFailure(document, box, Msg::InvalidFolderDeviceNameInFile,
-                KeyDetail(section, Key::FolderName, true, folder.m_deviceName));
-            folder.m_deviceName.clear();
-        }
-        if (!folder.m_userId.isEmpty()
-            && (folder.m_userId.size() > MaxUserIdLength
-                || CheckUserId(folder.m_userId) != ValidationCode::Valid)) {
-            ReportLoadFailure(document, box, Msg::InvalidFolderUserIdInFile,
-                KeyDetail(section, Key::FolderUserId, true, folder.m_userId));
-            folder.m_userId.clear();
-        }
-        if (folder.m_password.size() > MaxFolderPasswordLength
-            || CheckPrintableChars(folder.m_password) != ValidationCode::Valid) {
-            ReportLoadFailure(document, box, Msg::InvalidFolderPasswordInFile,
-                KeyDetail(section, Key::FolderPassword, false));
-            folder.m_password.clear();
-        }
+        CheckFolderValues(folder, section, report);
         document.m_folderSettingMode = 1;
         document.EnableFolderFields(true);
     }
-
-    MainWindowControls &c = document.m_controls;
-    c.m_deviceName.m_text = folder.m_deviceName;
-    c.m_userId.m_text = folder.m_userId;
-    c.m_password.m_text = folder.m_password;
-    c.m_passwordConfirm.m_text = folder.m_password;
+    CopyFolderToControls(folder, document.m_controls);
     document.Push();
 }
 
@@ -182,14 +128,6 @@ bool HasUsableFolderSection(SettingsFileStatus status)
 }
 
 } // namespace
-
-int ReadFolderState(CSettingsDocument &document, IMessageBox &box, const QString &path)
-{
-    CProfileFile file;
-    if (HasUsableFolderSection(LoadSettingsProfile(path, file)))
-        ReadFolderSection(document, box, file);
-    return 1;
-}
 
 void OpenSession(CSettingsDocument &document, IMessageBox &box, const QString &stateFilePath)
 {

@@ -13,10 +13,6 @@ QString StateFilePath();
 
 // The extra section of the state file: last folder and the network-folder values.
 void ComposeFolderState(CSettingsDocument &document, CProfileFile &file);
-// Adds that section to the file at `path`. Always 1; a failed write is not reported.
-int WriteFolderState(CSettingsDocument &document, const QString &path);
-// Reads that section back into the document. Always 1; bad values are reported through `box`.
-int ReadFolderState(CSettingsDocument &document, IMessageBox &box, const QString &path);
 
 // Start of a run: resets the document and the window-held values, then reads the state file
 // (settings first, then the extra section). Messages about bad values go through `box`.

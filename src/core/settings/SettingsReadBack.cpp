@@ -1,0 +1,136 @@
+#include "core/settings/SettingsReadBack.h"
+
+#include "core/file/BoundedFile.h"
+#include "core/file/ProfileFile.h"
+#include "core/settings/SettingsReader.h"
+#include "core/settings/SettingsWriter.h"
+#include "i18n/MessageCatalog.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+class CCountingBox final : public IMessageBox
+{
+public:
+    MessageAnswer ShowMessage(
+        const QString &, const QString &, MessageIcon, MessageButtons, const QString &) override
+    {
+        ++m_count;
+        return MessageAnswer::Ok;
+    }
+    int m_count = 0;
+};
+
+// The file's pages are clean after the sync; dropped, the next read goes to the device.
+void DropCachedPages(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0)
+        return;
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    ::close(fd);
+#else
+    Q_UNUSED(path);
+#endif
+}
+
+// What the file keeps of a record: a partly filled address is stored blank.
+CNetworkSetting Stored(CNetworkSetting record)
+{
+    for (IpAddressField *address : { &record.m_ipAddress, &record.m_subnetMask,
+             &record.m_defaultGateway, &record.m_dns, &record.m_secondaryDns }) {
+        if (!address->IsComplete())
+            *address = IpAddressField();
+    }
+    record.m_useProxy = record.m_useProxy == 1 ? 1 : 0;
+    return record;
+}
+
+QList<CNetworkSetting> ListedProfiles(const CSettingsDocument &document)
+{
+    QList<CNetworkSetting> profiles;
+    for (const WirelessListEntry &entry : document.m_controls.m_wirelessList) {
+        if (profiles.size() == MaxWirelessProfiles)
+            break;
+        if (entry.m_slot >= 0 && entry.m_slot < MaxWirelessProfiles)
+            profiles.append(Stored(document.m_wirelessSettings[size_t(entry.m_slot)]));
+    }
+    return profiles;
+}
+
+bool SameValues(const CSettingsDocument &meant, CSettingsDocument &loaded)
+{
+    loaded.Gather();
+    return Stored(meant.m_wiredSetting) == Stored(loaded.WiredSettingFromControls())
+        && meant.m_useWireless == loaded.m_useWireless
+        && ListedProfiles(meant) == ListedProfiles(loaded);
+}
+
+} // namespace
+
+ReadBackResult CheckWrittenSettings(
+    const QString &path, const QByteArray &meant, const CSettingsDocument &document)
+{
+    DropCachedPages(path);
+    QByteArray bytes;
+    QString error;
+    const BoundedReadStatus read = ReadBoundedFile(path, MaxSettingsFileSize, bytes, &error);
+    if (read != BoundedReadStatus::Read) {
+        if (read == BoundedReadStatus::Missing)
+            error = QString::fromLocal8Bit(strerror(ENOENT));
+        return { ReadBackStatus::Unreadable, error };
+    }
+    if (bytes != meant)
+        return { ReadBackStatus::BytesDiffer, {} };
+
+    CSettingsDocument loaded;
+    CCountingBox box;
+    if (ReadSettingsProfile(loaded, box, CProfileFile::FromBytes(bytes)) != 1 || box.m_count != 0
+        || !SameValues(document, loaded))
+        return { ReadBackStatus::ValuesDiffer, {} };
+    return {};
+}
+
+VerifiedWriteResult WriteVerifiedSettingsFile(
+    CSettingsDocument &document, const QString &path, IFileSteps &steps)
+{
+    VerifiedWriteResult result;
+    CProfileFile file;
+    if (!ComposeSettingsFile(document, file)) {
+        result.write.status = FileWriteStatus::Unstorable;
+        return result;
+    }
+    const QByteArray bytes = file.ToBytes();
+    result.write = CommitFileAtomically(path, bytes, FileAccess::Shared, steps);
+    if (result.write)
+        result.readBack = CheckWrittenSettings(path, bytes, document);
+    return result;
+}
+
+QString VerifiedWriteFailureDetail(const VerifiedWriteResult &result)
+{
+    if (!result.write)
+        return WriteFailureDetail(result.write);
+    switch (result.readBack.status) {
+    case ReadBackStatus::Same:
+        return {};
+    case ReadBackStatus::Unreadable:
+        return MessageText(Msg::ReadBackFailed).arg(result.readBack.reason);
+    case ReadBackStatus::BytesDiffer:
+        return MessageText(Msg::ReadBackDiffers).toString();
+    case ReadBackStatus::ValuesDiffer:
+        break;
+    }
+    return MessageText(Msg::ReadBackValuesDiffer).toString();
+}
