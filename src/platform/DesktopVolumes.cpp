@@ -136,8 +136,19 @@ QDBusMessage CallWithNoOptions(const QDBusConnection &bus, const QString &path,
 } // namespace
 
 CDesktopVolumes::CDesktopVolumes()
-    : CDesktopVolumes(SystemBus(), u"/proc/self/mountinfo"_s, u"/sys"_s)
-{ }
+    : CDesktopVolumes(QDBusConnection(QString()), u"/proc/self/mountinfo"_s, u"/sys"_s)
+{
+    m_systemBus = true;
+}
+
+QDBusConnection CDesktopVolumes::Bus()
+{
+    if (m_systemBus) {
+        m_bus = SystemBus();
+        m_systemBus = false;
+    }
+    return m_bus;
+}
 
 CDesktopVolumes::CDesktopVolumes(QDBusConnection bus, QString mountInfoPath, QString sysRoot)
     : m_bus(std::move(bus))
@@ -148,17 +159,19 @@ CDesktopVolumes::CDesktopVolumes(QDBusConnection bus, QString mountInfoPath, QSt
 QList<RemovableVolume> CDesktopVolumes::MountedVolumes()
 {
     ManagedObjects objects;
-    if (m_bus.isConnected() && ReadManagedObjects(m_bus, objects))
+    const QDBusConnection bus = Bus();
+    if (bus.isConnected() && ReadManagedObjects(bus, objects))
         return RemovableFrom(objects);
     return CKernelVolumes(m_mountInfoPath, m_sysRoot).MountedVolumes();
 }
 
 EjectResult CDesktopVolumes::Eject(const RemovableVolume &volume)
 {
-    if (volume.ejectHandle.isEmpty() || !m_bus.isConnected())
+    const QDBusConnection bus = Bus();
+    if (volume.ejectHandle.isEmpty() || !bus.isConnected())
         return { EjectStatus::NotPossible, {} };
     ManagedObjects objects;
-    if (!ReadManagedObjects(m_bus, objects))
+    if (!ReadManagedObjects(bus, objects))
         return { EjectStatus::NotPossible, {} };
     const QString filesystem = volume.ejectHandle;
     if (!objects.contains(filesystem))
@@ -167,7 +180,7 @@ EjectResult CDesktopVolumes::Eject(const RemovableVolume &volume)
 
     if (!MountPoints(objects.value(filesystem)).isEmpty()) {
         const QDBusMessage unmounted
-            = CallWithNoOptions(m_bus, filesystem, FilesystemInterface, u"Unmount"_s);
+            = CallWithNoOptions(bus, filesystem, FilesystemInterface, u"Unmount"_s);
         if (unmounted.type() != QDBusMessage::ReplyMessage)
             return Failure(unmounted);
     }
@@ -182,6 +195,6 @@ EjectResult CDesktopVolumes::Eject(const RemovableVolume &volume)
             && !MountPoints(it.value()).isEmpty())
             return { EjectStatus::Removed, {} };
     }
-    CallWithNoOptions(m_bus, drive, DriveInterface, u"PowerOff"_s);
+    CallWithNoOptions(bus, drive, DriveInterface, u"PowerOff"_s);
     return { EjectStatus::Removed, {} };
 }

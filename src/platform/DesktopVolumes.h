@@ -13,6 +13,7 @@
 class CDesktopVolumes final : public IRemovableVolumes
 {
 public:
+    // Connects to the system bus only when first asked, never at start-up.
     CDesktopVolumes();
     // For tests: another bus, and the kernel's tables from elsewhere.
     CDesktopVolumes(QDBusConnection bus, QString mountInfoPath, QString sysRoot);
@@ -21,6 +22,9 @@ public:
     EjectResult Eject(const RemovableVolume &volume) override;
 
 private:
+    QDBusConnection Bus();
+
+    bool m_systemBus = false;
     QDBusConnection m_bus;
     QString m_mountInfoPath;
     QString m_sysRoot;

@@ -5,6 +5,7 @@
 #include "core/import/ImportProfiles.h"
 #include "core/settings/StateFile.h"
 #include "i18n/MessageCatalog.h"
+#include "platform/DesktopVolumes.h"
 #include "platform/NetworkManagerSettings.h"
 #include "platform/SystemBus.h"
 #include "ui/AboutDlg.h"
@@ -106,8 +107,9 @@ QString CNetSetUtilDlg::AboutMenuText()
 
 CNetSetUtilDlg::CNetSetUtilDlg(QWidget *parent)
     : QDialog(parent)
+    , m_hostVolumes(std::make_unique<CDesktopVolumes>())
     , m_hostMessageBox(std::make_unique<CQtMessageBox>(this))
-    , m_hostPathChooser(std::make_unique<CFileDialogChooser>(this))
+    , m_hostPathChooser(std::make_unique<CFileDialogChooser>(this, *m_hostVolumes))
     , m_hostPropertyDialog(std::make_unique<CWifiSecurityLauncher>(this))
     , m_hostImportChooser(std::make_unique<CImportNetworksLauncher>(this))
 {
@@ -584,7 +586,9 @@ void CNetSetUtilDlg::OnLoadSettings()
 
 void CNetSetUtilDlg::OnCreateSettingFile()
 {
-    RunOnDocument([this] { CreateSettingFileCommand(m_document, *m_messageBox, *m_pathChooser); });
+    RunOnDocument([this] {
+        CreateSettingFileCommand(m_document, *m_messageBox, *m_pathChooser, *m_hostVolumes);
+    });
 }
 
 void CNetSetUtilDlg::OnClearSettings()

@@ -119,6 +119,7 @@ private:
     void OnListEntryDragged(int from, int to);
 
     CSettingsDocument m_document;
+    std::unique_ptr<IRemovableVolumes> m_hostVolumes; // before the choosers that use it
     std::unique_ptr<IMessageBox> m_hostMessageBox;
     std::unique_ptr<IPathChooser> m_hostPathChooser;
     IMessageBox *m_messageBox = nullptr;
