@@ -1,5 +1,6 @@
 #include "DialogScript.h"
 #include "MessageRecorder.h"
+#include "ui/ImportNetworksDlg.h"
 #include "ui/KeyReveal.h"
 #include "ui/WifiSecurity.h"
 
@@ -60,6 +61,37 @@ class TestWifiQrFill : public QObject
 
 private Q_SLOTS:
     void init() { SetCurrentLanguageSlot(0); }
+
+    void newTextsFitInEverySlot_data()
+    {
+        QTest::addColumn<unsigned>("slot");
+        for (LanguageSlot slot = 0; slot < LanguageSlotCount; ++slot)
+            QTest::addRow("slot %u", slot) << slot;
+    }
+
+    void newTextsFitInEverySlot()
+    {
+        QFETCH(unsigned, slot);
+        SetCurrentLanguageSlot(slot);
+        CWifiSecurity dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(dialog.width() <= 1024 && dialog.height() <= 720);
+        auto *qr = Find<QPushButton>(dialog, "qrImport");
+        QVERIFY2(qr->size() == qr->size().expandedTo(qr->sizeHint()), qPrintable(qr->text()));
+
+        KnownWifiNetwork refused;
+        refused.m_connectionName = u"Work"_s;
+        refused.m_result.m_refusal = WifiImportRefusal::Enterprise;
+        refused.m_result.m_profile.m_ssid = u"Corporate network 5 GHz"_s;
+        CImportNetworksDlg list({ refused }, nullptr);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QVERIFY(list.width() <= 1024 && list.height() <= 720);
+        for (QPushButton *button : list.findChildren<QPushButton *>())
+            QVERIFY2(button->size() == button->size().expandedTo(button->sizeHint()),
+                qPrintable(button->text()));
+    }
 
     void keyIsHiddenUntilShownAndBothFollow()
     {

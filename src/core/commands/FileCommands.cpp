@@ -81,9 +81,9 @@ void ReportFileCreated(CSettingsDocument &document, IMessageBox &box, IRemovable
     const EjectResult removed = volumes.Eject(target);
     const QString caption = MessageText(Msg::CreateSettingCaption).toString();
     if (removed.status == EjectStatus::Removed) {
-        box.ShowMessage((document.m_messageText
-                            = ComposedMessage(MessageText(Msg::VolumeRemoved).arg(target.label))),
-            caption, MessageIcon::Information, MessageButtons::Ok, {});
+        document.m_messageText = ComposedMessage(MessageText(Msg::VolumeRemoved).arg(target.label));
+        box.ShowMessage(
+            document.m_messageText, caption, MessageIcon::Information, MessageButtons::Ok, {});
         return;
     }
     // Our sentence says what to do; the system's own words, when it gave any, say why.
@@ -94,9 +94,8 @@ void ReportFileCreated(CSettingsDocument &document, IMessageBox &box, IRemovable
         detail = MessageText(Msg::VolumeRemovalUnavailable).toString();
     if (!removed.reason.isEmpty())
         detail += (detail.isEmpty() ? QString() : QStringLiteral("\n")) + removed.reason;
-    box.ShowMessage((document.m_messageText
-                        = ComposedMessage(MessageText(Msg::VolumeNotRemoved).arg(target.label))),
-        caption, MessageIcon::Error, MessageButtons::Ok, detail);
+    document.m_messageText = ComposedMessage(MessageText(Msg::VolumeNotRemoved).arg(target.label));
+    box.ShowMessage(document.m_messageText, caption, MessageIcon::Error, MessageButtons::Ok, detail);
 }
 
 void CreateSettingFileCommand(CSettingsDocument &document, IMessageBox &box, IPathChooser &chooser,
