@@ -241,5 +241,7 @@ enum : MessageId {
     ReadBackDiffers = 267,
     ReadBackValuesDiffer = 268,
     // Keyboard, shortcuts and screen readers: 290..329
+    WirelessEntryPriority = 290,
+    TabSwitchKeys = 291,
 };
 } // namespace Msg

@@ -1014,6 +1014,40 @@ constexpr OwnRow kOwnRows[] = {
     // ---- end of Removable volumes, verifying and ejecting ----
 
     // ---- Keyboard, shortcuts and screen readers ----
+    { Msg::WirelessEntryPriority, {
+        u"Priority %1 of %2",
+        u"Priority %1 of %2",
+        u"Priorité %1 sur %2", // French
+        u"Priorität %1 von %2", // German
+        u"Prioritet %1 av %2", // Swedish
+        u"Prioriteit %1 van %2", // Dutch
+        u"Prioriteetti %1/%2", // Finnish
+        u"Prioritet %1 av %2", // Norwegian
+        u"Приоритет %1 из %2", // Russian
+        u"優先順位 %1/%2", // Japanese
+        u"优先级 %1/%2", // Chinese
+        u"Prioritet %1 af %2", // Danish
+        u"Priorità %1 di %2", // Italian
+        u"Priorytet %1 z %2", // Polish
+        u"Prioridad %1 de %2", // Spanish
+    } },
+    { Msg::TabSwitchKeys, {
+        u"Next tab: %1; previous tab: %2",
+        u"Next tab: %1; previous tab: %2",
+        u"Onglet suivant : %1 ; onglet précédent : %2", // French
+        u"Nächste Registerkarte: %1; vorherige Registerkarte: %2", // German
+        u"Nästa flik: %1, föregående flik: %2", // Swedish
+        u"Volgend tabblad: %1; vorig tabblad: %2", // Dutch
+        u"Seuraava välilehti: %1, edellinen välilehti: %2", // Finnish
+        u"Neste fane: %1, forrige fane: %2", // Norwegian
+        u"Следующая вкладка: %1; предыдущая вкладка: %2", // Russian
+        u"次のタブ: %1、前のタブ: %2", // Japanese
+        u"下一个选项卡：%1；上一个选项卡：%2", // Chinese
+        u"Næste fane: %1, forrige fane: %2", // Danish
+        u"Scheda successiva: %1; scheda precedente: %2", // Italian
+        u"Następna karta: %1; poprzednia karta: %2", // Polish
+        u"Pestaña siguiente: %1; pestaña anterior: %2", // Spanish
+    } },
 
     // ---- end of Keyboard, shortcuts and screen readers ----
     { 0, {} }, // sentinel, never looked up

@@ -366,7 +366,9 @@ void Collect(QWidget *parent, Scope &scope)
     const QObjectList children = parent->children();
     for (QObject *object : children) {
         auto *widget = qobject_cast<QWidget *>(object);
-        if (!widget || widget->isWindow())
+        // Other windows have keys of their own; what the program hid for good takes none.
+        if (!widget || widget->isWindow()
+            || (widget->isHidden() && widget->testAttribute(Qt::WA_WState_ExplicitShowHide)))
             continue;
         if (auto *stack = qobject_cast<QStackedWidget *>(widget)) {
             // Only one page shows at a time.

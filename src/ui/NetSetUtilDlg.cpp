@@ -14,6 +14,7 @@
 #include "ui/FileDialogChooser.h"
 #include "ui/ImportNetworksDlg.h"
 #include "ui/IpAddressEdit.h"
+#include "ui/Mnemonics.h"
 #include "ui/QtMessageBox.h"
 #include "ui/UtilityIcon.h"
 #include "ui/WifiSecurity.h"
@@ -35,6 +36,7 @@
 #include <QRegularExpressionValidator>
 #include <QShortcut>
 #include <QStyledItemDelegate>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -125,8 +127,11 @@ CNetSetUtilDlg::CNetSetUtilDlg(QWidget *parent)
 
     CreateControls();
     ApplyTexts();
+    ApplyMnemonics(this);
     ApplyMinimumSizes();
     ConnectControls();
+    CreateShortcuts();
+    UpdateListCommands();
 
     m_tabControl->setCurrentIndex(0);
     ShowPage(0);
@@ -180,6 +185,10 @@ void CNetSetUtilDlg::CreateControls()
     m_tabControl->setMinimumSize(TabControlSize);
     m_tabControl->addTab(CreateWiredPage(), QString());
     m_tabControl->addTab(CreateWirelessPage(), QString());
+    // A screen reader reads a widget's children in the order they stack, bottom first: the tabs
+    // come before their pages, as the tab order has it. The two never overlap.
+    if (auto *tabs = m_tabControl->findChild<QTabBar *>(QString(), Qt::FindDirectChildrenOnly))
+        tabs->lower();
     m_folderPage = CreateFolderPage();
 
     auto *commands = new QHBoxLayout;
@@ -369,6 +378,68 @@ void CNetSetUtilDlg::ApplyTexts()
     m_folderSettingsGroup->setTitle(text(Msg::NetworkFolderSettingsGroup));
 }
 
+void CNetSetUtilDlg::CreateShortcuts()
+{
+    const auto addShortcut = [this](const QKeySequence &key, QWidget *owner,
+                                 Qt::ShortcutContext context, auto &&slot) {
+        auto *shortcut = new QShortcut(key, owner);
+        shortcut->setContext(context);
+        connect(shortcut, &QShortcut::activated, this, slot);
+        return key;
+    };
+    const auto switchPage = [this](int step) {
+        const int count = m_tabControl->count();
+        ShowPage((m_tabControl->currentIndex() + step + count) % count);
+    };
+    // From anywhere in the window, not only from inside the tab control as Qt has it.
+    const QKeySequence next[] = {
+        addShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this, Qt::WindowShortcut,
+            [switchPage] { switchPage(1); }),
+        addShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this, Qt::WindowShortcut,
+            [switchPage] { switchPage(1); }),
+    };
+    const QKeySequence previous[] = {
+        addShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), this, Qt::WindowShortcut,
+            [switchPage] { switchPage(-1); }),
+        addShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this, Qt::WindowShortcut,
+            [switchPage] { switchPage(-1); }),
+    };
+    const auto names = [](const QKeySequence(&keys)[2]) {
+        return keys[0].toString(QKeySequence::NativeText) + QStringLiteral(", ")
+            + keys[1].toString(QKeySequence::NativeText);
+    };
+    const QString tabKeys
+        = MessageText(Msg::TabSwitchKeys).toString().arg(names(next), names(previous));
+    for (int i = 0; i < m_tabControl->count(); ++i)
+        m_tabControl->setTabToolTip(i, tabKeys);
+
+    // The list's own keys; a greyed-out command stays silent from the keyboard too.
+    const std::pair<QPushButton *, QKeySequence> listKeys[] = {
+        { m_delete, QKeySequence(QKeySequence::Delete) },
+        { m_priorityUp, QKeySequence(Qt::CTRL | Qt::Key_Up) },
+        { m_priorityDown, QKeySequence(Qt::CTRL | Qt::Key_Down) },
+        { m_property, QKeySequence(Qt::Key_F2) },
+    };
+    for (const auto &[button, key] : listKeys) {
+        QPushButton *target = button;
+        addShortcut(key, m_wirelessList, Qt::WidgetShortcut, [target] {
+            if (target->isEnabled())
+                target->click();
+        });
+        target->setToolTip(QStringLiteral("%1 (%2)").arg(
+            StripMnemonic(target->text()), key.toString(QKeySequence::NativeText)));
+    }
+}
+
+void CNetSetUtilDlg::UpdateListCommands()
+{
+    const QModelIndexList selected = m_wirelessList->selectionModel()->selectedIndexes();
+    const int row = selected.isEmpty() ? -1 : selected.first().row();
+    m_priorityUp->setEnabled(row > 0);
+    m_priorityDown->setEnabled(row >= 0 && row < m_wirelessList->count() - 1);
+    m_property->setEnabled(row >= 0);
+}
+
 void CNetSetUtilDlg::ApplyMinimumSizes()
 {
     SetMinimumExtent(m_loadSettings, 230, ButtonHeight);
@@ -406,6 +477,8 @@ void CNetSetUtilDlg::ConnectControls()
     connect(m_import, &QPushButton::clicked, this, &CNetSetUtilDlg::OnImport);
     connect(m_delete, &QPushButton::clicked, this, &CNetSetUtilDlg::OnDelete);
     connect(m_property, &QPushButton::clicked, this, &CNetSetUtilDlg::OnProperty);
+    connect(m_wirelessList, &QListWidget::itemSelectionChanged, this,
+        &CNetSetUtilDlg::UpdateListCommands);
     connect(m_wirelessList, &QListWidget::itemDoubleClicked, this,
         &CNetSetUtilDlg::OnListDoubleClicked);
     // The list widget has already moved the row when this arrives; the move is handed to the
@@ -468,6 +541,12 @@ void CNetSetUtilDlg::ApplyControlState()
             item->setData(WirelessSlotRole, entry.m_slot);
         }
     }
+    // A screen reader names each entry's place in the order, which the list shows only by position.
+    const int count = m_wirelessList->count();
+    for (int row = 0; row < count; ++row) {
+        m_wirelessList->item(row)->setData(Qt::AccessibleDescriptionRole,
+            MessageText(Msg::WirelessEntryPriority).toString().arg(row + 1).arg(count));
+    }
     if (c.m_wirelessSelection >= 0 && c.m_wirelessSelection < m_wirelessList->count()) {
         m_wirelessList->setCurrentRow(c.m_wirelessSelection, QItemSelectionModel::ClearAndSelect);
     } else {
@@ -480,6 +559,8 @@ void CNetSetUtilDlg::ApplyControlState()
         m_wiredPanel->IpAddress()->setFocus(Qt::OtherFocusReason);
     }
     m_document.m_controls.m_focusRequest = FocusRequest::None;
+
+    UpdateListCommands();
 }
 
 template<typename Operation> void CNetSetUtilDlg::RunOnDocument(Operation &&operation)

@@ -92,6 +92,9 @@ private:
     void ApplyTexts();
     void ApplyMinimumSizes();
     void ConnectControls();
+    void CreateShortcuts();
+    // Greys out the list commands that cannot act on the current selection.
+    void UpdateListCommands();
 
     // Copies the widgets into m_controls, runs `operation`, copies m_controls back.
     template<typename Operation> void RunOnDocument(Operation &&operation);

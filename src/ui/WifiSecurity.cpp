@@ -8,6 +8,7 @@
 #include "ui/ControlMirror.h"
 #include "ui/IpAddressEdit.h"
 #include "ui/KeyReveal.h"
+#include "ui/Mnemonics.h"
 #include "ui/QtMessageBox.h"
 
 #include <QButtonGroup>
@@ -16,17 +17,17 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
-#include <QGuiApplication>
-#include <QImageReader>
-#include <QKeyEvent>
-#include <QMimeData>
 #include <QEvent>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -96,6 +97,7 @@ CWifiSecurity::CWifiSecurity(QWidget *owner)
              m_connection->ProxyPort() })
         new CFieldMark(field);
     ApplyTexts();
+    ApplyMnemonics(this);
     SetTabOrder();
     ConnectControls();
     SetProfile(CNetworkSetting());
@@ -331,8 +333,7 @@ void CWifiSecurity::UpdateFieldMarks()
             return QString();
         // The length rule is easier to meet when the hint names the forms that pass.
         if (*message == Msg::NetworkKeyLength)
-            return Text(*message) + u'\n'
-                + KeyFormsText(SelectedSecurityCode(m_editor.m_values));
+            return Text(*message) + u'\n' + KeyFormsText(SelectedSecurityCode(m_editor.m_values));
         return Text(*message);
     };
     const auto shown = [this](const QObject *field, const QString &text) {

@@ -7,7 +7,6 @@
 #include <QSet>
 
 #include <functional>
-
 #include <memory>
 
 class CConnectionPanel;

@@ -146,32 +146,32 @@ void TestCheckerCommand::commandLine_data()
     QTest::addColumn<QString>("firstLine"); // of standard output when the status is 0, else of
                                             // standard error
     const QString version = u"meridock-netconf-check 3.0.0"_s;
-    QTest::newRow("--version prints the version") << QStringList { u"--version"_s } << 0
-                                                  << version;
-    QTest::newRow("--version wins over a file") << QStringList { u"x.ini"_s, u"--version"_s }
-                                                << 0 << version;
-    QTest::newRow("--write OUT without the file to check")
-        << QStringList { u"--write"_s, u"out.ini"_s } << 2
-        << u"meridock-netconf-check: No settings file to check was given."_s;
-    QTest::newRow("--write as the last word") << QStringList { u"in.ini"_s, u"--write"_s } << 2
-        << u"meridock-netconf-check: The option --write needs a file name."_s;
+    QTest::newRow("--version prints the version") << QStringList { u"--version"_s } << 0 << version;
+    QTest::newRow("--version wins over a file")
+        << QStringList { u"x.ini"_s, u"--version"_s } << 0 << version;
+    QTest::newRow("--write OUT without the file to check") << QStringList { u"--write"_s,
+        u"out.ini"_s } << 2 << u"meridock-netconf-check: No settings file to check was given."_s;
+    QTest::newRow("--write as the last word") << QStringList { u"in.ini"_s,
+        u"--write"_s } << 2 << u"meridock-netconf-check: The option --write needs a file name."_s;
     QTest::newRow("--write twice")
         << QStringList { u"--write"_s, u"a.ini"_s, u"--write"_s, u"b.ini"_s, u"in.ini"_s } << 2
         << u"meridock-netconf-check: The option --write is given more than once."_s;
-    QTest::newRow("no arguments at all") << QStringList {} << 2
-        << u"meridock-netconf-check: No settings file to check was given."_s;
-    QTest::newRow("two files") << QStringList { u"a.ini"_s, u"b.ini"_s } << 2
-        << u"meridock-netconf-check: Only one settings file can be checked at a time."_s;
+    QTest::newRow("no arguments at all")
+        << QStringList {} << 2 << u"meridock-netconf-check: No settings file to check was given."_s;
+    QTest::newRow("two files") << QStringList {
+        u"a.ini"_s, u"b.ini"_s
+    } << 2 << u"meridock-netconf-check: Only one settings file can be checked at a time."_s;
     QTest::newRow("an unknown option") << QStringList { u"--quiet"_s, u"a.ini"_s } << 2
-        << u"meridock-netconf-check: Unknown option --quiet."_s;
+                                       << u"meridock-netconf-check: Unknown option --quiet."_s;
     QTest::newRow("after --, a name starting with a dash is a file")
         << QStringList { u"--"_s, u"-odd.ini"_s } << 2
         << u"meridock-netconf-check: -odd.ini: Setting file is not exist in selected place."_s;
-    QTest::newRow("an empty file is no settings file") << QStringList { u"empty.ini"_s } << 2
+    QTest::newRow("an empty file is no settings file")
+        << QStringList { u"empty.ini"_s } << 2
         << u"meridock-netconf-check: empty.ini: The file holds none of the network settings, so "
            u"it is not a settings file. Nothing was loaded."_s;
-    QTest::newRow("a desktop entry is no settings file") << QStringList { u"entry.desktop"_s }
-        << 2
+    QTest::newRow("a desktop entry is no settings file")
+        << QStringList { u"entry.desktop"_s } << 2
         << u"meridock-netconf-check: entry.desktop: The file holds none of the network settings, "
            u"so it is not a settings file. Nothing was loaded."_s;
 }
@@ -212,9 +212,8 @@ void TestCheckerCommand::verboseAddsTheDetails()
     const RunResult verbose = Run({ u"--verbose"_s, u"damaged.ini"_s });
     QCOMPARE(verbose.status, 1);
     QCOMPARE(verbose.out,
-        (QStringList { plain[0],
-            u"    Section [UserNetworkSetting], key WIRED_IP: “10.0.0.300”"_s, plain[1],
-            u"    Wireless profile 2, SSID “Lab”"_s,
+        (QStringList { plain[0], u"    Section [UserNetworkSetting], key WIRED_IP: “10.0.0.300”"_s,
+            plain[1], u"    Wireless profile 2, SSID “Lab”"_s,
             u"    Section [UserNetworkSetting], key WIRELESS_PSK_2"_s,
             u"    A WPA or WPA2 key has 8 to 63 characters, or 64 hexadecimal digits."_s,
             plain[2] }));

@@ -1,8 +1,8 @@
-#include "core/commands/FileCommands.h"
 #include "DocumentProbe.h"
 #include "MessageRecorder.h"
 #include "ScriptedPathChooser.h"
 #include "TestFiles.h"
+#include "core/commands/FileCommands.h"
 
 #include <QDir>
 #include <QFile>
@@ -111,8 +111,8 @@ void TestFileCommands::noSettingsFileIsRefused_data()
     const QString notSettings = u"The file holds none of the network settings, so it is not a "
                                 u"settings file. Nothing was loaded."_s;
     QTest::newRow("an empty file") << QByteArray() << notSettings;
-    QTest::newRow("blank lines and comments only") << QByteArray("\r\n; note\r\n\r\n")
-                                                   << notSettings;
+    QTest::newRow("blank lines and comments only")
+        << QByteArray("\r\n; note\r\n\r\n") << notSettings;
     QTest::newRow("a desktop entry")
         << QByteArray("[Desktop Entry]\nType=Application\nName=Editor\nExec=editor %F\n")
         << notSettings;
@@ -124,7 +124,9 @@ void TestFileCommands::noSettingsFileIsRefused_data()
     QTest::newRow("only the state file's own section")
         << QByteArray("[NetworkSettingUtility]\nLAST_PATS=/media\n") << notSettings;
     QTest::newRow("binary data")
-        << QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0", 10)
+        << QByteArray("\x7f"
+                      "ELF\x02\x01\x01\0\0\0",
+               10)
         << u"The file holds binary data, not text, so it is not a settings file. Nothing was "
            u"loaded."_s;
 }
@@ -148,12 +150,13 @@ void TestFileCommands::noSettingsFileIsRefused()
     QCOMPARE(recorder.m_messages.size(), 1);
     const CMessageRecorder::Message &m = recorder.m_messages.first();
     QCOMPARE(MessageLine(m.text, m.caption, m.icon, m.buttons),
-        ExpectedMessage(Msg::SettingsLoadedWithError, Msg::LoadSettingsCaption, MessageIcon::Error));
+        ExpectedMessage(
+            Msg::SettingsLoadedWithError, Msg::LoadSettingsCaption, MessageIcon::Error));
     QCOMPARE(m.detail, reason);
     // Only the message text the window composed for that box differs.
     QStringList after = DocumentProbe::Snapshot(document, true);
-    after.replaceInStrings(u"messageText=Settings loading is finished with error.   "_s,
-        u"messageText="_s);
+    after.replaceInStrings(
+        u"messageText=Settings loading is finished with error.   "_s, u"messageText="_s);
     QCOMPARE(after, before);
 }
 
@@ -163,17 +166,17 @@ void TestFileCommands::createChecksTheWiredIpAddress_data()
     QTest::addColumn<QList<int>>("ip");
     QTest::addColumn<bool>("refused");
     QTest::addColumn<QByteArray>("written"); // the WIRED_IP line of the file
-    QTest::newRow("DHCP off, loopback address: refused, focus on it") << false
-        << QList<int> { 127, 0, 0, 1 } << true << QByteArray();
-    QTest::newRow("DHCP off, loopback network, not only 127.0.0.1") << false
-        << QList<int> { 127, 200, 3, 4 } << true << QByteArray();
-    QTest::newRow("DHCP on, loopback address: written blank, no message") << true
-        << QList<int> { 127, 0, 0, 1 } << false << QByteArray("WIRED_IP=\r\n");
-    QTest::newRow("DHCP off, 126.255.255.255 is written") << false
-        << QList<int> { 126, 255, 255, 255 } << false
+    QTest::newRow("DHCP off, loopback address: refused, focus on it")
+        << false << QList<int> { 127, 0, 0, 1 } << true << QByteArray();
+    QTest::newRow("DHCP off, loopback network, not only 127.0.0.1")
+        << false << QList<int> { 127, 200, 3, 4 } << true << QByteArray();
+    QTest::newRow("DHCP on, loopback address: written blank, no message")
+        << true << QList<int> { 127, 0, 0, 1 } << false << QByteArray("WIRED_IP=\r\n");
+    QTest::newRow("DHCP off, 126.255.255.255 is written")
+        << false << QList<int> { 126, 255, 255, 255 } << false
         << QByteArray("WIRED_IP=126.255.255.255\r\n");
-    QTest::newRow("DHCP off, 128.0.0.1 is written") << false << QList<int> { 128, 0, 0, 1 }
-        << false << QByteArray("WIRED_IP=128.0.0.1\r\n");
+    QTest::newRow("DHCP off, 128.0.0.1 is written")
+        << false << QList<int> { 128, 0, 0, 1 } << false << QByteArray("WIRED_IP=128.0.0.1\r\n");
 }
 
 void TestFileCommands::createChecksTheWiredIpAddress()
@@ -205,7 +208,8 @@ void TestFileCommands::createChecksTheWiredIpAddress()
             u"IP address."_s);
         QCOMPARE(chooser.m_calls, QStringList()); // no folder browser
         QVERIFY(c.m_focusRequest == FocusRequest::WiredIpAddress);
-        QCOMPARE(c.m_connection.m_ipAddress.m_fields, (std::array<int, 4> { ip[0], ip[1], ip[2], ip[3] }));
+        QCOMPARE(c.m_connection.m_ipAddress.m_fields,
+            (std::array<int, 4> { ip[0], ip[1], ip[2], ip[3] }));
         return;
     }
     QCOMPARE(recorder.m_messages.size(), 1);

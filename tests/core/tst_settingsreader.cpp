@@ -244,8 +244,7 @@ void TestSettingsReader::detailsNameWhereAndWhy_data()
     row("a wired address names its key and value",
         u"[UserNetworkSetting]\nWIRED_SUBNET_MASK=255.255.256.0\n"_s,
         { u"54: Section [UserNetworkSetting], key WIRED_SUBNET_MASK: “255.255.256.0”"_s });
-    row("a loopback IP address says why",
-        u"[UserNetworkSetting]\nWIRED_IP=127.0.0.1\n"_s,
+    row("a loopback IP address says why", u"[UserNetworkSetting]\nWIRED_IP=127.0.0.1\n"_s,
         { u"105: Section [UserNetworkSetting], key WIRED_IP: “127.0.0.1”\nAddresses that begin "
           u"with 127 are reserved for loopback and cannot be used as the IP address."_s });
     row("a profile's value names the profile's number and SSID",
@@ -253,8 +252,7 @@ void TestSettingsReader::detailsNameWhereAndWhy_data()
         u"WIRELESS_PROXY_PORT_2=70000\n"_s,
         { u"64: Wireless profile 2, SSID “Lab 2”\n"
           u"Section [UserNetworkSetting], key WIRELESS_PROXY_PORT_2: “70000”"_s });
-    row("a profile without SSID says so",
-        u"[UserNetworkSetting]\nWIRELESS_DNS_3=1.2.3\n"_s,
+    row("a profile without SSID says so", u"[UserNetworkSetting]\nWIRELESS_DNS_3=1.2.3\n"_s,
         { u"56: Wireless profile 3, no SSID\n"
           u"Section [UserNetworkSetting], key WIRELESS_DNS_3: “1.2.3”"_s });
     row("a missing proxy value names the key without a value",
@@ -275,18 +273,21 @@ void TestSettingsReader::detailsNameWhereAndWhy_data()
         { u"57: Wireless profile 1, SSID “Cafe”\nSection [UserNetworkSetting], key WIRELESS_PSK"_s });
     row("folder values: the name and user ID are shown, the password never",
         u"[NewtworkFolderSetting]\nNETFOLDER_NAME=123\nNETFOLDER_UID=a.b\n"
-        u"NETFOLDER_PASS=$seal("_s + Chars(33, u'w') + u")\n"_s,
+        u"NETFOLDER_PASS=$seal("_s
+            + Chars(33, u'w') + u")\n"_s,
         { u"50: Section [NewtworkFolderSetting], key NETFOLDER_NAME: “123”"_s,
             u"51: Section [NewtworkFolderSetting], key NETFOLDER_UID: “a.b”"_s,
             u"52: Section [NewtworkFolderSetting], key NETFOLDER_PASS"_s });
     row("a long value is cut short and control characters show as symbols",
         u"[UserNetworkSetting]\nWIRED_PROXY_ADDRESS=\u0001"_s + Chars(70, u'p') + u"\n"_s,
-        { u"63: Section [UserNetworkSetting], key WIRED_PROXY_ADDRESS: “\u2401"_s
-            + Chars(63, u'p') + u"…”"_s });
+        { u"63: Section [UserNetworkSetting], key WIRED_PROXY_ADDRESS: “\u2401"_s + Chars(63, u'p')
+            + u"…”"_s });
     row("an SSID too long names its own value",
         u"[UserNetworkSetting]\nWIRELESS_SSID_4="_s + Chars(33, u's') + u"\n"_s,
-        { u"58: Wireless profile 4, SSID “"_s + Chars(33, u's') + u"”\n"
-          u"Section [UserNetworkSetting], key WIRELESS_SSID_4: “"_s + Chars(33, u's') + u"”"_s });
+        { u"58: Wireless profile 4, SSID “"_s + Chars(33, u's')
+            + u"”\n"
+              u"Section [UserNetworkSetting], key WIRELESS_SSID_4: “"_s
+            + Chars(33, u's') + u"”"_s });
 }
 
 void TestSettingsReader::detailsNameWhereAndWhy()

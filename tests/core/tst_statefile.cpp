@@ -180,8 +180,8 @@ void TestStateFile::closeDropsALoopbackWiredAddress()
     CSettingsDocument next;
     OpenSession(next, recorder, path);
     QCOMPARE(IdsOf(recorder), MessageIds {});
-    QCOMPARE(Mismatches(next, u"wired.ip="_s + kept + u"|wired.dhcpMode="_s
-                 + QString::number(dhcpRadio)),
+    QCOMPARE(Mismatches(
+                 next, u"wired.ip="_s + kept + u"|wired.dhcpMode="_s + QString::number(dhcpRadio)),
         QStringList());
 }
 

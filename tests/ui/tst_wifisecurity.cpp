@@ -32,8 +32,7 @@ void Click(QAbstractButton *button)
 // Whether the red frame over `field` shows, and the hint the field carries.
 bool Marked(const QWidget *field)
 {
-    const auto *mark
-        = field->findChild<QWidget *>(u"fieldMark"_s, Qt::FindDirectChildrenOnly);
+    const auto *mark = field->findChild<QWidget *>(u"fieldMark"_s, Qt::FindDirectChildrenOnly);
     return mark && mark->isVisible();
 }
 
@@ -140,10 +139,11 @@ void TestWifiSecurity::enterPressesTheFocusedButton_data()
     QTest::addColumn<QString>("profile"); // the working profile's SSID then
     QTest::newRow("Enter on Cancel cancels") << QByteArray("cancel") << int(Qt::Key_Return)
                                              << int(QDialog::Rejected) << u"Edited"_s << QString();
-    QTest::newRow("keypad Enter on Cancel cancels") << QByteArray("cancel") << int(Qt::Key_Enter)
-        << int(QDialog::Rejected) << u"Edited"_s << QString();
-    QTest::newRow("Enter on Clear clears and stays open") << QByteArray("clear")
-        << int(Qt::Key_Return) << -1 << QString() << QString();
+    QTest::newRow("keypad Enter on Cancel cancels")
+        << QByteArray("cancel") << int(Qt::Key_Enter) << int(QDialog::Rejected) << u"Edited"_s
+        << QString();
+    QTest::newRow("Enter on Clear clears and stays open")
+        << QByteArray("clear") << int(Qt::Key_Return) << -1 << QString() << QString();
     QTest::newRow("Enter on OK accepts") << QByteArray("ok") << int(Qt::Key_Return)
                                          << int(QDialog::Accepted) << u"Edited"_s << u"Edited"_s;
     QTest::newRow("Enter in a box is OK") << QByteArray() << int(Qt::Key_Return)
@@ -166,8 +166,8 @@ void TestWifiSecurity::enterPressesTheFocusedButton()
                                         : Find<QPushButton>(*m_dialog, focused.constData());
     target->setFocus(Qt::TabFocusReason);
     QCOMPARE(QApplication::focusWidget(), target);
-    QTest::keyClick(target, Qt::Key(key),
-        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+    QTest::keyClick(
+        target, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
 
     QCOMPARE(m_dialog->isVisible(), result < 0);
     if (result >= 0)
@@ -205,14 +205,16 @@ void TestWifiSecurity::keyHintNamesTheValidForms_data()
     QTest::addColumn<int>("entry"); // position in the security list
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("hint");
-    QTest::newRow("WEP key of 6 characters") << 1 << u"abcdef"_s
+    QTest::newRow("WEP key of 6 characters")
+        << 1 << u"abcdef"_s
         << u"Length of Network key is invalid.\nA WEP key has 5 or 13 characters, or 10 or 26 "
            u"hexadecimal digits."_s;
-    QTest::newRow("WPA key of 7 characters") << 2 << u"abcdefg"_s
+    QTest::newRow("WPA key of 7 characters")
+        << 2 << u"abcdefg"_s
         << u"Length of Network key is invalid.\nA WPA or WPA2 key has 8 to 63 characters, or 64 "
            u"hexadecimal digits."_s;
-    QTest::newRow("a bad character names no forms") << 5 << QString(64, u'g')
-        << u"Invalid character is entered for network key."_s;
+    QTest::newRow("a bad character names no forms")
+        << 5 << QString(64, u'g') << u"Invalid character is entered for network key."_s;
 }
 
 void TestWifiSecurity::keyHintNamesTheValidForms()
