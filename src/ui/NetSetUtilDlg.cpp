@@ -20,15 +20,12 @@
 #include "ui/WifiSecurity.h"
 
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -69,14 +66,6 @@ public:
         return size;
     }
 };
-
-QLineEdit *MakeEdit(QWidget *parent, const QString &name, int width)
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setMinimumSize(width, RowHeight);
-    return edit;
-}
 
 QLabel *MakeLabel(QWidget *parent, const QString &name, QWidget *buddy)
 {
@@ -189,7 +178,6 @@ void CNetSetUtilDlg::CreateControls()
     // come before their pages, as the tab order has it. The two never overlap.
     if (auto *tabs = m_tabControl->findChild<QTabBar *>(QString(), Qt::FindDirectChildrenOnly))
         tabs->lower();
-    m_folderPage = CreateFolderPage();
 
     auto *commands = new QHBoxLayout;
     commands->setSpacing(10);
@@ -287,54 +275,6 @@ QWidget *CNetSetUtilDlg::CreateWirelessPage()
     return page;
 }
 
-QWidget *CNetSetUtilDlg::CreateFolderPage()
-{
-    auto *page = new QWidget(this);
-    page->setObjectName(QStringLiteral("folderPage"));
-
-    m_folderDefault = new QRadioButton(page);
-    m_folderDefault->setObjectName(QStringLiteral("folderDefaultRadio"));
-    m_folderCustomize = new QRadioButton(page);
-    m_folderCustomize->setObjectName(QStringLiteral("folderCustomizeRadio"));
-    m_folderGroup = new QButtonGroup(this);
-    m_folderGroup->addButton(m_folderDefault, 0);
-    m_folderGroup->addButton(m_folderCustomize, 1);
-
-    m_folderSettingsGroup = new QGroupBox(page);
-    m_folderSettingsGroup->setObjectName(QStringLiteral("folderSettingsGroup"));
-    m_deviceName = MakeEdit(m_folderSettingsGroup, QStringLiteral("deviceNameEdit"), 325);
-    m_userId = MakeEdit(m_folderSettingsGroup, QStringLiteral("userIdEdit"), 325);
-    m_password = MakeEdit(m_folderSettingsGroup, QStringLiteral("passwordEdit"), 325);
-    m_password->setEchoMode(QLineEdit::Password);
-    m_passwordConfirm = MakeEdit(m_folderSettingsGroup, QStringLiteral("passwordConfirmEdit"), 325);
-    m_passwordConfirm->setEchoMode(QLineEdit::Password);
-    m_deviceNameLabel
-        = MakeLabel(m_folderSettingsGroup, QStringLiteral("deviceNameLabel"), m_deviceName);
-    m_userIdLabel = MakeLabel(m_folderSettingsGroup, QStringLiteral("userIdLabel"), m_userId);
-    m_passwordLabel = MakeLabel(m_folderSettingsGroup, QStringLiteral("passwordLabel"), m_password);
-    m_passwordConfirmLabel = MakeLabel(
-        m_folderSettingsGroup, QStringLiteral("passwordConfirmLabel"), m_passwordConfirm);
-
-    auto *grid = new QGridLayout(m_folderSettingsGroup);
-    grid->addWidget(m_deviceNameLabel, 0, 0);
-    grid->addWidget(m_deviceName, 0, 1);
-    grid->addWidget(m_userIdLabel, 1, 0);
-    grid->addWidget(m_userId, 1, 1);
-    grid->addWidget(m_passwordLabel, 2, 0);
-    grid->addWidget(m_password, 2, 1);
-    grid->addWidget(m_passwordConfirmLabel, 3, 0);
-    grid->addWidget(m_passwordConfirm, 3, 1);
-
-    auto *layout = new QVBoxLayout(page);
-    layout->addWidget(m_folderDefault);
-    layout->addWidget(m_folderCustomize);
-    layout->addWidget(m_folderSettingsGroup);
-
-    // Never part of the window's layout and never shown; see ShowPage.
-    page->hide();
-    return page;
-}
-
 void CNetSetUtilDlg::ApplyTexts()
 {
     auto text = [](MessageId id) {
@@ -349,17 +289,8 @@ void CNetSetUtilDlg::ApplyTexts()
     m_tabControl->setTabText(1, text(Msg::WirelessLanTab));
 
     m_wiredPanel->ApplyTexts();
-    const std::pair<QLabel *, MessageId> labels[] = {
-        { m_wirelessListLabel, Msg::WirelessSettingsList },
-        { m_deviceNameLabel, Msg::DeviceNameLabel },
-        { m_userIdLabel, Msg::UserIdLabel },
-        { m_passwordLabel, Msg::PasswordLabel },
-        { m_passwordConfirmLabel, Msg::ConfirmPasswordLabel },
-    };
-    for (const auto &[label, id] : labels) {
-        label->setText(text(id));
-        label->buddy()->setAccessibleName(text(id));
-    }
+    m_wirelessListLabel->setText(text(Msg::WirelessSettingsList));
+    m_wirelessList->setAccessibleName(text(Msg::WirelessSettingsList));
     m_clearSettings->setText(text(Msg::ClearSettingsButton));
 
     m_useWireless->setText(text(Msg::UseWirelessToConnect));
@@ -372,10 +303,6 @@ void CNetSetUtilDlg::ApplyTexts()
     m_import->setAccessibleDescription(text(Msg::ImportNetworksTip));
     m_delete->setText(text(Msg::DeleteButton));
     m_property->setText(text(Msg::PropertyButton));
-
-    m_folderDefault->setText(text(Msg::UseDefaultSetting));
-    m_folderCustomize->setText(text(Msg::CustomizeSettings));
-    m_folderSettingsGroup->setTitle(text(Msg::NetworkFolderSettingsGroup));
 }
 
 void CNetSetUtilDlg::CreateShortcuts()
@@ -449,9 +376,6 @@ void CNetSetUtilDlg::ApplyMinimumSizes()
     for (QPushButton *button :
         { m_priorityUp, m_priorityDown, m_add, m_import, m_delete, m_property })
         SetMinimumExtent(button, 170, ButtonHeight);
-    for (QAbstractButton *button :
-        std::initializer_list<QAbstractButton *> { m_folderDefault, m_folderCustomize })
-        SetMinimumExtent(button, 180, RowHeight);
     SetMinimumExtent(m_useWireless, 0, 30);
 }
 
@@ -462,8 +386,6 @@ void CNetSetUtilDlg::ConnectControls()
     connect(m_exit, &QPushButton::clicked, this, &CNetSetUtilDlg::reject);
     connect(m_tabControl, &QTabWidget::currentChanged, this, &CNetSetUtilDlg::ShowPage);
 
-    connect(m_folderDefault, &QRadioButton::clicked, this, [this] { OnFolderModeClicked(false); });
-    connect(m_folderCustomize, &QRadioButton::clicked, this, [this] { OnFolderModeClicked(true); });
     connect(m_wiredPanel->DhcpOn(), &QRadioButton::clicked, this, [this] { OnDhcpClicked(false); });
     connect(m_wiredPanel->DhcpOff(), &QRadioButton::clicked, this, [this] { OnDhcpClicked(true); });
     connect(
@@ -496,12 +418,6 @@ void CNetSetUtilDlg::CollectControlState()
 {
     MainWindowControls &c = m_document.m_controls;
 
-    c.m_folderModeRadio = RadioIndex(m_folderDefault, m_folderCustomize);
-    CollectEdit(m_deviceName, c.m_deviceName);
-    CollectEdit(m_userId, c.m_userId);
-    CollectEdit(m_password, c.m_password);
-    CollectEdit(m_passwordConfirm, c.m_passwordConfirm);
-
     m_wiredPanel->Collect(c.m_connection);
 
     c.m_useWirelessChecked = m_useWireless->isChecked();
@@ -517,12 +433,6 @@ void CNetSetUtilDlg::CollectControlState()
 void CNetSetUtilDlg::ApplyControlState()
 {
     const MainWindowControls &c = m_document.m_controls;
-
-    SetRadioIndex(m_folderGroup, m_folderDefault, m_folderCustomize, c.m_folderModeRadio);
-    ApplyEdit(m_deviceName, c.m_deviceName);
-    ApplyEdit(m_userId, c.m_userId);
-    ApplyEdit(m_password, c.m_password);
-    ApplyEdit(m_passwordConfirm, c.m_passwordConfirm);
 
     m_wiredPanel->Apply(c.m_connection);
 
@@ -576,7 +486,6 @@ void CNetSetUtilDlg::ShowPage(int index)
         return;
     if (m_tabControl->currentIndex() != index)
         m_tabControl->setCurrentIndex(index);
-    m_folderPage->hide();
 }
 
 void CNetSetUtilDlg::OnLoadSettings()
@@ -605,11 +514,6 @@ void CNetSetUtilDlg::OnDhcpClicked(bool dhcpOff)
 {
     // Only the enabling follows the click; m_dhcpMode follows at the next gather.
     RunOnDocument([this, dhcpOff] { m_document.m_controls.m_connection.EnableAddresses(dhcpOff); });
-}
-
-void CNetSetUtilDlg::OnFolderModeClicked(bool customize)
-{
-    RunOnDocument([this, customize] { m_document.EnableFolderFields(customize); });
 }
 
 void CNetSetUtilDlg::OnPriorityUp()

@@ -11,20 +11,16 @@
 class CConnectionPanel;
 class IImportChooser;
 class IKnownNetworksSource;
-class QButtonGroup;
 class QCheckBox;
-class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QRadioButton;
 class QTabWidget;
 
 // The main window: the wired and wireless pages over one tab control, the file commands and
 // Exit. It owns the settings document; its widgets only mirror the document's window-held
 // values (m_controls): every command copies the widgets into them, runs the core operation and
-// copies them back.
+// copies them back. The network folder values have no widgets: they live in m_controls alone.
 class CNetSetUtilDlg : public QDialog
 {
     Q_OBJECT
@@ -53,12 +49,12 @@ public:
     CSettingsDocument &Document() { return m_document; }
     const CSettingsDocument &Document() const { return m_document; }
 
-    // Widgets -> m_controls, and back. Both directions carry every value losslessly.
+    // Widgets -> m_controls, and back. Both directions carry every value losslessly; the network
+    // folder values, which no widget shows, stay as they are.
     void CollectControlState();
     void ApplyControlState();
 
-    // Shows page 0 (wired) or 1 (wireless); the network folder page stays hidden. Other
-    // indices change nothing.
+    // Shows page 0 (wired) or 1 (wireless); other indices change nothing.
     void ShowPage(int index);
     void ShowAboutBox();
     // Brings this program's own open dialogs and message boxes back in front of the window.
@@ -88,7 +84,6 @@ private:
     void CreateControls();
     QWidget *CreateWiredPage();
     QWidget *CreateWirelessPage();
-    QWidget *CreateFolderPage();
     void ApplyTexts();
     void ApplyMinimumSizes();
     void ConnectControls();
@@ -105,7 +100,6 @@ private:
     void OnClearSettings();
     void OnUseProxyClicked();
     void OnDhcpClicked(bool dhcpOff);
-    void OnFolderModeClicked(bool customize);
 
     // The wireless profile list commands.
     void OnPriorityUp();
@@ -156,19 +150,4 @@ private:
     QPushButton *m_import = nullptr;
     QPushButton *m_delete = nullptr;
     QPushButton *m_property = nullptr;
-
-    // Page 2, network folder: never shown, yet the working store of those values.
-    QWidget *m_folderPage = nullptr;
-    QRadioButton *m_folderDefault = nullptr;
-    QRadioButton *m_folderCustomize = nullptr;
-    QButtonGroup *m_folderGroup = nullptr;
-    QGroupBox *m_folderSettingsGroup = nullptr;
-    QLabel *m_deviceNameLabel = nullptr;
-    QLabel *m_userIdLabel = nullptr;
-    QLabel *m_passwordLabel = nullptr;
-    QLabel *m_passwordConfirmLabel = nullptr;
-    QLineEdit *m_deviceName = nullptr;
-    QLineEdit *m_userId = nullptr;
-    QLineEdit *m_password = nullptr;
-    QLineEdit *m_passwordConfirm = nullptr;
 };

@@ -23,7 +23,8 @@ enum class FocusRequest { None, WiredIpAddress };
 // The Qt window mirrors these into its widgets and back; the core never sees a widget.
 struct MainWindowControls
 {
-    // Network folder group: realised but never shown; it is the working store of those values.
+    // Network folder values. No window shows them, so these are their only store: the readers
+    // fill them, the checks empty them, the state file keeps them.
     int m_folderModeRadio = 0; // 0 "Use default setting", 1 "Customize the settings"
     EditControl m_deviceName;
     EditControl m_userId;
