@@ -38,6 +38,8 @@ private:
 MessageId DeviceNameMessage(ValidationCode code)
 {
     switch (code) {
+    case ValidationCode::BadLength:
+        return Msg::DeviceNameLength;
     case ValidationCode::BadCharacter:
         return Msg::DeviceNameCharacters;
     case ValidationCode::DigitsOnly:
@@ -49,11 +51,34 @@ MessageId DeviceNameMessage(ValidationCode code)
     }
 }
 
+MessageId UserIdMessage(ValidationCode code)
+{
+    switch (code) {
+    case ValidationCode::BadLength:
+        return Msg::UserIdLength;
+    case ValidationCode::BadCharacter:
+        return Msg::UserIdCharacters;
+    default:
+        return Msg::ConfirmNetworkFolderSetting;
+    }
+}
+
+MessageId FolderPasswordMessage(ValidationCode code)
+{
+    switch (code) {
+    case ValidationCode::BadLength:
+        return Msg::FolderPasswordLength;
+    case ValidationCode::BadCharacter:
+        return Msg::FolderPasswordCharacters;
+    default:
+        return Msg::ConfirmNetworkFolderSetting;
+    }
+}
+
 } // namespace
 
 bool ValidateNetworkFolder(CSettingsDocument &document, IMessageBox &box, CheckMode mode)
 {
-    const bool stopAtFirst = mode == CheckMode::ReportFirst;
     document.Gather();
     if (document.m_folderSettingMode == 0)
         return true;
@@ -61,81 +86,34 @@ bool ValidateNetworkFolder(CSettingsDocument &document, IMessageBox &box, CheckM
     MainWindowControls &c = document.m_controls;
     CSequenceReporter reporter(document, box, mode, Msg::NetworkFolderCaption);
     bool result = true;
+    // Reports `text` and empties `edits`; true when the sequence ends there.
+    const auto failEnds = [&](MessageId text, std::initializer_list<EditControl *> edits) {
+        reporter.Report(text);
+        result = false;
+        for (EditControl *edit : edits)
+            reporter.Empty(*edit);
+        return mode == CheckMode::ReportFirst;
+    };
 
-    const QString deviceName = c.m_deviceName.m_text;
-    if (deviceName.isEmpty()) {
-        reporter.Report(Msg::InputDeviceName);
-        result = false;
-        if (stopAtFirst)
-            return false;
-    }
-    bool failed = true;
-    if (deviceName.isEmpty() || deviceName.size() > MaxDeviceNameLength) {
-        reporter.Report(Msg::DeviceNameLength);
-    } else if (const ValidationCode code = CheckDeviceName(deviceName);
-               code != ValidationCode::Valid) {
-        reporter.Report(DeviceNameMessage(code));
-    } else {
-        failed = false;
-    }
-    if (failed) {
-        result = false;
-        reporter.Empty(c.m_deviceName);
-        if (stopAtFirst)
-            return false;
-    }
-
-    const QString userId = c.m_userId.m_text;
-    if (userId.isEmpty()) {
-        reporter.Report(Msg::InputUserId);
-        result = false;
-        if (stopAtFirst)
-            return false;
-    }
-    failed = true;
-    if (userId.isEmpty() || userId.size() > MaxUserIdLength) {
-        reporter.Report(Msg::UserIdLength);
-    } else if (const ValidationCode code = CheckUserId(userId); code != ValidationCode::Valid) {
-        reporter.Report(code == ValidationCode::BadCharacter ? Msg::UserIdCharacters
-                                                             : Msg::ConfirmNetworkFolderSetting);
-    } else {
-        failed = false;
-    }
-    if (failed) {
-        result = false;
-        reporter.Empty(c.m_userId);
-        if (stopAtFirst)
-            return false;
-    }
-
-    if (c.m_password.m_text != c.m_passwordConfirm.m_text) {
-        reporter.Report(Msg::FolderPasswordMismatch);
-        result = false;
-        reporter.Empty(c.m_password);
-        reporter.Empty(c.m_passwordConfirm);
-        if (stopAtFirst)
-            return false;
-    }
-
+    // An empty name or user ID is asked for, and then also fails its length.
+    if (c.m_deviceName.m_text.isEmpty() && failEnds(Msg::InputDeviceName, {}))
+        return false;
+    if (const ValidationCode code = CheckFolderDeviceName(c.m_deviceName.m_text);
+        code != ValidationCode::Valid && failEnds(DeviceNameMessage(code), { &c.m_deviceName }))
+        return false;
+    if (c.m_userId.m_text.isEmpty() && failEnds(Msg::InputUserId, {}))
+        return false;
+    if (const ValidationCode code = CheckFolderUserId(c.m_userId.m_text);
+        code != ValidationCode::Valid && failEnds(UserIdMessage(code), { &c.m_userId }))
+        return false;
+    if (c.m_password.m_text != c.m_passwordConfirm.m_text
+        && failEnds(Msg::FolderPasswordMismatch, { &c.m_password, &c.m_passwordConfirm }))
+        return false;
     // The password as it now stands: one emptied by the mismatch above passes.
-    const QString password = c.m_password.m_text;
-    failed = true;
-    if (password.size() > MaxFolderPasswordLength) {
-        reporter.Report(Msg::FolderPasswordLength);
-    } else if (const ValidationCode code = CheckPrintableChars(password);
-               code != ValidationCode::Valid) {
-        reporter.Report(code == ValidationCode::BadCharacter ? Msg::FolderPasswordCharacters
-                                                             : Msg::ConfirmNetworkFolderSetting);
-    } else {
-        failed = false;
-    }
-    if (failed) {
-        result = false;
-        reporter.Empty(c.m_password);
-        reporter.Empty(c.m_passwordConfirm);
-        if (stopAtFirst)
-            return false;
-    }
+    if (const ValidationCode code = CheckFolderPassword(c.m_password.m_text);
+        code != ValidationCode::Valid
+        && failEnds(FolderPasswordMessage(code), { &c.m_password, &c.m_passwordConfirm }))
+        return false;
     return result;
 }
 

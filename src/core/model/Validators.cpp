@@ -10,6 +10,9 @@ constexpr int MaxSsidLength = 32;
 constexpr int MaxProxyAddressLength = 1023;
 constexpr long MinPort = 1;
 constexpr long MaxPort = 65535;
+constexpr qsizetype MaxDeviceNameLength = 15;
+constexpr qsizetype MaxUserIdLength = 32;
+constexpr qsizetype MaxFolderPasswordLength = 32;
 
 bool IsPrintableLatin1(char16_t c)
 {
@@ -217,6 +220,27 @@ ValidationCode CheckUserId(QStringView userId)
             return ValidationCode::BadCharacter;
     }
     return ValidationCode::Valid;
+}
+
+ValidationCode CheckFolderDeviceName(QStringView name)
+{
+    if (name.isEmpty() || name.size() > MaxDeviceNameLength)
+        return ValidationCode::BadLength;
+    return CheckDeviceName(name);
+}
+
+ValidationCode CheckFolderUserId(QStringView userId)
+{
+    if (userId.isEmpty() || userId.size() > MaxUserIdLength)
+        return ValidationCode::BadLength;
+    return CheckUserId(userId);
+}
+
+ValidationCode CheckFolderPassword(QStringView password)
+{
+    if (password.size() > MaxFolderPasswordLength)
+        return ValidationCode::BadLength;
+    return CheckPrintableChars(password);
 }
 
 QString KeyFormsText(int securityMode)

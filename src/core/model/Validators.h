@@ -17,11 +17,6 @@ enum class ValidationCode {
     Missing, // a required value is empty
 };
 
-// The network folder's limits on the device.
-inline constexpr qsizetype MaxDeviceNameLength = 15;
-inline constexpr qsizetype MaxUserIdLength = 32;
-inline constexpr qsizetype MaxFolderPasswordLength = 32;
-
 // The device's limits as small rule functions.
 
 ValidationCode CheckKeyLength(QStringView key, int securityMode);
@@ -35,6 +30,12 @@ ValidationCode CheckIpAddress(const CNetworkSetting &setting);
 ValidationCode CheckPrintableChars(QStringView text);
 ValidationCode CheckDeviceName(QStringView name);
 ValidationCode CheckUserId(QStringView userId);
+// The network folder's values as the device takes them: BadLength for a device name outside
+// 1..15 characters, a user ID outside 1..32 or a password above 32, else the character rule's
+// code (CheckDeviceName, CheckUserId, CheckPrintableChars).
+ValidationCode CheckFolderDeviceName(QStringView name);
+ValidationCode CheckFolderUserId(QStringView userId);
+ValidationCode CheckFolderPassword(QStringView password);
 
 // The C library's leading-integer conversion of a text: leading white space, an optional sign,
 // the digits up to the first other character; 0 when there are none; clamped to the long range.

@@ -69,21 +69,17 @@ CNetFolderSetting ReadFolderValues(
 void CheckFolderValues(CNetFolderSetting &folder, QStringView section, const LoadReport &report)
 {
     if (!folder.m_deviceName.isEmpty()
-        && (folder.m_deviceName.size() > MaxDeviceNameLength
-            || CheckDeviceName(folder.m_deviceName) != ValidationCode::Valid)) {
+        && CheckFolderDeviceName(folder.m_deviceName) != ValidationCode::Valid) {
         report(Msg::InvalidFolderDeviceNameInFile,
             KeyDetail(section, Key::FolderName, true, folder.m_deviceName));
         folder.m_deviceName.clear();
     }
-    if (!folder.m_userId.isEmpty()
-        && (folder.m_userId.size() > MaxUserIdLength
-            || CheckUserId(folder.m_userId) != ValidationCode::Valid)) {
+    if (!folder.m_userId.isEmpty() && CheckFolderUserId(folder.m_userId) != ValidationCode::Valid) {
         report(Msg::InvalidFolderUserIdInFile,
             KeyDetail(section, Key::FolderUserId, true, folder.m_userId));
         folder.m_userId.clear();
     }
-    if (folder.m_password.size() > MaxFolderPasswordLength
-        || CheckPrintableChars(folder.m_password) != ValidationCode::Valid) {
+    if (CheckFolderPassword(folder.m_password) != ValidationCode::Valid) {
         report(Msg::InvalidFolderPasswordInFile, KeyDetail(section, Key::FolderPassword, false));
         folder.m_password.clear();
     }
