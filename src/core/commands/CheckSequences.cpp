@@ -4,7 +4,6 @@
 
 namespace {
 
-
 class CSequenceReporter
 {
 public:

@@ -174,11 +174,12 @@ private:
 
 void CSettingsLoader::LoadNetworkFolder()
 {
-    CNetFolderSetting folder = ReadFolderValues(m_file, Section::NetworkFolder,
-        [this](MessageId text, const QString &detail) { Report(text, detail); });
+    const LoadReport report = [this](MessageId text, const QString &detail) {
+        Report(text, detail);
+    };
+    CNetFolderSetting folder = ReadFolderValues(m_file, Section::NetworkFolder, report);
     if (!folder.m_deviceName.isEmpty() && !folder.m_userId.isEmpty()) {
-        CheckFolderValues(folder, Section::NetworkFolder,
-            [this](MessageId text, const QString &detail) { Report(text, detail); });
+        CheckFolderValues(folder, Section::NetworkFolder, report);
         m_document.m_folderSettingMode = 1;
         m_document.EnableFolderFields(true);
     } else {

@@ -7,7 +7,6 @@
 #include "core/settings/SettingsKeys.h"
 #include "core/settings/SettingsReader.h"
 #include "core/settings/SettingsWriter.h"
-#include "core/model/Validators.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,7 +14,6 @@
 #include <QFileInfo>
 
 namespace {
-
 
 // The close sequence runs the checks without showing anything.
 class CSilentMessageBox final : public IMessageBox
