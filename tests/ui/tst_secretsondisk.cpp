@@ -8,7 +8,7 @@
 #include "core/settings/StateFile.h"
 #include "TestFiles.h"
 #include "ui/WifiSecurity.h"
-#include "NmMockBus.h"
+#include "MockBus.h"
 #include "platform/NetworkManagerSettings.h"
 #include "ui/ImportNetworksDlg.h"
 
