@@ -151,8 +151,6 @@ void TestVolumes::chooserStart_data()
     QTest::addColumn<int>("volumeCount");
     QTest::addColumn<QString>("expected");
     QTest::newRow("remembered folder exists, one volume") << true << 1 << u"last"_s;
-    QTest::newRow("remembered folder gone, one volume") << false << 1 << u"vol0"_s;
-    QTest::newRow("remembered folder gone, two volumes") << false << 2 << u"home"_s;
     QTest::newRow("remembered folder gone, no volume") << false << 0 << u"home"_s;
 }
 
