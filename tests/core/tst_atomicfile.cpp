@@ -195,7 +195,9 @@ void TestAtomicFile::steps()
     if (!error) {
         QVERIFY2(result.Succeeded(), qPrintable(result.reason));
         // A shared file keeps its mode; the state file's owner-only mode is its own test's.
-        struct stat info {};
+        struct stat info
+        {
+        };
         QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
         QCOMPARE(int(info.st_mode & 07777), 0640);
         return;
@@ -326,7 +328,9 @@ void TestAtomicFile::refusedOutput()
     } else if (kind == u"folder") {
         QVERIFY(QDir().mkdir(path));
     }
-    struct stat before {};
+    struct stat before
+    {
+    };
     QCOMPARE(::lstat(name.constData(), &before), 0);
     const QString linkTarget = QFile::symLinkTarget(path);
 
@@ -334,7 +338,9 @@ void TestAtomicFile::refusedOutput()
     QCOMPARE(result.status, status);
     QVERIFY(!result);
 
-    struct stat after {};
+    struct stat after
+    {
+    };
     QCOMPARE(::lstat(name.constData(), &after), 0);
     QCOMPARE(after.st_ino, before.st_ino);
     QCOMPARE(after.st_mode, before.st_mode);

@@ -79,7 +79,8 @@ void FillDocument(CSettingsDocument &document, const QString &kind)
 } // namespace
 
 // Create reads the written file back; the window shows why a write or its read-back failed as the
-// detail under the failure message. The suite runs under LC_ALL=C, so the system's texts are English.
+// detail under the failure message. The suite runs under LC_ALL=C, so the system's texts are
+// English.
 class TestReadBack : public QObject
 {
     Q_OBJECT
@@ -102,11 +103,11 @@ void TestReadBack::createReports_data()
         << u"static wireless"_s << u"none"_s << QString();
     QTest::newRow("a flipped byte") << u"static wireless"_s << u"flip a byte"_s << differs;
     QTest::newRow("a byte short") << u"static wireless"_s << u"cut short"_s << differs;
-    QTest::newRow("the file gone") << u"static wireless"_s << u"lose the file"_s
-                                   << u"The file could not be read back: No such file or directory"_s;
-    QTest::newRow("a folder in its place")
-        << u"static wireless"_s << u"a folder in its place"_s
-        << u"The file could not be read back: …"_s;
+    QTest::newRow("the file gone")
+        << u"static wireless"_s << u"lose the file"_s
+        << u"The file could not be read back: No such file or directory"_s;
+    QTest::newRow("a folder in its place") << u"static wireless"_s << u"a folder in its place"_s
+                                           << u"The file could not be read back: …"_s;
     QTest::newRow("a folder that is gone before the write")
         << u"defaults"_s << u"pulled"_s
         << u"The file could not be written: No such file or directory. An earlier file is unchanged."_s;
@@ -138,7 +139,8 @@ void TestReadBack::createReports()
         return;
     }
     QCOMPARE(line,
-        ExpectedMessage(Msg::SettingsFileCreateFailed, Msg::CreateSettingCaption, MessageIcon::Error));
+        ExpectedMessage(
+            Msg::SettingsFileCreateFailed, Msg::CreateSettingCaption, MessageIcon::Error));
     if (detail.endsWith(u'…'))
         QVERIFY2(m.detail.startsWith(detail.chopped(1)), qPrintable(m.detail));
     else

@@ -85,12 +85,12 @@ public:
         }
         const int address = Int(0, 5);
         block.m_proxyAddress.m_text = address == 0 ? QString()
-            : address == 1 ? Text(CProfileFile::MaxValueLength, u"aasl")
-            : address == 2 ? Text(Int(1, 20), u"aaac")
-                           : Text(Int(1, 60), u"aaasl");
+            : address == 1                         ? Text(CProfileFile::MaxValueLength, u"aasl")
+            : address == 2                         ? Text(Int(1, 20), u"aaac")
+                                                   : Text(Int(1, 60), u"aaasl");
         const int port = Int(0, 6);
         block.m_proxyPort.m_text = port == 0 ? QString()
-            : port == 1 ? QString::number(Int(0, 70000))
+            : port == 1                      ? QString::number(Int(0, 70000))
             : port == 2 ? QString::number(Int(1, 65535)) + Text(Int(1, 3), u"as")
             : port == 3 ? u" "_s + QString::number(Int(1, 65535))
                         : QString::number(Int(1, 65535));

@@ -56,7 +56,8 @@ void SearchFreedBlock(const volatile void *block)
 }
 
 // The sanitizer takes no free hook without a malloc hook.
-void IgnoreNewBlock(const volatile void *, size_t) { }
+void IgnoreNewBlock(const volatile void *, size_t)
+{ }
 const bool g_hooked = __sanitizer_install_malloc_and_free_hooks(&IgnoreNewBlock, &SearchFreedBlock);
 #else
 constexpr bool kHeapScanned = true;

@@ -1,9 +1,9 @@
 #include "DocumentProbe.h"
 #include "LoadReports.h"
 #include "MessageRecorder.h"
+#include "TestFiles.h"
 #include "core/settings/SettingsReader.h"
 #include "core/settings/SettingsWriter.h"
-#include "TestFiles.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

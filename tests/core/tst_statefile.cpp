@@ -1,8 +1,8 @@
 #include "DocumentProbe.h"
 #include "LoadReports.h"
 #include "MessageRecorder.h"
-#include "core/settings/StateFile.h"
 #include "TestFiles.h"
+#include "core/settings/StateFile.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -17,7 +17,9 @@ namespace {
 
 int ModeOf(const QString &path)
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
 }
 
