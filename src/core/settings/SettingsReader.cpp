@@ -55,7 +55,7 @@ CNetFolderSetting ReadFolderValues(
     folder.m_password = file.Value(section, Key::FolderPassword);
     if (!folder.m_password.isEmpty()) {
         QString plain;
-        if (DecryptSecret(folder.m_password, plain) == 1) {
+        if (DecryptSecret(folder.m_password, plain)) {
             folder.m_password = plain;
         } else {
             report(Msg::FolderPasswordDecryptionError,
@@ -294,7 +294,7 @@ void CSettingsLoader::LoadWirelessProfiles()
         const QStringView sealed = values[FieldNetworkKey];
         if (!sealed.isEmpty()) {
             QString plain;
-            if (DecryptSecret(sealed, plain) == 1)
+            if (DecryptSecret(sealed, plain))
                 profile.m_networkKey = plain;
             else
                 Report(Msg::NetworkKeyDecryptionError, Where(place, FieldNetworkKey, false));

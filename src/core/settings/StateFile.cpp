@@ -82,7 +82,7 @@ void ComposeFolderState(CSettingsDocument &document, CProfileFile &file)
     const QString section = Section::Utility.toString();
 
     QString sealed;
-    if (!c.m_password.m_text.isEmpty() && EncryptSecret(c.m_password.m_text, sealed) != 1)
+    if (!c.m_password.m_text.isEmpty() && !EncryptSecret(c.m_password.m_text, sealed))
         sealed.clear(); // never the plain text; the password has to be entered again
 
     // A value that cannot be stored (a line break in a folder name) is left out on its own;
