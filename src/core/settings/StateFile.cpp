@@ -15,17 +15,6 @@
 
 namespace {
 
-// The close sequence runs the checks without showing anything.
-class CSilentMessageBox final : public IMessageBox
-{
-public:
-    MessageAnswer ShowMessage(
-        const QString &, const QString &, MessageIcon, MessageButtons, const QString &) override
-    {
-        return MessageAnswer::Ok;
-    }
-};
-
 QString UserConfigFolder()
 {
 #ifdef Q_OS_WIN
