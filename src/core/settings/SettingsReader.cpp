@@ -180,12 +180,10 @@ void CSettingsLoader::LoadNetworkFolder()
     CNetFolderSetting folder = ReadFolderValues(m_file, Section::NetworkFolder, report);
     if (!folder.m_deviceName.isEmpty() && !folder.m_userId.isEmpty()) {
         CheckFolderValues(folder, Section::NetworkFolder, report);
-        m_document.m_folderSettingMode = 1;
-        m_document.EnableFolderFields(true);
+        m_document.SetFolderSettingMode(1);
     } else {
         folder = CNetFolderSetting();
-        m_document.m_folderSettingMode = 0;
-        m_document.EnableFolderFields(false);
+        m_document.SetFolderSettingMode(0);
     }
     CopyFolderToControls(folder, m_document.m_controls);
 }

@@ -97,12 +97,10 @@ void ReadFolderSection(CSettingsDocument &document, IMessageBox &box, const CPro
     CNetFolderSetting folder = ReadFolderValues(file, section, report);
     if (folderDefault != u"0") {
         // Kept as they are for the next run; nothing writes them to a settings file.
-        document.m_folderSettingMode = 0;
-        document.EnableFolderFields(false);
+        document.SetFolderSettingMode(0);
     } else {
         CheckFolderValues(folder, section, report);
-        document.m_folderSettingMode = 1;
-        document.EnableFolderFields(true);
+        document.SetFolderSettingMode(1);
     }
     CopyFolderToControls(folder, document.m_controls);
     document.Push();
@@ -119,8 +117,7 @@ bool HasUsableFolderSection(SettingsFileStatus status)
 void OpenSession(CSettingsDocument &document, IMessageBox &box, const QString &stateFilePath)
 {
     document.ResetSettings();
-    document.m_folderSettingMode = 0;
-    document.EnableFolderFields(false);
+    document.SetFolderSettingMode(0);
     document.m_dhcpMode = 0;
     document.m_controls.m_connection.EnableAddresses(false);
     document.m_wiredUseProxy = 0;
