@@ -67,7 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     CSettingsDocument again;
     CSilentMessageBox quiet;
-    const bool againResult = ReadSettingsProfile(again, quiet, CProfileFile::FromBytes(written.ToBytes()));
+    const bool againResult
+        = ReadSettingsProfile(again, quiet, CProfileFile::FromBytes(written.ToBytes()));
     // A clean load writes a clean file. After a failed one, what is still missing (a proxy that
     // is on without its address) is reported again, and nothing else changes.
     if (result)
