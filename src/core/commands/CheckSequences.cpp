@@ -43,41 +43,19 @@ private:
     bool m_passed = true;
 };
 
-MessageId DeviceNameMessage(ValidationCode code)
+// The message for a folder field that failed its check; only a device name can be all digits
+// or all hyphens.
+MessageId FolderFieldMessage(ValidationCode code, MessageId badLength, MessageId badCharacter)
 {
     switch (code) {
     case ValidationCode::BadLength:
-        return Msg::DeviceNameLength;
+        return badLength;
     case ValidationCode::BadCharacter:
-        return Msg::DeviceNameCharacters;
+        return badCharacter;
     case ValidationCode::DigitsOnly:
         return Msg::DeviceNameDigitsOnly;
     case ValidationCode::HyphensOnly:
         return Msg::DeviceNameHyphensOnly;
-    default:
-        return Msg::ConfirmNetworkFolderSetting;
-    }
-}
-
-MessageId UserIdMessage(ValidationCode code)
-{
-    switch (code) {
-    case ValidationCode::BadLength:
-        return Msg::UserIdLength;
-    case ValidationCode::BadCharacter:
-        return Msg::UserIdCharacters;
-    default:
-        return Msg::ConfirmNetworkFolderSetting;
-    }
-}
-
-MessageId FolderPasswordMessage(ValidationCode code)
-{
-    switch (code) {
-    case ValidationCode::BadLength:
-        return Msg::FolderPasswordLength;
-    case ValidationCode::BadCharacter:
-        return Msg::FolderPasswordCharacters;
     default:
         return Msg::ConfirmNetworkFolderSetting;
     }
@@ -98,12 +76,16 @@ bool ValidateNetworkFolder(CSettingsDocument &document, IMessageBox &box, CheckM
     if (c.m_deviceName.m_text.isEmpty() && reporter.Fail(Msg::InputDeviceName, {}))
         return false;
     if (const ValidationCode code = CheckFolderDeviceName(c.m_deviceName.m_text);
-        code != ValidationCode::Valid && reporter.Fail(DeviceNameMessage(code), { &c.m_deviceName }))
+        code != ValidationCode::Valid
+        && reporter.Fail(FolderFieldMessage(code, Msg::DeviceNameLength, Msg::DeviceNameCharacters),
+            { &c.m_deviceName }))
         return false;
     if (c.m_userId.m_text.isEmpty() && reporter.Fail(Msg::InputUserId, {}))
         return false;
     if (const ValidationCode code = CheckFolderUserId(c.m_userId.m_text);
-        code != ValidationCode::Valid && reporter.Fail(UserIdMessage(code), { &c.m_userId }))
+        code != ValidationCode::Valid
+        && reporter.Fail(
+            FolderFieldMessage(code, Msg::UserIdLength, Msg::UserIdCharacters), { &c.m_userId }))
         return false;
     if (c.m_password.m_text != c.m_passwordConfirm.m_text
         && reporter.Fail(Msg::FolderPasswordMismatch, { &c.m_password, &c.m_passwordConfirm }))
@@ -111,7 +93,9 @@ bool ValidateNetworkFolder(CSettingsDocument &document, IMessageBox &box, CheckM
     // The password as it now stands: one emptied by the mismatch above passes.
     if (const ValidationCode code = CheckFolderPassword(c.m_password.m_text);
         code != ValidationCode::Valid
-        && reporter.Fail(FolderPasswordMessage(code), { &c.m_password, &c.m_passwordConfirm }))
+        && reporter.Fail(
+            FolderFieldMessage(code, Msg::FolderPasswordLength, Msg::FolderPasswordCharacters),
+            { &c.m_password, &c.m_passwordConfirm }))
         return false;
     return reporter.Passed();
 }
