@@ -1,9 +1,9 @@
-#include "checker/CheckerCommand.h"
 #include "MessageRecorder.h"
+#include "TestFiles.h"
+#include "checker/CheckerCommand.h"
 #include "core/cipher/RuntimeRandom.h"
 #include "core/settings/SettingsReader.h"
 #include "core/settings/SettingsWriter.h"
-#include "TestFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -77,11 +77,11 @@ void TestCheckerCommand::run_data()
     QTest::addColumn<QStringList>("out"); // a first line "..." stands for any lines before
     QTest::addColumn<QString>("err"); // the first line of standard error after the program's name
     QTest::addColumn<bool>("usage"); // the usage follows on standard error
-    const auto row = [](const char *rule, const QStringList &arguments, const QString &setup,
-                         int status, const QStringList &out, const QString &err = {},
-                         bool usage = false) {
-        QTest::newRow(rule) << arguments << setup << status << out << err << usage;
-    };
+    const auto row
+        = [](const char *rule, const QStringList &arguments, const QString &setup, int status,
+              const QStringList &out, const QString &err = {}, bool usage = false) {
+              QTest::newRow(rule) << arguments << setup << status << out << err << usage;
+          };
     const QString write = u"--write"_s;
     const QString input = u"input.ini"_s;
     const QString failed = u"Create setting: Create setting file is failed."_s;

@@ -71,8 +71,9 @@ private Q_SLOTS:
         threeParts.m_filledParts = 3;
         QTest::newRow("three parts show blank and go back blank")
             << 0 << threeParts << 0 << u"1 ... 5 0 0"_s << u"0  0"_s;
-        QTest::newRow("all-zero address is an address") << 0 << IpAddressField::Complete(0, 0, 0, 0)
-                                                        << 0 << u"1 0.0.0.0 5 0 0"_s << u"0 0.0.0.0 0"_s;
+        QTest::newRow("all-zero address is an address")
+            << 0 << IpAddressField::Complete(0, 0, 0, 0) << 0 << u"1 0.0.0.0 5 0 0"_s
+            << u"0 0.0.0.0 0"_s;
     }
 
     void recordToControlsAndBack()

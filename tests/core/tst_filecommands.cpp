@@ -41,8 +41,8 @@ void TestFileCommands::commands_data()
     const QString question = ExpectedMessage(Msg::OverwriteExistingFile, Msg::CreateSettingCaption,
                                  MessageIcon::None, MessageButtons::OkCancel)
         + file;
-    const QString created
-        = ExpectedMessage(Msg::SettingsFileCreated, Msg::CreateSettingCaption, MessageIcon::Information)
+    const QString created = ExpectedMessage(Msg::SettingsFileCreated, Msg::CreateSettingCaption,
+                                MessageIcon::Information)
         + file;
     const QStringView card = u"SD card [1]";
     const char *const clean = "[UserNetworkSetting]\r\nWIRED_DHCP=0\r\nWIRED_IP=10.0.0.5\r\n";
@@ -136,7 +136,9 @@ void TestFileCommands::noSettingsFileIsRefused_data()
         << QByteArray("[UserNetworkSetting]\nWIRELESS_SSID_31=Far\n") << notSettings;
     QTest::newRow("only the state file's own section")
         << QByteArray("[NetworkSettingUtility]\nLAST_PATS=/media\n") << notSettings;
-    QTest::newRow("binary data") << QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0", 10)
+    QTest::newRow("binary data") << QByteArray("\x7f"
+                                               "ELF\x02\x01\x01\0\0\0",
+        10)
                                  << u"The file holds binary data, not text, so it is not a "
                                     u"settings file. Nothing was loaded."_s;
 }

@@ -116,7 +116,8 @@ private Q_SLOTS:
         };
         const QStringView emptied = u"key=|confirm=";
         const QString wep = u"A WEP key has 5 or 13 characters, or 10 or 26 hexadecimal digits."_s;
-        const QString wpa = u"A WPA or WPA2 key has 8 to 63 characters, or 64 hexadecimal digits."_s;
+        const QString wpa
+            = u"A WPA or WPA2 key has 8 to 63 characters, or 64 hexadecimal digits."_s;
         const QString unsealable = u"The network key holds a character that the reader cannot "
                                    u"receive. Use other characters or the hexadecimal form."_s;
         row("no security stores no key, whatever the boxes hold", u"key=x|confirm=y", -1, u"",
@@ -130,16 +131,18 @@ private Q_SLOTS:
             u"", wep);
         row("WPA of 7 characters names the WPA forms", u"mode=2|key=abcdefg|confirm=abcdefg",
             Msg::NetworkKeyLength, emptied, u"", wpa);
-        row("a character the reader's code page lacks", u"mode=3|key=caf\u00c3 latte|confirm=caf\u00c3 latte",
-            Msg::NetworkKeyCharacters, emptied, u"", unsealable);
+        row("a character the reader's code page lacks",
+            u"mode=3|key=caf\u00c3 latte|confirm=caf\u00c3 latte", Msg::NetworkKeyCharacters,
+            emptied, u"", unsealable);
         row("a C1 control character", u"mode=1|key=ab\u0085cd|confirm=ab\u0085cd",
             Msg::NetworkKeyCharacters, emptied, u"", unsealable);
         row("a character beyond Latin-1 keeps its own message",
             u"mode=3|key=\u4e2d12345678|confirm=\u4e2d12345678", Msg::NetworkKeyCharacters, emptied,
             u"");
-        row("characters the code page has pass", u"mode=3|key=caf\u00e9 \u00e4\u00f1\u00a3!|"
-            u"confirm=caf\u00e9 \u00e4\u00f1\u00a3!", -1, u"",
-            u"key=caf\u00e9 \u00e4\u00f1\u00a3!|mode=3|ssid=Home");
+        row("characters the code page has pass",
+            u"mode=3|key=caf\u00e9 \u00e4\u00f1\u00a3!|"
+            u"confirm=caf\u00e9 \u00e4\u00f1\u00a3!",
+            -1, u"", u"key=caf\u00e9 \u00e4\u00f1\u00a3!|mode=3|ssid=Home");
         row("DHCP off with a partial IP address, checked before the proxy",
             u"dhcp=1|ip=192.168..10|mask=255.255.255.0|proxy=1", Msg::InputIpAddress, u"", u"");
         row("DHCP off asks for the mask before rejecting loopback", u"dhcp=1|ip=127.0.0.1",

@@ -164,7 +164,8 @@ void TestWirelessList::commands()
     QCOMPARE(box.m_messages.size(), message < 0 ? 0 : 1);
     for (const CMessageRecorder::Message &m : box.m_messages)
         QCOMPARE(MessageLine(m.text, m.caption, m.icon, m.buttons),
-            ExpectedMessage(MessageId(message), Msg::WirelessSettingCaption, MessageIcon::Information));
+            ExpectedMessage(
+                MessageId(message), Msg::WirelessSettingCaption, MessageIcon::Information));
 }
 
 QTEST_APPLESS_MAIN(TestWirelessList)

@@ -16,38 +16,25 @@
 
 namespace {
 
-// Plays the user at the import list once it runs modally: notes its rows, ticks the named
-// networks and presses "Add to list". A list left open is cancelled so that no test can hang.
-struct CImportScript
+using CImportScript = CModalScript<CImportNetworksDlg>;
+
+// Notes the import list's rows (name|security, "|greyed" where it cannot be ticked), ticks the
+// named networks and presses "Add to list".
+QStringList TickAndAdd(CImportNetworksDlg &dialog, const QStringList &tick)
 {
-    explicit CImportScript(const QStringList &tick)
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this, tick] {
-            auto *dialog = qobject_cast<CImportNetworksDlg *>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            m_timer.stop();
-            m_ran = true;
-            m_addEnabledAtFirst = dialog->AddButton()->isEnabled();
-            for (int i = 0; i < dialog->List()->topLevelItemCount(); ++i) {
-                QTreeWidgetItem *item = dialog->List()->topLevelItem(i);
-                m_rows.append(item->text(0) + u'|' + item->text(1)
-                    + (item->flags().testFlag(Qt::ItemIsEnabled) ? u""_s : u"|greyed"_s));
-                if (tick.contains(item->text(0)))
-                    item->setCheckState(0, Qt::Checked);
-            }
-            if (dialog->AddButton()->isEnabled())
-                QTest::mouseClick(dialog->AddButton(), Qt::LeftButton);
-            if (dialog->isVisible())
-                dialog->reject();
-        });
-        m_timer.start(5);
+    QStringList rows;
+    for (int i = 0; i < dialog.List()->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *item = dialog.List()->topLevelItem(i);
+        rows.append(item->text(0) + u'|' + item->text(1)
+            + (item->flags().testFlag(Qt::ItemIsEnabled) ? u""_s : u"|greyed"_s));
+        if (tick.contains(item->text(0)))
+            item->setCheckState(0, Qt::Checked);
     }
-    QTimer m_timer;
-    bool m_ran = false;
-    bool m_addEnabledAtFirst = false;
-    QStringList m_rows; // name|security, "|greyed" where it cannot be ticked
-};
+    if (dialog.AddButton()->isEnabled())
+        QTest::mouseClick(dialog.AddButton(), Qt::LeftButton);
+    rows.sort();
+    return rows;
+}
 
 QStringList ListTexts(const QWidget &window)
 {
@@ -117,12 +104,16 @@ private Q_SLOTS:
 
     void importsTwoNetworksAndCreatesTheFile()
     {
-        CImportScript script({ u"Home"_s, u"Cafe"_s });
+        bool addEnabledAtFirst = true;
+        QStringList rows;
+        CImportScript script([&](CImportNetworksDlg &dialog) {
+            addEnabledAtFirst = dialog.AddButton()->isEnabled();
+            rows = TickAndAdd(dialog, { u"Home"_s, u"Cafe"_s });
+        });
         Press(*m_window, "importButton");
-        QVERIFY(script.m_ran);
-        QVERIFY(!script.m_addEnabledAtFirst);
-        script.m_rows.sort();
-        QCOMPARE(script.m_rows,
+        QVERIFY(script.m_ran && !script.m_leftOpen);
+        QVERIFY(!addEnabledAtFirst);
+        QCOMPARE(rows,
             QStringList({ u"Cafe|No security"_s, u"Home|WPA2 PSK AES"_s,
                 u"New|"_s + Text(Msg::ImportWpa3Security) + u"|greyed"_s,
                 u"Office|WPA2 PSK AES"_s }));
@@ -145,7 +136,7 @@ private Q_SLOTS:
 
     void listedSsidIsSkippedAndMissingKeyIsAskedFor()
     {
-        CImportScript first({ u"Home"_s });
+        CImportScript first([](CImportNetworksDlg &dialog) { TickAndAdd(dialog, { u"Home"_s }); });
         Press(*m_window, "importButton");
         QCOMPARE(ListTexts(*m_window), QStringList({ u"Home"_s }));
 
@@ -158,7 +149,9 @@ private Q_SLOTS:
             QTest::keyClicks(Find<QLineEdit>(dialog, "keyConfirm"), u"office-key-9"_s);
             Press(dialog, "ok");
         });
-        CImportScript second({ u"Home"_s, u"Office"_s });
+        CImportScript second([](CImportNetworksDlg &dialog) {
+            TickAndAdd(dialog, { u"Home"_s, u"Office"_s });
+        });
         Press(*m_window, "importButton");
         QVERIFY(second.m_ran);
 
@@ -202,7 +195,7 @@ private Q_SLOTS:
             situation == u"no bus" ? QDBusConnection(u"none"_s) : empty.Connection());
         if (situation != u"full")
             m_window->SetKnownNetworksSource(&source);
-        CImportScript script({ u"Cafe"_s });
+        CImportScript script([](CImportNetworksDlg &dialog) { TickAndAdd(dialog, { u"Cafe"_s }); });
         Press(*m_window, "importButton");
         m_window->SetKnownNetworksSource(nullptr);
         QCOMPARE(script.m_ran, situation == u"full");

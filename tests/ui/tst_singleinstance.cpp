@@ -91,8 +91,21 @@ private Q_SLOTS:
         QCOMPARE(CSingleInstance::MarkerFolder(), m_runtime->path());
     }
 
-    void firstCopyHoldsAPrivateMarkerAndSocket()
+    void firstCopyIsRaisedWithTheToken_data()
     {
+        QTest::addColumn<QByteArray>("sent");
+        QTest::addColumn<QByteArray>("received");
+        const QByteArray longest(CSingleInstance::MaxActivationTokenLength, 'x');
+        QTest::newRow("Wayland token")
+            << QByteArray("6d7f2a90-1c4e_a:b") << QByteArray("6d7f2a90-1c4e_a:b");
+        QTest::newRow("no token") << QByteArray() << QByteArray();
+        QTest::newRow("longest token") << longest << longest;
+        QTest::newRow("longer token dropped") << longest + 'x' << QByteArray();
+        QTest::newRow("token with a newline dropped") << QByteArray("ab\nraise x") << QByteArray();
+    }
+    void firstCopyIsRaisedWithTheToken()
+    {
+        QFETCH(QByteArray, sent);
         const QString socket = CSingleInstance::ServerName(TestKey);
         {
             CSingleInstance first(TestKey);
@@ -100,45 +113,16 @@ private Q_SLOTS:
             QSignalSpy raised(&first, &CSingleInstance::RaiseRequested);
             QVERIFY(first.Claim());
             QVERIFY(!second.Claim());
-            second.NotifyRunningCopy();
-            QTRY_COMPARE(raised.count(), 1);
-
             QVERIFY(IsOwnPrivate(CSingleInstance::MarkerPath(TestKey), S_IFREG));
             QVERIFY(IsOwnPrivate(socket, S_IFSOCK));
+            second.NotifyRunningCopy(sent);
+            QTRY_COMPARE(raised.count(), 1);
+            QTEST(raised.first().first().toByteArray(), "received");
         }
         // The socket goes with its holder, and the marker is free again.
         QVERIFY(!QFileInfo::exists(socket));
         CSingleInstance next(TestKey);
         QVERIFY(next.Claim());
-    }
-
-    void activationTokenReachesTheFirstCopy_data()
-    {
-        QTest::addColumn<QByteArray>("sent");
-        QTest::addColumn<QByteArray>("received");
-        const QByteArray longest(CSingleInstance::MaxActivationTokenLength, 'x');
-        QTest::newRow("Wayland token")
-            << QByteArray("6d7f2a90-1c4e_a:b") << QByteArray("6d7f2a90-1c4e_a:b");
-        QTest::newRow("X11 startup id") << QByteArray("launcher-4021-host-netconf-0_TIME86400")
-                                        << QByteArray("launcher-4021-host-netconf-0_TIME86400");
-        QTest::newRow("no token") << QByteArray() << QByteArray();
-        QTest::newRow("longest token") << longest << longest;
-        QTest::newRow("longer token dropped") << longest + 'x' << QByteArray();
-        QTest::newRow("token with a blank dropped") << QByteArray("ab cd") << QByteArray();
-        QTest::newRow("token with a newline dropped") << QByteArray("ab\nraise x") << QByteArray();
-    }
-    void activationTokenReachesTheFirstCopy()
-    {
-        QFETCH(QByteArray, sent);
-        QFETCH(QByteArray, received);
-        CSingleInstance first(TestKey);
-        CSingleInstance second(TestKey);
-        QSignalSpy raised(&first, &CSingleInstance::RaiseRequested);
-        QVERIFY(first.Claim());
-        QVERIFY(!second.Claim());
-        second.NotifyRunningCopy(sent);
-        QTRY_COMPARE(raised.count(), 1);
-        QCOMPARE(raised.first().first().toByteArray(), received);
     }
 
     void requestsAreReadStrictly_data()
@@ -155,13 +139,10 @@ private Q_SLOTS:
             << QByteArray("raise\nraise other\n") << true << QByteArray();
         QTest::newRow("control character: token dropped")
             << QByteArray("raise a\tb\n") << true << QByteArray();
-        QTest::newRow("two blanks: token dropped")
-            << QByteArray("raise  ab\n") << true << QByteArray();
         QTest::newRow("other verb") << QByteArray("raised\n") << false << QByteArray();
         QTest::newRow("no newline before hang-up")
             << QByteArray("raise ab") << false << QByteArray();
         QTest::newRow("over-long request") << tooLong << false << QByteArray();
-        QTest::newRow("nothing") << QByteArray() << false << QByteArray();
     }
     void requestsAreReadStrictly()
     {
