@@ -164,17 +164,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("selected");
         QTest::addColumn<QStringList>("dialogShown");
         QTest::addColumn<QByteArray>("button");
-        const QStringList abc { u"A"_s, u"B"_s, u"C"_s };
         const QKeySequence up(Qt::CTRL | Qt::Key_Up), down(Qt::CTRL | Qt::Key_Down);
         QTest::newRow("Ctrl+Up moves up") << 1 << up << QStringList { u"B"_s, u"A"_s, u"C"_s } << 0
                                           << QStringList() << QByteArray("priorityUpButton");
         QTest::newRow("Ctrl+Down moves down")
             << 1 << down << QStringList { u"A"_s, u"C"_s, u"B"_s } << 2 << QStringList()
             << QByteArray("priorityDownButton");
-        QTest::newRow("Ctrl+Up on the first does nothing")
-            << 0 << up << abc << 0 << QStringList() << QByteArray("priorityUpButton");
-        QTest::newRow("Ctrl+Down on the last does nothing")
-            << 2 << down << abc << 2 << QStringList() << QByteArray("priorityDownButton");
         QTest::newRow("F2 opens the selected profile")
             << 2 << QKeySequence(Qt::Key_F2) << QStringList { u"A"_s, u"B"_s, u"D"_s } << -2
             << QStringList { u"C"_s } << QByteArray("propertyButton");
@@ -218,9 +213,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("property");
         QTest::newRow("empty list") << 0 << -1 << false << false << false;
         QTest::newRow("nothing selected") << 3 << -1 << false << false << false;
-        QTest::newRow("first") << 3 << 0 << false << true << true;
         QTest::newRow("middle") << 3 << 1 << true << true << true;
-        QTest::newRow("last") << 3 << 2 << true << false << true;
         QTest::newRow("only") << 1 << 0 << false << false << true;
     }
     void buttonsThatCannotActAreGreyed()

@@ -8,11 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cerrno>
-#include <cstring>
 #include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -44,32 +41,13 @@ bool Answers(const QString &key)
 // Sends `bytes` on a connection of its own, ends the sending side and waits until the holder,
 // served by this thread's event loop, has closed the connection: by then it has acted on the
 // request or dropped it.
-bool SendAndWaitForHangUp(const QString &socketPath, const QByteArray &bytes)
+bool SendAndWaitForHangUp(const QString &name, const QByteArray &bytes)
 {
-    sockaddr_un address = {};
-    address.sun_family = AF_UNIX;
-    const QByteArray path = QFile::encodeName(socketPath);
-    if (static_cast<size_t>(path.size()) >= sizeof address.sun_path)
-        return false;
-    std::memcpy(address.sun_path, path.constData(), static_cast<size_t>(path.size()));
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (fd < 0)
-        return false;
-    bool hungUp = ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0
-        && ::send(fd, bytes.constData(), static_cast<size_t>(bytes.size()), MSG_NOSIGNAL)
-            == bytes.size()
-        && ::shutdown(fd, SHUT_WR) == 0;
-    if (hungUp) {
-        hungUp = QTest::qWaitFor(
-            [fd] {
-                char c;
-                const ssize_t got = ::recv(fd, &c, 1, 0);
-                return got == 0 || (got < 0 && errno != EAGAIN && errno != EWOULDBLOCK);
-            },
-            10000);
-    }
-    ::close(fd);
-    return hungUp;
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    return socket.waitForConnected(1000) && socket.write(bytes) == bytes.size() && socket.flush()
+        && ::shutdown(static_cast<int>(socket.socketDescriptor()), SHUT_WR) == 0
+        && QTest::qWaitFor([&] { return socket.state() == QLocalSocket::UnconnectedState; }, 10000);
 }
 
 enum class Plant { LinkToMissingFile, OtherUsersFile, LooseOwnFile, HardLinkedFile, Fifo };
