@@ -14,7 +14,7 @@ QByteArray Bytes(const QString &text)
     qsizetype last = 0;
     for (const QRegularExpressionMatch &m : marker.globalMatch(text)) {
         QString sealed;
-        if (EncryptSecret(m.captured(1), sealed) != 1)
+        if (!EncryptSecret(m.captured(1), sealed))
             qFatal("cannot seal a test value");
         result += QStringView(text).sliced(last, m.capturedStart() - last);
         result += sealed;

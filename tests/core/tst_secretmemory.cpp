@@ -145,8 +145,8 @@ private Q_SLOTS:
 #endif
 
         QString sealed, opened;
-        QCOMPARE(EncryptSecret(plain, sealed), 1);
-        QCOMPARE(DecryptSecret(sealed, opened), 1);
+        QVERIFY(EncryptSecret(plain, sealed));
+        QVERIFY(DecryptSecret(sealed, opened));
 
         // The caller's result is the one copy there is to be.
         const QByteArrayView result(

@@ -65,7 +65,7 @@ QString Opened(const QString &path, const QByteArray &key)
     for (const QByteArray &line : TestFiles::ReadAll(path).split('\n')) {
         QString plain;
         if (line.startsWith(key + '=')
-            && DecryptSecret(QString::fromLatin1(line.mid(key.size() + 1).trimmed()), plain) == 1)
+            && DecryptSecret(QString::fromLatin1(line.mid(key.size() + 1).trimmed()), plain))
             return plain;
     }
     return QStringLiteral("<%1 does not open>").arg(QLatin1String(key));
