@@ -10,6 +10,7 @@
 #include "ui/WifiSecurity.h"
 #include "MockBus.h"
 #include "platform/NetworkManagerSettings.h"
+#include "platform/QrImageDecoder.h"
 #include "ui/ImportNetworksDlg.h"
 
 #include <QApplication>
@@ -187,6 +188,7 @@ private Q_SLOTS:
             { QStringLiteral("-8"), QStringLiteral("-o"), image,
                 QStringLiteral("WIFI:T:WPA;S:qr-net;P:%1;;").arg(QrKey.plain) });
         QVERIFY(qrencode.waitForFinished(20000) && qrencode.exitCode() == 0);
+        SetQrCodeModule(QStringLiteral(MERIDOCK_QR_MODULE));
         CDialogScript qrScript([&image](CWifiSecurity &dialog) {
             dialog.SetQrImageChooser([&image] { return image; });
             Press(dialog, "qrImport");
