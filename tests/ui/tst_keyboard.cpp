@@ -1,5 +1,7 @@
 #include "MessageRecorder.h"
 #include "i18n/MessageCatalog.h"
+#include "ui/AboutDlg.h"
+#include "ui/IpAddressEdit.h"
 #include "ui/Mnemonics.h"
 #include "ui/NetSetUtilDlg.h"
 #include "ui/WifiSecurity.h"
@@ -149,6 +151,19 @@ void VerifyNamed(QWidget &window, const char *where)
         QVERIFY2(StripMnemonic(name) == name || name.contains(u"&"_s) == false,
             qPrintable(u"%1: %2 reads its key marking: %3"_s.arg(
                 QLatin1String(where), widget->objectName(), name)));
+    }
+    // An address reads as a whole: the label's words, then the address as shown.
+    for (QLabel *label : window.findChildren<QLabel *>()) {
+        auto *address = qobject_cast<CIpAddressEdit *>(label->buddy());
+        if (!address || !address->isVisibleTo(&window))
+            continue;
+        address->SetFields({ 192, 168, 7, CIpAddressEdit::BlankField });
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(address);
+        QVERIFY2(StripMnemonic(label->text()).startsWith(face->text(QAccessible::Name))
+                && face->text(QAccessible::Name).size() > 1,
+            qPrintable(u"%1: %2 is named %3"_s.arg(
+                QLatin1String(where), label->text(), face->text(QAccessible::Name))));
+        QCOMPARE(face->text(QAccessible::Description), u"192.168.7."_s);
     }
 }
 
