@@ -225,6 +225,8 @@ private Q_SLOTS:
         }
         CWifiSecurity dialog(&window);
         VerifyKeysUnique(dialog, "property dialog");
+        CAboutDlg about(&window);
+        VerifyKeysUnique(about, "About box");
     }
 
     void tabsSwitchFromAnywhere_data()
