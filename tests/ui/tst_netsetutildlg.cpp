@@ -58,12 +58,12 @@ private Q_SLOTS:
         m_window->StartSession(StateFilePath());
         m_window->show();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        Click(Control<QRadioButton>("dhcpOffRadio"));
-        TypeAddress(Control<CIpAddressEdit>("ipAddressEdit"), QStringLiteral("10.1.2.3"));
-        Click(Control<QCheckBox>("useProxyCheck"));
-        auto *proxy = Control<QLineEdit>("proxyAddressEdit");
+        Click(Find<QRadioButton>(*m_window, "dhcpOffRadio"));
+        TypeAddress(Find<CIpAddressEdit>(*m_window, "ipAddressEdit"), QStringLiteral("10.1.2.3"));
+        Click(Find<QCheckBox>(*m_window, "useProxyCheck"));
+        auto *proxy = Find<QLineEdit>(*m_window, "proxyAddressEdit");
         QTest::keyClicks(proxy, QStringLiteral("proxy.example"));
-        QTest::keyClicks(Control<QLineEdit>("proxyPortEdit"), QStringLiteral("80a80"));
+        QTest::keyClicks(Find<QLineEdit>(*m_window, "proxyPortEdit"), QStringLiteral("80a80"));
 
         if (how == QStringLiteral("exit")) {
             Press(*m_window, "exitButton");
@@ -169,28 +169,23 @@ private Q_SLOTS:
         m_window->StartSession(StateFilePath());
         m_window->show();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        Click(Control<QRadioButton>("dhcpOffRadio"));
-        auto *ip = Control<CIpAddressEdit>("ipAddressEdit");
+        Click(Find<QRadioButton>(*m_window, "dhcpOffRadio"));
+        auto *ip = Find<CIpAddressEdit>(*m_window, "ipAddressEdit");
         TypeAddress(ip, QStringLiteral("127.9.9.9"));
         // The user moves on to the other tab before creating the file.
-        Control<QTabWidget>("tabControl")->setCurrentIndex(1);
-        QTest::mouseClick(Control<QPushButton>("createSettingFileButton"), Qt::LeftButton);
+        Find<QTabWidget>(*m_window, "tabControl")->setCurrentIndex(1);
+        QTest::mouseClick(Find<QPushButton>(*m_window, "createSettingFileButton"), Qt::LeftButton);
 
         QCOMPARE(m_recorder.m_messages.size(), 1);
         QCOMPARE(m_recorder.m_messages[0].text, QStringLiteral("Invalid IP address.   "));
         QCOMPARE(m_recorder.m_messages[0].caption, QStringLiteral("Wired LAN setting"));
         QCOMPARE(chooser.m_calls, QStringList());
-        QCOMPARE(Control<QTabWidget>("tabControl")->currentIndex(), 0);
+        QCOMPARE(Find<QTabWidget>(*m_window, "tabControl")->currentIndex(), 0);
         QVERIFY(ip->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == ip);
         QVERIFY(!QFile::exists(m_config->filePath(QStringLiteral("NetworkSetting.ini"))));
     }
 
 private:
-    template<typename T = QWidget> T *Control(const char *name) const
-    {
-        return Find<T>(*m_window, name);
-    }
-
     std::unique_ptr<QTemporaryDir> m_config;
     std::unique_ptr<CNetSetUtilDlg> m_window;
     CMessageRecorder m_recorder;

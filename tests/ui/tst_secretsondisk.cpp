@@ -66,7 +66,7 @@ QString Opened(const QString &path, const QByteArray &key)
     for (const QByteArray &line : TestFiles::ReadAll(path).split('\n')) {
         QString plain;
         if (line.startsWith(key + '=')
-            && DecryptSecret(QString::fromLatin1(line.mid(key.size() + 1).trimmed()), plain) == 1)
+            && DecryptSecret(QString::fromLatin1(line.mid(key.size() + 1).trimmed()), plain))
             return plain;
     }
     return QStringLiteral("<%1 does not open>").arg(QLatin1String(key));
@@ -136,7 +136,6 @@ private Q_SLOTS:
                 "NETFOLDER_UID=alice_1\nNETFOLDER_PASS=$seal(%2)\n")
                                  .arg(LoadedKey.plain, FolderPassword.plain))));
 
-        // As the program starts: the single-instance marker, then the window on the state file.
         CSingleInstance instance(CSingleInstance::ProgramKey());
         QVERIFY(instance.Claim());
         CMessageRecorder windowBox, dialogBox;
@@ -152,7 +151,6 @@ private Q_SLOTS:
         chooser.m_file = input;
         Press(*window, "loadSettingsButton");
 
-        // A second network, its key typed into the property dialog.
         QTabBar *tabs = Find<QTabWidget>(*window, "tabControl")->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
         CDialogScript script([](CWifiSecurity &dialog) {
@@ -164,7 +162,6 @@ private Q_SLOTS:
         });
         Press(*window, "addButton");
 
-        // A third network imported from NetworkManager, with its key.
         CNmMockBus bus;
         QVERIFY2(!bus.Address().isEmpty(), qPrintable(bus.Error()));
         QVERIFY(!bus.AddConnection(WifiConnection(QStringLiteral("home-net"), "home-net",
@@ -181,7 +178,7 @@ private Q_SLOTS:
         Press(*window, "importButton");
         window->SetKnownNetworksSource(nullptr);
 
-        // A fourth from a QR code image, which lies outside the folders the run may write.
+        // The QR code image lies outside the folders the run may write.
         QTemporaryDir images(QStringLiteral("/tmp/qr-images-XXXXXX"));
         const QString image = images.filePath(QStringLiteral("code.png"));
         QProcess qrencode;
@@ -198,7 +195,6 @@ private Q_SLOTS:
         Press(*window, "addButton");
         QVERIFY(qrScript.m_ran && !qrScript.m_leftOpen);
 
-        // Create the settings file on the card, then close: the state file is written.
         QVERIFY(QDir().mkpath(Folder("card")));
         chooser.m_folder = Folder("card");
         Press(*window, "createSettingFileButton");
