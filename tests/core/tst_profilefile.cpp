@@ -15,10 +15,8 @@ class TestProfileFile : public QObject
 private Q_SLOTS:
     void valueOfKeyInSection_data();
     void valueOfKeyInSection();
-    void keepsOrderOfFirstWriteAndRefusesLineBreaks();
     void unpairedSurrogatesReadAsTheyWillBeWritten();
     void copyOutlivesAndIgnoresItsOriginal();
-    void namesWhoseHashesAgree_data();
     void namesWhoseHashesAgree();
 };
 
@@ -28,9 +26,6 @@ void TestProfileFile::valueOfKeyInSection_data()
     QTest::addColumn<QString>("value"); // of K in section S, as the host's profile functions read
     QTest::addColumn<bool>("written"); // the value alone is also written as exactly these bytes
     const QString euro = u"\u20ac\u00e9"_s;
-    QTest::newRow("names ignore case") << QByteArray("[s]\r\nk=0\r\n") << u"0"_s << false;
-    QTest::newRow("first occurrence wins across repeated sections")
-        << QByteArray("[S]\nK=1\nK=2\n[T]\nK=3\n[s]\nK=4\n") << u"1"_s << false;
     QTest::newRow("comment line is no key")
         << QByteArray("[S]\r\n;K=x\r\n") << u"<default>"_s << false;
     QTest::newRow("blanks around key and section names are not part of them")
@@ -67,23 +62,8 @@ void TestProfileFile::valueOfKeyInSection()
     QCOMPARE(composed.IsEmpty(), !written);
 }
 
-void TestProfileFile::keepsOrderOfFirstWriteAndRefusesLineBreaks()
-{
-    CProfileFile file;
-    QVERIFY(file.SetValue(u"A"_s, u"one"_s, u"1"_s));
-    QVERIFY(file.SetValue(u"B"_s, u"two"_s, u"2"_s));
-    QVERIFY(file.SetValue(u"a"_s, u"three"_s, u"3"_s));
-    QVERIFY(file.SetValue(u"A"_s, u"ONE"_s, u"1b"_s));
-    // A line break would smuggle in another key; a NUL would cut the value short.
-    QVERIFY(!file.SetValue(u"B"_s, u"two"_s, u"a\rX=1"_s));
-    QVERIFY(!file.SetValue(u"B"_s, u"two"_s, u"a\nb"_s));
-    QVERIFY(!file.SetValue(u"B"_s, u"two"_s, QString(QChar(u'\0'))));
-    QCOMPARE(file.ToBytes(), QByteArray("[A]\r\none=1b\r\nthree=3\r\n[B]\r\ntwo=2\r\n"));
-}
-
 void TestProfileFile::unpairedSurrogatesReadAsTheyWillBeWritten()
 {
-    // Keys apart only by unpaired surrogates; U+1F600 is a proper pair and stays.
     const QString text = u"[S]\nK"_s + QChar(0xD800) + u"=1\nK"_s + QChar(0xDC01) + u"=2\nE="_s
         + QChar(0xD83D) + QChar(0xDE00) + u"\n"_s;
     QByteArray le("\xFF\xFE");
@@ -100,8 +80,7 @@ void TestProfileFile::unpairedSurrogatesReadAsTheyWillBeWritten()
 
 void TestProfileFile::copyOutlivesAndIgnoresItsOriginal()
 {
-    // Values are views into the loaded text and into what SetValue kept: a copy must stay
-    // readable once the original is gone, and changes to either must not show in the other.
+    // Values are views into the loaded text and into what SetValue kept.
     auto original = std::make_unique<CProfileFile>(CProfileFile::FromBytes("[S]\r\nK=loaded\r\n"));
     QVERIFY(original->SetValue(u"S"_s, u"N"_s, u"added"_s));
     CProfileFile copy = *original;
@@ -114,33 +93,29 @@ void TestProfileFile::copyOutlivesAndIgnoresItsOriginal()
     QCOMPARE(copy.ToBytes(), QByteArray("[S]\r\nK=copy\r\nN=added\r\n"));
 }
 
-void TestProfileFile::namesWhoseHashesAgree_data()
-{
-    QTest::addColumn<bool>("sameHash");
-    QTest::newRow("with the real hash") << false;
-    QTest::newRow("every name with the same hash") << true;
-}
-
 void TestProfileFile::namesWhoseHashesAgree()
 {
-    QFETCH(bool, sameHash);
-    if (sameHash)
-        SetProfileNameHashForTesting([](QStringView, size_t) { return size_t(7); });
     const auto restore = qScopeGuard([] { SetProfileNameHashForTesting(nullptr); });
-
-    CProfileFile file = CProfileFile::FromBytes(
-        "[A]\r\nk=1\r\nK2=2\r\n[b]\r\nk=3\r\nk=dropped\r\n[a]\r\nK=dropped\r\nk3=4\r\n");
-    // Section and key names ignore case; the first of a repeated key wins.
-    for (const auto &[section, key, value] :
-        { std::array { u"a", u"K", u"1" }, std::array { u"A", u"k2", u"2" },
-            std::array { u"B", u"K", u"3" }, std::array { u"a", u"k3", u"4" },
-            std::array { u"b", u"k2", u"-" }, std::array { u"c", u"k", u"-" } })
-        QCOMPARE(file.Value(section, key, u"-"_s), QString::fromUtf16(value));
-    QVERIFY(file.SetValue(u"B"_s, u"K"_s, u"5"_s));
-    QVERIFY(file.SetValue(u"b"_s, u"new"_s, u"6"_s));
-    QVERIFY(file.SetValue(u"C"_s, u"k"_s, u"7"_s));
-    QCOMPARE(file.ToBytes(),
-        QByteArray("[A]\r\nk=1\r\nK2=2\r\nk3=4\r\n[b]\r\nk=5\r\nnew=6\r\n[C]\r\nk=7\r\n"));
+    for (const bool everyNameAlike : { false, true }) {
+        if (everyNameAlike)
+            SetProfileNameHashForTesting([](QStringView, size_t) { return size_t(7); });
+        CProfileFile file = CProfileFile::FromBytes(
+            "[A]\r\nk=1\r\nK2=2\r\n[b]\r\nk=3\r\nk=dropped\r\n[a]\r\nK=dropped\r\nk3=4\r\n");
+        // Names ignore case; the first of a repeated key wins; new keys keep first-write order.
+        for (const auto &[section, key, value] :
+            { std::array { u"a", u"K", u"1" }, std::array { u"A", u"k2", u"2" },
+                std::array { u"B", u"K", u"3" }, std::array { u"a", u"k3", u"4" },
+                std::array { u"b", u"k2", u"-" }, std::array { u"c", u"k", u"-" } })
+            QCOMPARE(file.Value(section, key, u"-"_s), QString::fromUtf16(value));
+        QVERIFY(file.SetValue(u"B"_s, u"K"_s, u"5"_s));
+        QVERIFY(file.SetValue(u"b"_s, u"new"_s, u"6"_s));
+        QVERIFY(file.SetValue(u"C"_s, u"k"_s, u"7"_s));
+        // A line break would smuggle in another key; a NUL would cut the value short.
+        for (const QString &bad : { u"a\rX=1"_s, u"a\nb"_s, QString(QChar(u'\0')) })
+            QVERIFY(!file.SetValue(u"C"_s, u"k"_s, bad));
+        QCOMPARE(file.ToBytes(),
+            QByteArray("[A]\r\nk=1\r\nK2=2\r\nk3=4\r\n[b]\r\nk=5\r\nnew=6\r\n[C]\r\nk=7\r\n"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestProfileFile)
