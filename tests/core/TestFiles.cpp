@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <sys/stat.h>
+
 namespace TestFiles {
 
 QByteArray Bytes(const QString &text)
@@ -35,6 +37,13 @@ QByteArray ReadAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int Mode(const QString &path)
+{
+    struct stat info = {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777)
+                                                                    : -1;
 }
 
 } // namespace TestFiles

@@ -14,4 +14,7 @@ bool Write(const QString &path, const QByteArray &bytes);
 
 QByteArray ReadAll(const QString &path);
 
+// The permission bits of what stands at `path` (links not followed); -1 when nothing does.
+int Mode(const QString &path);
+
 } // namespace TestFiles
