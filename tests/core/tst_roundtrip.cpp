@@ -33,89 +33,54 @@ public:
 
     int Int(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
     bool Chance(int percent) { return Int(1, 100) <= percent; }
-    int Pick(std::initializer_list<int> from) { return from.begin()[Int(0, int(from.size()) - 1)]; }
 
-    // Text a user can type or paste into a one-line box, from these kinds of character: printable
-    // ASCII, what a profile file could take for its own syntax, Latin-1 beyond ASCII, controls a
-    // paste can bring in (no line break), beyond Latin-1, hex digits.
+    // Text from these kinds of character: printable ASCII, a profile file's own syntax, Latin-1
+    // beyond ASCII, beyond Latin-1, hex digits.
     QString Text(int length, QStringView kinds)
     {
         QString text;
         for (int i = 0; i < length; ++i) {
-            switch (kinds[Int(0, int(kinds.size()) - 1)].unicode()) {
-            case u'a':
-                text += QChar(char16_t(Int(32, 126)));
-                break;
-            case u's':
-                text += QChar(u"=;[] \"'#\\"[Int(0, 8)]);
-                break;
-            case u'l':
-                text += QChar(char16_t(Int(160, 255)));
-                break;
-            case u'c':
-                text += QChar(u"\t\x01\x1b\x7f\x85\x9f\x80"[Int(0, 6)]);
-                break;
-            case u'u':
-                text += QChar(u"\u30ab\u4e2d\u0416\u20ac\u2026"[Int(0, 4)]);
-                break;
-            default:
-                text += QChar(u"0123456789abcdefABCDEF"[Int(0, 21)]);
-            }
+            const char16_t kind = kinds[Int(0, int(kinds.size()) - 1)].unicode();
+            text += kind == u'a' ? QChar(char16_t(Int(32, 126)))
+                : kind == u's'   ? QChar(u"=;[] \"#\\"[Int(0, 7)])
+                : kind == u'l'   ? QChar(char16_t(Int(160, 255)))
+                : kind == u'u'   ? QChar(u"\u30ab\u4e2d\u0416\u20ac"[Int(0, 3)])
+                                 : QChar(u"0123456789abcdefABCDEF"[Int(0, 21)]);
         }
         return text;
     }
 
-    // Each address complete, partly filled or blank, now and then in the loopback net; then the
-    // proxy values, some of which a check refuses.
+    // Each address blank, complete, partly filled or in the loopback net.
     void FillConnection(ConnectionControls &block)
     {
         for (AddressControl *a : block.Addresses()) {
-            const int kind = Int(0, 9);
+            const int kind = Int(0, 3);
             a->Clear();
-            if (kind >= 2) {
-                for (int &field : a->m_fields)
-                    field = Int(0, 255);
-            }
+            for (int &field : a->m_fields)
+                field = kind == 0 ? -1 : Int(0, 255);
             if (kind == 2)
                 a->m_fields[size_t(Int(0, 3))] = -1;
             if (kind == 3)
-                a->m_fields = { Int(0, 255), -1, -1, -1 };
-            if (kind == 4)
                 a->m_fields[0] = 127;
         }
-        const int address = Int(0, 5);
-        block.m_proxyAddress.m_text = address == 0 ? QString()
-            : address == 1                         ? Text(CProfileFile::MaxValueLength, u"aasl")
-            : address == 2                         ? Text(Int(1, 20), u"aaac")
-                                                   : Text(Int(1, 60), u"aaasl");
-        const int port = Int(0, 6);
-        block.m_proxyPort.m_text = port == 0 ? QString()
-            : port == 1                      ? QString::number(Int(0, 70000))
-            : port == 2 ? QString::number(Int(1, 65535)) + Text(Int(1, 3), u"as")
-            : port == 3 ? u" "_s + QString::number(Int(1, 65535))
-                        : QString::number(Int(1, 65535));
-    }
-
-    QString NetworkKey(int mode)
-    {
-        if (mode == SecurityModeNone)
-            return Chance(50) ? QString() : Text(Int(1, 20), u"al");
-        if (mode == SecurityModeWep)
-            return Chance(50) ? Text(Pick({ 5, 13 }), u"aaslc") : Text(Pick({ 10, 26 }), u"h");
-        return Chance(30) ? Text(64, u"h") : Text(Pick({ 8, 9, 20, 62, 63 }), u"aaslc");
+        block.m_proxyAddress.m_text = Chance(30) ? QString() : Text(Int(1, 60), u"aas");
+        block.m_proxyPort.m_text = Chance(30) ? QString() : QString::number(Int(1, 65535));
     }
 
     // One profile as a user enters it in the property dialog; nullopt when OK refuses it.
     std::optional<CNetworkSetting> Profile()
     {
         CWifiPropertyEditor editor;
-        editor.m_profile.m_connectAutomatically = Chance(20) ? 0 : 1; // as a loaded file may have
         editor.Open();
         WifiPropertyValues &v = editor.m_values;
-        v.m_ssid.m_text = Text(Chance(10) ? 32 : Int(1, 31), u"aaaslcc");
+        v.m_ssid.m_text = Text(Int(1, 32), u"aas");
         const int mode = Int(0, 5);
         editor.ChangeSecurity(mode);
-        v.m_networkKey.m_text = NetworkKey(mode);
+        // Character keys may hold what the reader's code page cannot; OK refuses those.
+        v.m_networkKey.m_text = mode == SecurityModeNone ? QString()
+            : mode == SecurityModeWep ? (Chance(50) ? Text(13, u"aasl") : Text(26, u"h"))
+            : Chance(30)              ? Text(64, u"h")
+                                      : Text(Int(8, 63), u"aasl");
         v.m_keyConfirm.m_text = v.m_networkKey.m_text;
         v.m_stealthChecked = Chance(30);
         editor.ChooseDhcp(Chance(50) ? 0 : 1);
@@ -133,12 +98,9 @@ public:
         MainWindowControls &c = document.m_controls;
         c.m_folderModeRadio = Chance(50) ? 1 : 0;
         document.SetFolderSettingMode(c.m_folderModeRadio);
-        c.m_deviceName.m_text = Chance(80) ? Text(Int(1, 15), u"h") + u"-x"_s.left(Int(0, 2))
-                                           : Text(Int(0, 20), u"as");
-        c.m_userId.m_text = Chance(80) ? Text(Int(1, 32), u"h") : Text(Int(0, 40), u"asl");
-        // The password reaches the window only from a file, opened through the OEM code page.
-        c.m_password.m_text = Text(Int(0, Chance(90) ? 32 : 40), u"aaas");
-        c.m_passwordConfirm.m_text = Chance(90) ? c.m_password.m_text : u"other"_s;
+        c.m_deviceName.m_text = Text(Int(1, 15), u"h");
+        c.m_userId.m_text = Chance(80) ? Text(Int(1, 32), u"h") : Text(Int(1, 32), u"au");
+        c.m_password.m_text = c.m_passwordConfirm.m_text = Text(Int(0, 32), u"aas");
 
         ConnectionControls &wired = c.m_connection;
         wired.m_dhcpRadio = Chance(50) ? 0 : 1;
@@ -147,9 +109,9 @@ public:
         wired.EnableProxy(wired.m_useProxyChecked);
         FillConnection(wired);
         c.m_useWirelessChecked = Chance(70);
-        document.m_lastPath = Chance(20) ? QString() : u"/media/"_s + Text(Int(0, 12), u"aslu");
+        document.m_lastPath = Chance(20) ? QString() : u"/media/"_s + Text(Int(0, 12), u"au");
 
-        const int count = Chance(10) ? MaxWirelessProfiles : Int(0, 6);
+        const int count = Chance(5) ? MaxWirelessProfiles : Int(0, 4);
         for (int tries = 0; c.m_wirelessList.size() < count && tries < 4 * count; ++tries) {
             const std::optional<CNetworkSetting> profile = Profile();
             if (!profile)
@@ -182,8 +144,8 @@ void KeepWhatTheFileHolds(CSettingsDocument &document)
     }
 }
 
-// The snapshot lines a settings file carries: no folder values, no last folder, and no
-// enabled states (a load derives them from the switches, which are compared).
+// A settings file holds no folder values, no last folder, and no enabled states (a load derives
+// them from the switches).
 QStringList SettingsPart(const CSettingsDocument &document)
 {
     QStringList lines;
@@ -195,19 +157,10 @@ QStringList SettingsPart(const CSettingsDocument &document)
     return lines;
 }
 
-// What differs between two descriptions, or what the boxes said, for a failure message.
 QByteArray Report(const QByteArray &where, const QStringList &got, const QStringList &expected = {})
 {
-    QStringList lines { QString::fromLatin1(where) };
-    for (const QString &line : got) {
-        if (!expected.contains(line))
-            lines.append(u"  got      "_s + line);
-    }
-    for (const QString &line : expected) {
-        if (!got.contains(line))
-            lines.append(u"  expected "_s + line);
-    }
-    return lines.join(u'\n').toUtf8();
+    return where + "\n  got:      " + got.join(u" | ").toUtf8()
+        + "\n  expected: " + expected.join(u" | ").toUtf8();
 }
 
 QStringList Shown(const CMessageRecorder &recorder)
@@ -237,7 +190,6 @@ void TestRoundTrip::everyWrittenFileLoadsBackClean()
     const QString settingsPath = SettingsFilePathInFolder(m_dir.path());
     const QString checkerPath = m_dir.filePath(u"checker.ini"_s);
     const QString statePath = m_dir.filePath(u"state.dat"_s);
-    // A written file loads back with no message and the values a file can hold.
     const auto loadsAs = [](const QString &path, const QStringList &expected, QByteArray where) {
         CSettingsDocument loaded;
         CMessageRecorder box;
@@ -252,8 +204,8 @@ void TestRoundTrip::everyWrittenFileLoadsBackClean()
         CSettingsDocument document;
         generator.Fill(document);
 
-        // Create: either a check stops it with a message and nothing is written, or the file
-        // loads back clean; the checker's --write of that file is another file we write.
+        // Either a check stops Create and nothing is written, or the file and the checker's
+        // --write of it load back clean.
         QFile::remove(settingsPath);
         CMessageRecorder createMessages;
         CScriptedPathChooser chooser;
@@ -278,8 +230,7 @@ void TestRoundTrip::everyWrittenFileLoadsBackClean()
             QVERIFY2(failure.isEmpty(), failure.constData());
         }
 
-        // The close sequence's state file opens the next run as the close left this one,
-        // silently; one password is kept and its confirmation opens equal to it.
+        // The close sequence's state file opens the next run as the close left this one.
         document.m_stateFilePath = statePath;
         CloseSession(document);
         CSettingsDocument next;
@@ -287,7 +238,6 @@ void TestRoundTrip::everyWrittenFileLoadsBackClean()
         OpenSession(next, openMessages, statePath);
         expected = document;
         KeepWhatTheFileHolds(expected);
-        expected.m_controls.m_passwordConfirm.m_text = expected.m_controls.m_password.m_text;
         next.m_stateFilePath.clear();
         expected.m_stateFilePath.clear();
         const QStringList got = openMessages.m_messages.isEmpty() ? DocumentProbe::Snapshot(next)
@@ -295,7 +245,7 @@ void TestRoundTrip::everyWrittenFileLoadsBackClean()
         QVERIFY2(got == DocumentProbe::Snapshot(expected),
             Report(where + " state file", got, DocumentProbe::Snapshot(expected)).constData());
     }
-    // Most generated windows pass the create checks; a run that wrote few proved little.
+    // A run that wrote few files proved little.
     QVERIFY(created * 3 >= kCount);
 }
 
