@@ -62,6 +62,11 @@ inline void Press(const QWidget &parent, const char *name)
     QTest::mouseClick(Find<QPushButton>(parent, name), Qt::LeftButton);
 }
 
+inline QString Text(MessageId id)
+{
+    return MessageText(id).toString();
+}
+
 // Clicks a check box or radio button on its indicator, where a user aims.
 inline void Click(QAbstractButton *button)
 {

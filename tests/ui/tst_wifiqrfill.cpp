@@ -26,11 +26,6 @@ QString Filled(const CWifiSecurity &dialog)
         text("networkKey"), text("keyConfirm"));
 }
 
-QString Text(MessageId id)
-{
-    return MessageText(id).toString();
-}
-
 // The dialog opens on this profile, so that a refused code visibly changes nothing.
 void OpenOnExisting(CWifiSecurity &dialog, CMessageRecorder *box = nullptr)
 {
