@@ -1,5 +1,6 @@
 #pragma once
 
+#include "i18n/MessageCatalog.h"
 #include "ui/IpAddressEdit.h"
 #include "ui/WifiSecurity.h"
 
