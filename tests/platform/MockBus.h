@@ -74,14 +74,6 @@ public:
         return reply.type() == QDBusMessage::ReplyMessage;
     }
 
-    // Makes a method sleep longer than any caller waits.
-    bool MakeMethodHang(const QString &path, const QString &interface, const QString &method,
-        const QString &inSignature, const QString &outSignature)
-    {
-        return Mock(path, u"AddMethod"_s,
-            { interface, method, inSignature, outSignature, u"import time\ntime.sleep(8)"_s });
-    }
-
 protected:
     QTemporaryDir m_dir;
 

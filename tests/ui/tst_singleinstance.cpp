@@ -99,13 +99,13 @@ private Q_SLOTS:
         QTest::addColumn<QByteArrayList>("tokens"); // of each raise
         const QByteArray tooLong
             = "raise " + QByteArray(CSingleInstance::MaxActivationTokenLength + 1, 'a') + '\n';
-        QTest::newRow("bare request") << QByteArray("raise\n") << QByteArrayList { {} };
+        QTest::newRow("bare request") << QByteArray("raise\n") << QByteArrayList { QByteArray() };
         QTest::newRow("request with token")
             << QByteArray("raise t0k\n") << QByteArrayList { "t0k" };
         QTest::newRow("only the first line is read")
-            << QByteArray("raise\nraise other\n") << QByteArrayList { {} };
+            << QByteArray("raise\nraise other\n") << QByteArrayList { QByteArray() };
         QTest::newRow("control character: token dropped")
-            << QByteArray("raise a\tb\n") << QByteArrayList { {} };
+            << QByteArray("raise a\tb\n") << QByteArrayList { QByteArray() };
         QTest::newRow("other verb") << QByteArray("raised\n") << QByteArrayList();
         QTest::newRow("no newline before hang-up") << QByteArray("raise ab") << QByteArrayList();
         QTest::newRow("over-long request") << tooLong << QByteArrayList();
