@@ -21,8 +21,8 @@ private Q_SLOTS:
         row("LC_ALL wins", nullptr, { "de_DE", "fr_FR", "it_IT" }, 0x0407, 0x0407);
         row("then LC_MESSAGES", nullptr, { "", "fr_FR", "it_IT" }, 0x040C, 0x040C);
         row("then LANG; the country decides", nullptr, { "", "", "es_US" }, 0x540A, 0x540A);
-        row("codeset and modifier dropped", nullptr, { "", "", "it_CH.UTF-8@euro" }, 0x0810,
-            0x0810);
+        row("codeset dropped", nullptr, { "", "", "zh_TW.UTF-8" }, 0x0404, 0x0404);
+        row("modifier dropped", nullptr, { "", "", "it_CH@euro" }, 0x0810, 0x0810);
         row("language only takes its main country", nullptr, { "", "", "fr" }, 0x040C, 0x040C);
         row("unknown country keeps the language", nullptr, { "", "", "de_XX" }, 0x0407, 0x0407);
         row("nothing set is English (United States)", nullptr, { "", "", "" }, 0x0409, 0x0409);
