@@ -1,5 +1,6 @@
 #include "DialogScript.h"
 #include "MessageRecorder.h"
+#include "platform/QrImageDecoder.h"
 #include "ui/KeyReveal.h"
 
 #include <QAction>
@@ -47,7 +48,11 @@ class TestWifiQrFill : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { SetCurrentLanguageSlot(0); }
+    void init()
+    {
+        SetCurrentLanguageSlot(0);
+        SetQrCodeModule(QStringLiteral(MERIDOCK_QR_MODULE));
+    }
 
     // Hidden at first, shown and hidden in both fields at once by keyboard or mouse.
     void keyIsHiddenUntilShownAndBothFollow()
@@ -87,6 +92,9 @@ private Q_SLOTS:
             << u"WIFI:S:Home;;"_s << u"cancel"_s << kExisting << QString();
         QTest::newRow("no image to read")
             << u"-"_s << u"button"_s << kExisting << Text(Msg::QrImageUnreadable);
+        QTest::newRow("reader module not installed")
+            << u"WIFI:S:Home;;"_s << u"button without the reader"_s << kExisting
+            << Text(Msg::QrReaderMissing);
         QTest::newRow("code pasted into the key fills the key, not the code")
             << u"WIFI:P:abcdefgh;S:Lab;T:WPA;;"_s << u"paste into networkKey"_s
             << u"Lab|4|abcdefgh|abcdefgh"_s << QString();
@@ -128,6 +136,8 @@ private Q_SLOTS:
             QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
             QApplication::sendEvent(&dialog, &drop);
         } else {
+            if (how == u"button without the reader")
+                SetQrCodeModule(dir.filePath(u"absent.so"_s));
             Press(dialog, "qrImport");
         }
         QTEST(Filled(dialog), "filled");

@@ -1,3 +1,4 @@
+#include "ui/AboutDlg.h"
 #include "ui/NetSetUtilDlg.h"
 #include "ui/WifiSecurity.h"
 
@@ -82,6 +83,8 @@ private Q_SLOTS:
         }
         CWifiSecurity dialog(&window);
         VerifyKeysUnique(dialog, "property dialog");
+        CAboutDlg about(&window);
+        VerifyKeysUnique(about, "About box");
     }
 
     // Compiled in, so an installed program needs neither the source tree nor an icon theme.
