@@ -16,20 +16,18 @@ template<typename... Controls> QString EnabledState(const Controls &...controls)
 
 void DescribeProfile(QMap<QString, QString> &out, const QString &prefix, const CNetworkSetting &p)
 {
-    out.insert(prefix + u"ssid"_s, p.m_ssid);
-    out.insert(prefix + u"mode"_s, QString::number(p.m_securityMode));
-    out.insert(prefix + u"key"_s, p.m_networkKey);
-    out.insert(prefix + u"force"_s, QString::number(p.m_stealthSsid));
-    out.insert(prefix + u"auto"_s, QString::number(p.m_connectAutomatically));
-    out.insert(prefix + u"dhcp"_s, QString::number(p.m_dhcp));
-    out.insert(prefix + u"ip"_s, Dotted(p.m_ipAddress));
-    out.insert(prefix + u"mask"_s, Dotted(p.m_subnetMask));
-    out.insert(prefix + u"gateway"_s, Dotted(p.m_defaultGateway));
-    out.insert(prefix + u"dns"_s, Dotted(p.m_dns));
-    out.insert(prefix + u"dns2"_s, Dotted(p.m_secondaryDns));
-    out.insert(prefix + u"proxy"_s, QString::number(p.m_useProxy));
-    out.insert(prefix + u"proxyAddress"_s, p.m_proxyAddress);
-    out.insert(prefix + u"proxyPort"_s, p.m_proxyPort);
+    const auto n = [](int value) {
+        return QString::number(value);
+    };
+    for (const auto &[name, value] : std::initializer_list<std::pair<QString, QString>> {
+             { u"ssid"_s, p.m_ssid }, { u"mode"_s, n(p.m_securityMode) },
+             { u"key"_s, p.m_networkKey }, { u"force"_s, n(p.m_stealthSsid) },
+             { u"auto"_s, n(p.m_connectAutomatically) }, { u"dhcp"_s, n(p.m_dhcp) },
+             { u"ip"_s, Dotted(p.m_ipAddress) }, { u"mask"_s, Dotted(p.m_subnetMask) },
+             { u"gateway"_s, Dotted(p.m_defaultGateway) }, { u"dns"_s, Dotted(p.m_dns) },
+             { u"dns2"_s, Dotted(p.m_secondaryDns) }, { u"proxy"_s, n(p.m_useProxy) },
+             { u"proxyAddress"_s, p.m_proxyAddress }, { u"proxyPort"_s, p.m_proxyPort } })
+        out.insert(prefix + name, value);
 }
 
 QString Dotted(const AddressControl &control)
@@ -53,21 +51,19 @@ QMap<QString, QString> Describe(const CSettingsDocument &document, bool allSlots
     out.insert(u"folder.password"_s, c.m_password.m_text);
     out.insert(u"folder.confirm"_s, c.m_passwordConfirm.m_text);
 
+    const ConnectionControls &w = c.m_connection;
     out.insert(u"wired.dhcpMode"_s, QString::number(document.m_dhcpMode));
     out.insert(u"wired.addressesEnabled"_s,
-        EnabledState(c.m_connection.m_ipAddress, c.m_connection.m_subnetMask,
-            c.m_connection.m_defaultGateway, c.m_connection.m_dns, c.m_connection.m_secondaryDns));
-    out.insert(u"wired.ip"_s, Dotted(c.m_connection.m_ipAddress));
-    out.insert(u"wired.mask"_s, Dotted(c.m_connection.m_subnetMask));
-    out.insert(u"wired.gateway"_s, Dotted(c.m_connection.m_defaultGateway));
-    out.insert(u"wired.dns"_s, Dotted(c.m_connection.m_dns));
-    out.insert(u"wired.dns2"_s, Dotted(c.m_connection.m_secondaryDns));
+        EnabledState(w.m_ipAddress, w.m_subnetMask, w.m_defaultGateway, w.m_dns, w.m_secondaryDns));
+    out.insert(u"wired.ip"_s, Dotted(w.m_ipAddress));
+    out.insert(u"wired.mask"_s, Dotted(w.m_subnetMask));
+    out.insert(u"wired.gateway"_s, Dotted(w.m_defaultGateway));
+    out.insert(u"wired.dns"_s, Dotted(w.m_dns));
+    out.insert(u"wired.dns2"_s, Dotted(w.m_secondaryDns));
     out.insert(u"wired.proxy"_s, QString::number(document.m_wiredUseProxy));
-    out.insert(u"wired.proxyEnabled"_s,
-        EnabledState(c.m_connection.m_proxyAddress, c.m_connection.m_proxyPort));
-    out.insert(u"wired.proxyAddress"_s, c.m_connection.m_proxyAddress.m_text);
-    out.insert(u"wired.proxyPort"_s, c.m_connection.m_proxyPort.m_text);
-
+    out.insert(u"wired.proxyEnabled"_s, EnabledState(w.m_proxyAddress, w.m_proxyPort));
+    out.insert(u"wired.proxyAddress"_s, w.m_proxyAddress.m_text);
+    out.insert(u"wired.proxyPort"_s, w.m_proxyPort.m_text);
     out.insert(u"useWireless"_s, QString::number(document.m_useWireless));
     QStringList list;
     QStringList slots;
@@ -100,8 +96,8 @@ QMap<QString, QString> Describe(const CSettingsDocument &document, bool allSlots
 QStringList Lines(const QMap<QString, QString> &values)
 {
     QStringList lines;
-    for (auto it = values.constBegin(); it != values.constEnd(); ++it)
-        lines.append(it.key() + u'=' + it.value());
+    for (const auto &[name, value] : values.asKeyValueRange())
+        lines.append(name + u'=' + value);
     return lines;
 }
 
@@ -162,8 +158,7 @@ void Prefill(CSettingsDocument &document)
         p.m_securityMode = 2;
         p.m_networkKey = u"oldkey%1"_s.arg(slot);
     }
-    // Slot 12 is in use but not listed: a load must free it as well. The last item refers to
-    // no slot at all and must not be followed.
+    // Slot 12 is in use but not listed; the last item refers to no slot at all.
     c.m_wirelessList = { { u"Old7"_s, 7 }, { u"Old3"_s, 3 }, { u"Stray"_s, 57 } };
     c.m_wirelessSelection = 1;
     document.m_lastPath = u"/old/folder"_s;

@@ -5,12 +5,11 @@
 #include <QString>
 #include <QStringList>
 
-// Reads a document out as "name=value" lines, so that tests can state what they expect in that
-// form and a failure names the value that differs.
+// A document as "name=value" lines, so that a failure names the value that differs.
 namespace DocumentProbe {
 
 QString Dotted(const IpAddressField &address);
-// Every field of a record on one line, for comparisons that show what differs.
+// Every field of a record on one line.
 QString ProfileText(const CNetworkSetting &record);
 
 // Window-held values and every profile slot in use ("p0.ssid=...", "p0.key=...") in name order.

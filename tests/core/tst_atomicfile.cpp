@@ -65,11 +65,6 @@ private:
     QTemporaryDir m_dir;
 };
 
-#define REQUIRE_MOUNTED(fs)                                                                        \
-    if (!(fs).m_mounted)                                                                           \
-        QSKIP(qPrintable(                                                                          \
-            u"this test mounts a tmpfs, which was refused here: "_s + SystemText((fs).m_error)));
-
 // The real steps, recorded; the last one named in `m_script` fails with `m_error` instead. The
 // unnamed file is refused where `m_unnamed` is off, as on a filesystem that has none.
 class CRecordingSteps : public CPosixFileSteps
@@ -83,41 +78,41 @@ public:
     int CreateUnnamed(int folder, unsigned mode, int &fd) override
     {
         if (!m_unnamed)
-            return Step(u"CreateUnnamed"_s, [] { return EOPNOTSUPP; });
-        return Step(
-            u"CreateUnnamed"_s, [&] { return CPosixFileSteps::CreateUnnamed(folder, mode, fd); });
+            return Fails(u"CreateUnnamed"_s) ? m_error : EOPNOTSUPP;
+        return Fails(u"CreateUnnamed"_s) ? m_error
+                                         : CPosixFileSteps::CreateUnnamed(folder, mode, fd);
     }
     int CreateNamed(int folder, const QByteArray &name, unsigned mode, int &fd) override
     {
-        return Step(
-            u"CreateNamed"_s, [&] { return CPosixFileSteps::CreateNamed(folder, name, mode, fd); });
+        return Fails(u"CreateNamed"_s) ? m_error
+                                       : CPosixFileSteps::CreateNamed(folder, name, mode, fd);
     }
     int Write(int fd, const char *data, qsizetype size) override
     {
-        return Step(u"Write"_s, [&] { return CPosixFileSteps::Write(fd, data, size); });
+        return Fails(u"Write"_s) ? m_error : CPosixFileSteps::Write(fd, data, size);
     }
     int SyncFile(int fd) override
     {
-        return Step(u"SyncFile"_s, [&] { return CPosixFileSteps::SyncFile(fd); });
+        return Fails(u"SyncFile"_s) ? m_error : CPosixFileSteps::SyncFile(fd);
     }
     int Link(int fd, int folder, const QByteArray &name) override
     {
-        return Step(u"Link"_s, [&] { return CPosixFileSteps::Link(fd, folder, name); });
+        return Fails(u"Link"_s) ? m_error : CPosixFileSteps::Link(fd, folder, name);
     }
     int Rename(int folder, const QByteArray &from, const QByteArray &to) override
     {
-        return Step(u"Rename"_s, [&] { return CPosixFileSteps::Rename(folder, from, to); });
+        return Fails(u"Rename"_s) ? m_error : CPosixFileSteps::Rename(folder, from, to);
     }
     int SyncFolder(int folder) override
     {
-        return Step(u"SyncFolder"_s, [&] { return CPosixFileSteps::SyncFolder(folder); });
+        return Fails(u"SyncFolder"_s) ? m_error : CPosixFileSteps::SyncFolder(folder);
     }
 
 private:
-    template<typename Real> int Step(const QString &name, Real real)
+    bool Fails(const QString &name)
     {
         m_calls.append(name);
-        return m_error && m_calls.size() == m_script.size() ? m_error : real();
+        return m_error && m_calls.size() == m_script.size();
     }
 };
 
@@ -207,10 +202,10 @@ void TestAtomicFile::failureReasons()
     QFETCH(QString, setup);
     QFETCH(FileStep, step);
     QFETCH(int, error);
-    // Two pages hold the old file and a filler and no more; three inodes, the root folder, the
-    // old file and a filler.
+    // Room for the old file and a filler only; three inodes: the root, the old file, a filler.
     CTmpfs fs(setup == u"full" ? "size=8k,mode=0755" : "size=64k,nr_inodes=3,mode=0755");
-    REQUIRE_MOUNTED(fs);
+    if (!fs.m_mounted)
+        QSKIP(qPrintable(u"mounting a tmpfs was refused: "_s + SystemText(fs.m_error)));
     QString path = fs.Path() + u"/NetworkSetting.ini"_s;
     QByteArray before;
     if (setup == u"missing") {
@@ -232,7 +227,6 @@ void TestAtomicFile::failureReasons()
     QCOMPARE(TestFiles::ReadAll(path), before);
     for (const QString &entry : Entries(fs.Path()))
         QVERIFY(!QFile::encodeName(entry).startsWith(TemporaryNamePrefix("NetworkSetting.ini")));
-    // The window's detail carries the system's reason.
     QVERIFY(WriteFailureDetail(result).contains(SystemText(error)));
 }
 
@@ -265,9 +259,7 @@ void TestAtomicFile::refusedOutput()
     } else if (kind == u"folder") {
         QVERIFY(QDir().mkdir(path));
     }
-    struct stat before
-    {
-    };
+    struct stat before = {};
     QCOMPARE(::lstat(name.constData(), &before), 0);
     const QString linkTarget = QFile::symLinkTarget(path);
 
@@ -275,9 +267,7 @@ void TestAtomicFile::refusedOutput()
     QCOMPARE(result.status, status);
     QVERIFY(!result);
 
-    struct stat after
-    {
-    };
+    struct stat after = {};
     QCOMPARE(::lstat(name.constData(), &after), 0);
     QCOMPARE(after.st_ino, before.st_ino);
     QCOMPARE(after.st_mode, before.st_mode);
@@ -285,7 +275,6 @@ void TestAtomicFile::refusedOutput()
     QCOMPARE(TestFiles::ReadAll(victim), QByteArray("the victim's own text"));
     QCOMPARE(Entries(dir.filePath(u"card"_s)), QStringList { u"NetworkSetting.ini"_s });
     QCOMPARE(Entries(dir.filePath(u"elsewhere"_s)), QStringList { u"victim.txt"_s });
-    // The refusal says what stood there.
     const MessageId expected = status == FileWriteStatus::OutputIsLink ? Msg::OutputIsLink
         : status == FileWriteStatus::OutputIsDirectory                 ? Msg::OutputIsDirectory
                                                                        : Msg::OutputIsSpecial;

@@ -190,9 +190,6 @@ void TestSettingsReader::detailsNameWhereAndWhy_data()
     const auto row = [](const char *rule, const QString &file, const QStringList &details) {
         QTest::newRow(rule) << file << details;
     };
-    row("a wired address names its key and value",
-        u"[UserNetworkSetting]\nWIRED_SUBNET_MASK=255.255.256.0\n"_s,
-        { u"54: Section [UserNetworkSetting], key WIRED_SUBNET_MASK: “255.255.256.0”"_s });
     row("a loopback IP address says why", u"[UserNetworkSetting]\nWIRED_IP=127.0.0.1\n"_s,
         { u"105: Section [UserNetworkSetting], key WIRED_IP: “127.0.0.1”\nAddresses that begin "
           u"with 127 are reserved for loopback and cannot be used as the IP address."_s });
