@@ -113,7 +113,7 @@ QList<RemovableVolume> CKernelVolumes::MountedVolumes()
     return volumes;
 }
 
-EjectResult CKernelVolumes::Eject(const RemovableVolume &)
+void CKernelVolumes::Eject(const RemovableVolume &, EjectDone done)
 {
-    return { EjectStatus::NotPossible, {} };
+    done({ EjectStatus::NotPossible, {} });
 }
