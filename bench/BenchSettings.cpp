@@ -33,18 +33,6 @@
 
 namespace {
 
-class SilentMessageBox : public IMessageBox
-{
-public:
-    MessageAnswer ShowMessage(
-        const QString &, const QString &, MessageIcon, MessageButtons, const QString &) override
-    {
-        ++m_count;
-        return MessageAnswer::Ok;
-    }
-    int m_count = 0;
-};
-
 // 30 profiles, each with a WPA key, fixed addresses and a proxy: the largest real file.
 CSettingsDocument FullDocument(int profiles = MaxWirelessProfiles)
 {
@@ -118,7 +106,7 @@ void Load_ReadSettingsFile(benchmark::State &state)
 {
     const QString path = TheFixture().path;
     CSettingsDocument document;
-    SilentMessageBox box;
+    CSilentMessageBox box;
     for (auto _ : state)
         benchmark::DoNotOptimize(ReadSettingsFile(document, box, path));
     if (box.m_count != 0 || document.m_controls.m_wirelessList.size() != MaxWirelessProfiles)
@@ -258,7 +246,7 @@ void Scaling_Load(benchmark::State &state)
     const QString path = dir.filePath(QStringLiteral("NetworkSetting.ini"));
     WriteSettingsFile(source, path);
     CSettingsDocument document;
-    SilentMessageBox box;
+    CSilentMessageBox box;
     for (auto _ : state)
         benchmark::DoNotOptimize(ReadSettingsFile(document, box, path));
 }

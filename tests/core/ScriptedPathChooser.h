@@ -31,10 +31,9 @@ inline QString MessageLine(
     const QString &text, const QString &caption, MessageIcon icon, MessageButtons buttons)
 {
     static const char *const icons[] = { "none", "information", "error" };
+    static const char *const buttonSets[] = { "ok", "ok/cancel", "ok/safely-remove" };
     return text + u'|' + caption + u'|' + QLatin1String(icons[int(icon)]) + u'|'
-        + (buttons == MessageButtons::Ok             ? QStringLiteral("ok")
-                : buttons == MessageButtons::OkCancel ? QStringLiteral("ok/cancel")
-                                                      : QStringLiteral("ok/safely-remove"));
+        + QLatin1String(buttonSets[int(buttons)]);
 }
 
 // The line a catalogue message must give: its text followed by three blanks.

@@ -17,7 +17,7 @@ QString WithSealedValues(const QString &text)
         const QRegularExpressionMatch m = it.next();
         result += QStringView(text).sliced(last, m.capturedStart() - last);
         QString sealed;
-        if (EncryptSecret(m.captured(1), sealed) != 1)
+        if (!EncryptSecret(m.captured(1), sealed))
             qFatal("cannot seal a test value");
         result += sealed;
         last = m.capturedEnd();

@@ -1,5 +1,5 @@
-#include "core/commands/CheckSequences.h"
 #include "LoadReports.h"
+#include "core/commands/CheckSequences.h"
 
 #include <QTest>
 

@@ -173,7 +173,7 @@ public:
     {
         MainWindowControls &c = document.m_controls;
         c.m_folderModeRadio = Chance(50) ? 1 : 0;
-        document.EnableFolderFields(c.m_folderModeRadio == 1);
+        document.SetFolderSettingMode(c.m_folderModeRadio);
         c.m_deviceName.m_text = Chance(80) ? Text(Int(1, 15), u"h") + u"-x"_s.left(Int(0, 2))
                                            : Text(Int(0, 20), u"as");
         c.m_userId.m_text = Chance(80) ? Text(Int(1, 32), u"h") : Text(Int(0, 40), u"asl");

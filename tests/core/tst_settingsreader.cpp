@@ -186,7 +186,7 @@ void TestSettingsReader::writtenFileReadsBackValueForValue()
 {
     CSettingsDocument source;
     MainWindowControls &c = source.m_controls;
-    source.EnableFolderFields(false);
+    source.SetFolderSettingMode(0);
     c.m_connection.m_dhcpRadio = 1;
     c.m_connection.m_ipAddress.m_fields = { 192, 168, 7, 9 };
     c.m_connection.m_subnetMask.m_fields = { 255, 255, 252, 0 };

@@ -7,74 +7,43 @@ class TestHostLocale : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void userDefaultLcid_data()
-    {
-        QTest::addColumn<QByteArrayList>("lcAllMessagesLang");
-        QTest::addColumn<quint32>("lcid");
-        using Env = QByteArrayList;
-        QTest::newRow("LC_ALL wins") << Env { "de_DE", "fr_FR", "it_IT" } << 0x0407u;
-        QTest::newRow("then LC_MESSAGES") << Env { "", "fr_FR", "it_IT" } << 0x040Cu;
-        QTest::newRow("then LANG; the country decides") << Env { "", "", "es_US" } << 0x540Au;
-        QTest::newRow("codeset dropped") << Env { "", "", "zh_TW.UTF-8" } << 0x0404u;
-        QTest::newRow("modifier dropped") << Env { "", "", "it_CH@euro" } << 0x0810u;
-        QTest::newRow("language only takes its main country") << Env { "", "", "fr" } << 0x040Cu;
-        QTest::newRow("unknown country keeps the language") << Env { "", "", "de_XX" } << 0x0407u;
-        QTest::newRow("nothing set is English (United States)") << Env { "", "", "" } << 0x0409u;
-    }
-    void userDefaultLcid()
-    {
-        QFETCH(QByteArrayList, lcAllMessagesLang);
-        QFETCH(quint32, lcid);
-        const char *names[] = { "LC_ALL", "LC_MESSAGES", "LANG" };
-        for (int i = 0; i < 3; ++i) {
-            if (lcAllMessagesLang[i].isEmpty())
-                qunsetenv(names[i]);
-            else
-                qputenv(names[i], lcAllMessagesLang[i]);
-        }
-        QCOMPARE(UserDefaultLcid(), lcid);
-    }
-
-    void userMessagesLcid_data()
+    void lcids_data()
     {
         QTest::addColumn<QByteArray>("language");
         QTest::addColumn<QByteArrayList>("lcAllMessagesLang");
         QTest::addColumn<quint32>("messagesLcid");
         QTest::addColumn<quint32>("localeLcid");
-        using Env = QByteArrayList;
-        QTest::newRow("LANGUAGE before LC_ALL")
-            << QByteArray("ja") << Env { "de_DE.UTF-8", "", "" } << 0x0411u << 0x0407u;
-        QTest::newRow("first entry wins")
-            << QByteArray("de:fr") << Env { "", "", "it_IT" } << 0x0407u << 0x0410u;
-        QTest::newRow("language without a slot skipped")
-            << QByteArray("pt_BR:fr_FR") << Env { "", "", "it_IT" } << 0x040Cu << 0x0410u;
-        QTest::newRow("unknown language skipped")
-            << QByteArray("eo:sv") << Env { "", "", "de_DE" } << 0x041Du << 0x0407u;
-        QTest::newRow("English is a slot of its own")
-            << QByteArray("en_GB:de") << Env { "", "", "de_DE" } << 0x0809u << 0x0407u;
-        QTest::newRow("empty entries skipped")
-            << QByteArray("::nb") << Env { "", "", "de_DE" } << 0x0414u << 0x0407u;
-        QTest::newRow("entry with codeset and country")
-            << QByteArray("zh_TW.UTF-8") << Env { "", "en_US", "" } << 0x0404u << 0x0409u;
-        QTest::newRow("no entry with a slot: the locale decides")
-            << QByteArray("pt:eo") << Env { "", "", "nl_NL" } << 0x0413u << 0x0413u;
-        QTest::newRow("empty LANGUAGE: the locale decides")
-            << QByteArray() << Env { "", "", "fi_FI" } << 0x040Bu << 0x040Bu;
-        QTest::newRow("C locale ignores LANGUAGE")
-            << QByteArray("de") << Env { "C", "", "fr_FR" } << 0x0409u << 0x0409u;
-        QTest::newRow("POSIX locale ignores LANGUAGE")
-            << QByteArray("de") << Env { "", "POSIX", "fr_FR" } << 0x0409u << 0x0409u;
-        QTest::newRow("C.UTF-8 ignores LANGUAGE")
-            << QByteArray("de") << Env { "", "", "C.UTF-8" } << 0x0409u << 0x0409u;
-        QTest::newRow("no locale at all ignores LANGUAGE")
-            << QByteArray("de") << Env { "", "", "" } << 0x0409u << 0x0409u;
+        // LANGUAGE (null: unset), then LC_ALL, LC_MESSAGES and LANG.
+        const auto row = [](const char *rule, const char *language, QByteArrayList env,
+                             quint32 messages, quint32 locale) {
+            QTest::newRow(rule) << QByteArray(language) << env << messages << locale;
+        };
+        row("LC_ALL wins", nullptr, { "de_DE", "fr_FR", "it_IT" }, 0x0407, 0x0407);
+        row("then LC_MESSAGES", nullptr, { "", "fr_FR", "it_IT" }, 0x040C, 0x040C);
+        row("then LANG; the country decides", nullptr, { "", "", "es_US" }, 0x540A, 0x540A);
+        row("codeset dropped", nullptr, { "", "", "zh_TW.UTF-8" }, 0x0404, 0x0404);
+        row("modifier dropped", nullptr, { "", "", "it_CH@euro" }, 0x0810, 0x0810);
+        row("language only takes its main country", nullptr, { "", "", "fr" }, 0x040C, 0x040C);
+        row("unknown country keeps the language", nullptr, { "", "", "de_XX" }, 0x0407, 0x0407);
+        row("nothing set is English (United States)", nullptr, { "", "", "" }, 0x0409, 0x0409);
+        // The code page of sealed secrets follows the locale alone, never LANGUAGE.
+        row("LANGUAGE before LC_ALL", "ja", { "de_DE.UTF-8", "", "" }, 0x0411, 0x0407);
+        row("first entry wins", "de:fr", { "", "", "it_IT" }, 0x0407, 0x0410);
+        row("language without a slot skipped", "pt_BR:fr_FR", { "", "", "it_IT" }, 0x040C, 0x0410);
+        row("unknown language skipped", "eo:sv", { "", "", "de_DE" }, 0x041D, 0x0407);
+        row("English is a slot of its own", "en_GB:de", { "", "", "de_DE" }, 0x0809, 0x0407);
+        row("empty entries skipped", "::nb", { "", "", "de_DE" }, 0x0414, 0x0407);
+        row("no entry with a slot: locale decides", "pt:eo", { "", "", "nl_NL" }, 0x0413, 0x0413);
+        row("empty LANGUAGE: the locale decides", "", { "", "", "fi_FI" }, 0x040B, 0x040B);
+        row("C locale ignores LANGUAGE", "de", { "C", "", "fr_FR" }, 0x0409, 0x0409);
+        row("POSIX locale ignores LANGUAGE", "de", { "", "POSIX", "fr_FR" }, 0x0409, 0x0409);
+        row("C.UTF-8 ignores LANGUAGE", "de", { "", "", "C.UTF-8" }, 0x0409, 0x0409);
+        row("no locale at all ignores LANGUAGE", "de", { "", "", "" }, 0x0409, 0x0409);
     }
-    void userMessagesLcid()
+    void lcids()
     {
         QFETCH(QByteArray, language);
         QFETCH(QByteArrayList, lcAllMessagesLang);
-        QFETCH(quint32, messagesLcid);
-        QFETCH(quint32, localeLcid);
         const char *names[] = { "LC_ALL", "LC_MESSAGES", "LANG" };
         for (int i = 0; i < 3; ++i) {
             if (lcAllMessagesLang[i].isEmpty())
@@ -86,12 +55,9 @@ private Q_SLOTS:
             qunsetenv("LANGUAGE");
         else
             qputenv("LANGUAGE", language);
-        QCOMPARE(UserMessagesLcid(), messagesLcid);
-        // The code page of sealed secrets follows the locale alone.
-        QCOMPARE(UserDefaultLcid(), localeLcid);
+        QTEST(UserMessagesLcid(), "messagesLcid");
+        QTEST(UserDefaultLcid(), "localeLcid");
     }
-
-    void cleanup() { qunsetenv("LANGUAGE"); }
 };
 
 QTEST_GUILESS_MAIN(TestHostLocale)

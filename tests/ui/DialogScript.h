@@ -1,20 +1,23 @@
 #pragma once
 
+#include "ui/IpAddressEdit.h"
 #include "ui/WifiSecurity.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
 
-// Plays a user at the property dialog: once the dialog runs modally, `script` types into it and
-// presses a button. A dialog the script left open is cancelled so that no test can hang.
-class CDialogScript
+// Plays a user at a dialog: once it runs modally, `script` types into it and presses a button.
+// A dialog the script left open is cancelled so that no test can hang.
+template<typename Dialog> class CModalScript
 {
 public:
-    explicit CDialogScript(std::function<void(CWifiSecurity &)> script)
+    explicit CModalScript(std::function<void(Dialog &)> script)
         : m_script(std::move(script))
     {
         m_timer.setInterval(5);
@@ -28,7 +31,7 @@ public:
 private:
     void Poll()
     {
-        auto *dialog = qobject_cast<CWifiSecurity *>(QApplication::activeModalWidget());
+        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
         if (!dialog)
             return;
         m_timer.stop();
@@ -40,9 +43,11 @@ private:
         }
     }
 
-    std::function<void(CWifiSecurity &)> m_script;
+    std::function<void(Dialog &)> m_script;
     QTimer m_timer;
 };
+
+using CDialogScript = CModalScript<CWifiSecurity>;
 
 template<typename Widget> Widget *Find(const QWidget &parent, const char *name)
 {
@@ -55,4 +60,19 @@ template<typename Widget> Widget *Find(const QWidget &parent, const char *name)
 inline void Press(const QWidget &parent, const char *name)
 {
     QTest::mouseClick(Find<QPushButton>(parent, name), Qt::LeftButton);
+}
+
+// Clicks a check box or radio button on its indicator, where a user aims.
+inline void Click(QAbstractButton *button)
+{
+    QTest::mouseClick(
+        button, Qt::LeftButton, {}, QPoint(button->height() / 2, button->height() / 2));
+}
+
+// Types a dotted address as a user does: digits and dots, starting in the first field.
+inline void TypeAddress(CIpAddressEdit *edit, const QString &text)
+{
+    edit->Field(0)->setFocus();
+    for (const QChar c : text)
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
 }

@@ -1,9 +1,6 @@
 #include "DialogScript.h"
 #include "MessageRecorder.h"
 #include "MockBus.h"
-#include "ScriptedPathChooser.h"
-#include "TestFiles.h"
-#include "core/cipher/SecretCipher.h"
 #include "platform/NetworkManagerSettings.h"
 #include "ui/ImportNetworksDlg.h"
 #include "ui/NetSetUtilDlg.h"
@@ -16,38 +13,25 @@
 
 namespace {
 
-// Plays the user at the import list once it runs modally: notes its rows, ticks the named
-// networks and presses "Add to list". A list left open is cancelled so that no test can hang.
-struct CImportScript
+using CImportScript = CModalScript<CImportNetworksDlg>;
+
+// Notes the import list's rows (name|security, "|greyed" where it cannot be ticked), ticks the
+// named networks and presses "Add to list".
+QStringList TickAndAdd(CImportNetworksDlg &dialog, const QStringList &tick)
 {
-    explicit CImportScript(const QStringList &tick)
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this, tick] {
-            auto *dialog = qobject_cast<CImportNetworksDlg *>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            m_timer.stop();
-            m_ran = true;
-            m_addEnabledAtFirst = dialog->AddButton()->isEnabled();
-            for (int i = 0; i < dialog->List()->topLevelItemCount(); ++i) {
-                QTreeWidgetItem *item = dialog->List()->topLevelItem(i);
-                m_rows.append(item->text(0) + u'|' + item->text(1)
-                    + (item->flags().testFlag(Qt::ItemIsEnabled) ? u""_s : u"|greyed"_s));
-                if (tick.contains(item->text(0)))
-                    item->setCheckState(0, Qt::Checked);
-            }
-            if (dialog->AddButton()->isEnabled())
-                QTest::mouseClick(dialog->AddButton(), Qt::LeftButton);
-            if (dialog->isVisible())
-                dialog->reject();
-        });
-        m_timer.start(5);
+    QStringList rows;
+    for (int i = 0; i < dialog.List()->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *item = dialog.List()->topLevelItem(i);
+        rows.append(item->text(0) + u'|' + item->text(1)
+            + (item->flags().testFlag(Qt::ItemIsEnabled) ? u""_s : u"|greyed"_s));
+        if (tick.contains(item->text(0)))
+            item->setCheckState(0, Qt::Checked);
     }
-    QTimer m_timer;
-    bool m_ran = false;
-    bool m_addEnabledAtFirst = false;
-    QStringList m_rows; // name|security, "|greyed" where it cannot be ticked
-};
+    if (dialog.AddButton()->isEnabled())
+        QTest::mouseClick(dialog.AddButton(), Qt::LeftButton);
+    rows.sort();
+    return rows;
+}
 
 QStringList ListTexts(const QWidget &window)
 {
@@ -58,13 +42,16 @@ QStringList ListTexts(const QWidget &window)
     return texts;
 }
 
-QString Value(const QString &path, const QByteArray &key)
+// The profiles behind the list's entries: SSID, security and key.
+QStringList Profiles(const CSettingsDocument &document)
 {
-    for (const QByteArray &line : TestFiles::ReadAll(path).split('\n')) {
-        if (line.startsWith(key + '='))
-            return QString::fromUtf8(line.mid(key.size() + 1).trimmed());
+    QStringList lines;
+    for (const auto &entry : document.m_controls.m_wirelessList) {
+        const CNetworkSetting &profile = document.m_wirelessSettings[size_t(entry.m_slot)];
+        lines.append(u"%1|%2|%3"_s.arg(
+            profile.m_ssid, QString::number(profile.m_securityMode), profile.m_networkKey));
     }
-    return u"<none>"_s;
+    return lines;
 }
 
 QString Text(MessageId id)
@@ -82,7 +69,6 @@ class TestImportNetworks : public QObject
     QTemporaryDir m_dir;
     std::unique_ptr<CNetSetUtilDlg> m_window;
     CMessageRecorder m_box;
-    CScriptedPathChooser m_chooser;
 
 private Q_SLOTS:
     void initTestCase()
@@ -106,7 +92,6 @@ private Q_SLOTS:
         m_box.m_messages.clear();
         m_window = std::make_unique<CNetSetUtilDlg>();
         m_window->SetMessageBox(&m_box);
-        m_window->SetPathChooser(&m_chooser);
         m_window->StartSession(m_dir.filePath(u"state.dat"_s));
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -115,37 +100,31 @@ private Q_SLOTS:
 
     void cleanup() { m_window.reset(); }
 
-    void importsTwoNetworksAndCreatesTheFile()
+    void importsTheTickedNetworks()
     {
-        CImportScript script({ u"Home"_s, u"Cafe"_s });
+        bool addEnabledAtFirst = true;
+        QStringList rows;
+        CImportScript script([&](CImportNetworksDlg &dialog) {
+            addEnabledAtFirst = dialog.AddButton()->isEnabled();
+            rows = TickAndAdd(dialog, { u"Home"_s, u"Cafe"_s });
+        });
         Press(*m_window, "importButton");
-        QVERIFY(script.m_ran);
-        QVERIFY(!script.m_addEnabledAtFirst);
-        script.m_rows.sort();
-        QCOMPARE(script.m_rows,
+        QVERIFY(script.m_ran && !script.m_leftOpen);
+        QVERIFY(!addEnabledAtFirst);
+        QCOMPARE(rows,
             QStringList({ u"Cafe|No security"_s, u"Home|WPA2 PSK AES"_s,
                 u"New|"_s + Text(Msg::ImportWpa3Security) + u"|greyed"_s,
                 u"Office|WPA2 PSK AES"_s }));
         QCOMPARE(ListTexts(*m_window), QStringList({ u"Home"_s, u"Cafe"_s }));
         QVERIFY(m_box.m_messages.isEmpty());
 
-        QTemporaryDir card;
-        m_chooser.m_folder = card.path();
-        Press(*m_window, "createSettingFileButton");
-        const QString file = card.filePath(u"NetworkSetting.ini"_s);
-        QCOMPARE(Value(file, "WIRELESS_SSID"), u"Home"_s);
-        QCOMPARE(Value(file, "WIRELESS_SEQLITY_MODE"), u"4"_s);
-        QString key;
-        QCOMPARE(DecryptSecret(Value(file, "WIRELESS_PSK"), key), 1);
-        QCOMPARE(key, u"home-key-123"_s);
-        QCOMPARE(Value(file, "WIRELESS_SSID_2"), u"Cafe"_s);
-        QCOMPARE(Value(file, "WIRELESS_SEQLITY_MODE_2"), u"0"_s);
-        QVERIFY(!TestFiles::ReadAll(file).contains("home-key-123"));
+        QCOMPARE(Profiles(m_window->Document()),
+            QStringList({ u"Home|4|home-key-123"_s, u"Cafe|0|"_s }));
     }
 
     void listedSsidIsSkippedAndMissingKeyIsAskedFor()
     {
-        CImportScript first({ u"Home"_s });
+        CImportScript first([](CImportNetworksDlg &dialog) { TickAndAdd(dialog, { u"Home"_s }); });
         Press(*m_window, "importButton");
         QCOMPARE(ListTexts(*m_window), QStringList({ u"Home"_s }));
 
@@ -158,7 +137,9 @@ private Q_SLOTS:
             QTest::keyClicks(Find<QLineEdit>(dialog, "keyConfirm"), u"office-key-9"_s);
             Press(dialog, "ok");
         });
-        CImportScript second({ u"Home"_s, u"Office"_s });
+        CImportScript second([](CImportNetworksDlg &dialog) {
+            TickAndAdd(dialog, { u"Home"_s, u"Office"_s });
+        });
         Press(*m_window, "importButton");
         QVERIFY(second.m_ran);
 
@@ -168,9 +149,8 @@ private Q_SLOTS:
             ComposedMessage(Text(Msg::ImportAlreadyListed).arg(u"Home"_s) + u"\n\n"_s
                 + Text(Msg::ImportKeysMissing).arg(u"Office"_s)));
         QCOMPARE(opened, u"Office||%1"_s.arg(int(SecurityModeWpa2PskAes)));
-        const CSettingsDocument &document = m_window->Document();
-        const int slot = document.m_controls.m_wirelessList.at(1).m_slot;
-        QCOMPARE(document.m_wirelessSettings[size_t(slot)].m_networkKey, u"office-key-9"_s);
+        QCOMPARE(Profiles(m_window->Document()),
+            QStringList({ u"Home|4|home-key-123"_s, u"Office|4|office-key-9"_s }));
     }
 
     void refusals_data()
@@ -202,7 +182,7 @@ private Q_SLOTS:
             situation == u"no bus" ? QDBusConnection(u"none"_s) : empty.Connection());
         if (situation != u"full")
             m_window->SetKnownNetworksSource(&source);
-        CImportScript script({ u"Cafe"_s });
+        CImportScript script([](CImportNetworksDlg &dialog) { TickAndAdd(dialog, { u"Cafe"_s }); });
         Press(*m_window, "importButton");
         m_window->SetKnownNetworksSource(nullptr);
         QCOMPARE(script.m_ran, situation == u"full");

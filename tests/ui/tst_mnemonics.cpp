@@ -16,49 +16,40 @@ private Q_SLOTS:
         QTest::addColumn<QString>("taken");
         QTest::addColumn<QStringList>("marked");
 
-        const QStringList none;
-        QTest::newRow("each text's first letter when free") << QStringList { u"Load settings"_s,
-            u"Exit"_s } << none << QString() << QStringList { u"&Load settings"_s, u"&Exit"_s };
-        QTest::newRow("a clash moves to the next word's first letter")
-            << QStringList { u"Priority Up"_s, u"Priority Down"_s } << none << QString()
-            << QStringList { u"&Priority Up"_s, u"Priority &Down"_s };
-        QTest::newRow("no word left: the earliest letter") << QStringList { u"Add"_s,
-            u"Address"_s } << none << QString() << QStringList { u"&Add"_s, u"A&ddress"_s };
-        QTest::newRow("letters compared without case") << QStringList { u"Exit"_s,
-            u"exit now"_s } << none << QString() << QStringList { u"&Exit"_s, u"exit &now"_s };
-        QTest::newRow("descenders never underlined, capitals are")
-            << QStringList { u"gpy jq"_s, u"yes"_s, u"Gateway"_s } << none << QString()
-            << QStringList { u"gpy jq"_s, u"y&es"_s, u"&Gateway"_s };
-        QTest::newRow("cedilla and ogonek never underlined") << QStringList { u"ça va"_s,
-            u"ęą ok"_s } << none << QString() << QStringList { u"ça &va"_s, u"ęą &ok"_s };
-        QTest::newRow("keys taken around a page are avoided")
-            << QStringList { u"Exit"_s } << none << u"E"_s << QStringList { u"E&xit"_s };
-        QTest::newRow("an earlier text moves to its next key for a later one")
-            << QStringList { u"Ab"_s, u"A"_s } << none << QString()
-            << QStringList { u"A&b"_s, u"&A"_s };
-        QTest::newRow("out of keys: the text stays unmarked") << QStringList { u"A"_s,
-            u"A:"_s } << none << QString() << QStringList { u"&A"_s, u"A:"_s };
-        QTest::newRow("an ampersand of the text is doubled") << QStringList { u"Load & save"_s,
-            u"& more"_s } << none << QString() << QStringList { u"&Load && save"_s, u"&& &more"_s };
-        QTest::newRow("Cyrillic letters; their descenders skipped")
-            << QStringList { u"Вверх"_s, u"Вниз"_s, u"рука"_s } << none << QString()
-            << QStringList { u"&Вверх"_s, u"В&низ"_s, u"ру&ка"_s };
-        QTest::newRow("Japanese takes the English text's letter")
-            << QStringList { u"設定の読み込み"_s } << QStringList { u"Load settings"_s }
-            << QString() << QStringList { u"設定の読み込み(&L)"_s };
-        QTest::newRow("the added key stands before a closing colon and blanks")
-            << QStringList { u"IPアドレス:  "_s, u"名前："_s, u"参照..."_s }
-            << QStringList { u"IP address:"_s, u"Name:"_s, u"Browse..."_s } << QString()
-            << QStringList { u"IPアドレス(&I):  "_s, u"名前(&N)："_s, u"参照(&B)..."_s };
-        QTest::newRow("Chinese clash takes the English text's next word")
-            << QStringList { u"加载设置"_s, u"加载文件"_s }
-            << QStringList { u"Load settings"_s, u"Load file"_s } << QString()
-            << QStringList { u"加载设置(&L)"_s, u"加载文件(&F)"_s };
-        QTest::newRow("no English text: the alphabet") << QStringList { u"確認"_s,
-            u"取消"_s } << none << u"A"_s << QStringList { u"確認(&B)"_s, u"取消(&C)"_s };
-        QTest::newRow("a Latin text among Japanese ones is marked in place")
-            << QStringList { u"SSID"_s, u"削除"_s } << QStringList { u"SSID"_s, u"Delete"_s }
-            << QString() << QStringList { u"&SSID"_s, u"削除(&D)"_s };
+        // "a|b": the texts "a" and "b".
+        const auto row = [](const char *rule, QStringView texts, QStringView english,
+                             const QString &taken, QStringView marked) {
+            const auto split = [](QStringView t) {
+                return t.toString().split(u'|', Qt::SkipEmptyParts);
+            };
+            QTest::newRow(rule) << split(texts) << split(english) << taken << split(marked);
+        };
+        row("each text's first letter when free", u"Load settings|Exit", {}, {},
+            u"&Load settings|&Exit");
+        row("a clash moves to the next word's first letter", u"Priority Up|Priority Down", {}, {},
+            u"&Priority Up|Priority &Down");
+        row("no word left: the earliest letter", u"Add|Address", {}, {}, u"&Add|A&ddress");
+        row("letters compared without case", u"Exit|exit now", {}, {}, u"&Exit|exit &now");
+        row("descenders never underlined, capitals are", u"gpy jq|yes|Gateway", {}, {},
+            u"gpy jq|y&es|&Gateway");
+        row("cedilla and ogonek never underlined", u"ça va|ęą ok", {}, {}, u"ça &va|ęą &ok");
+        row("keys taken around a page are avoided", u"Exit", {}, u"E"_s, u"E&xit");
+        row("an earlier text moves to its next key for a later one", u"Ab|A", {}, {}, u"A&b|&A");
+        row("out of keys: the text stays unmarked", u"A|A:", {}, {}, u"&A|A:");
+        row("an ampersand of the text is doubled", u"Load & save|& more", {}, {},
+            u"&Load && save|&& &more");
+        row("Cyrillic letters; their descenders skipped", u"Вверх|Вниз|рука", {}, {},
+            u"&Вверх|В&низ|ру&ка");
+        row("Japanese takes the English text's letter", u"設定の読み込み", u"Load settings", {},
+            u"設定の読み込み(&L)");
+        row("the added key stands before a closing colon and blanks",
+            u"IPアドレス:  |名前：|参照...", u"IP address:|Name:|Browse...", {},
+            u"IPアドレス(&I):  |名前(&N)：|参照(&B)...");
+        row("Chinese clash takes the English text's next word", u"加载设置|加载文件",
+            u"Load settings|Load file", {}, u"加载设置(&L)|加载文件(&F)");
+        row("no English text: the alphabet", u"確認|取消", {}, u"A"_s, u"確認(&B)|取消(&C)");
+        row("a Latin text among Japanese ones is marked in place", u"SSID|削除", u"SSID|Delete", {},
+            u"&SSID|削除(&D)");
     }
     void assignment()
     {

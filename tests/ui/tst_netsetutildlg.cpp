@@ -1,32 +1,21 @@
 #include "DialogScript.h"
 #include "DocumentProbe.h"
-#include "ui/IpAddressEdit.h"
 #include "MessageRecorder.h"
-#include "ui/NetSetUtilApp.h"
-#include "ui/NetSetUtilDlg.h"
-#include "core/settings/StateFile.h"
 #include "ScriptedPathChooser.h"
 #include "TestFiles.h"
+#include "core/settings/StateFile.h"
+#include "ui/IpAddressEdit.h"
+#include "ui/NetSetUtilApp.h"
+#include "ui/NetSetUtilDlg.h"
 
 #include <QCheckBox>
-#include <QPushButton>
-#include <QTabWidget>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
-namespace {
-
 constexpr int B = CIpAddressEdit::BlankField;
-
-// Clicks a radio button or check box on its indicator, where a user aims.
-void Click(QAbstractButton *button)
-{
-    QTest::mouseClick(
-        button, Qt::LeftButton, {}, QPoint(button->height() / 2, button->height() / 2));
-}
-
-} // namespace
 
 class TestNetSetUtilDlg : public QObject
 {
@@ -34,200 +23,173 @@ class TestNetSetUtilDlg : public QObject
 
 private Q_SLOTS:
     void initTestCase() { SetCurrentLanguageSlot(0); }
-    void init();
-    void cleanup();
+    void init()
+    {
+        m_config = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_config->isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config->path()));
+        m_recorder = CMessageRecorder();
+        m_window = std::make_unique<CNetSetUtilDlg>();
+        m_window->SetMessageBox(&m_recorder);
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        m_config.reset();
+    }
 
-    void sessionSurvivesTheClose_data();
-    void sessionSurvivesTheClose();
-    void controlStateRoundTrip_data();
-    void controlStateRoundTrip();
-    void runEndsWithZeroAfterTheWindowCloses();
-    void createRefusingALoopbackAddressFocusesIt();
+    void sessionSurvivesTheClose_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("result");
+        QTest::newRow("Exit button") << "exit" << int(QDialog::Rejected);
+        QTest::newRow("close box") << "close" << int(QDialog::Rejected);
+        QTest::newRow("Enter in the proxy address field") << "enter" << int(QDialog::Accepted);
+    }
+    // The last run's folder values come back at the start, the typed wired values are added, and
+    // the close saves both, by button, close box or Enter.
+    void sessionSurvivesTheClose()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, result);
+        QVERIFY(TestFiles::Write(StateFilePath(),
+            "[NetworkSettingUtility]\r\nLAST_PATS=/media/card\r\nNETFOLDER_DEF=0\r\n"
+            "NETFOLDER_NAME=nas-01\r\nNETFOLDER_UID=reader_1\r\nNETFOLDER_PASS=\r\n"));
+        m_window->StartSession(StateFilePath());
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        Click(Find<QRadioButton>(*m_window, "dhcpOffRadio"));
+        TypeAddress(Find<CIpAddressEdit>(*m_window, "ipAddressEdit"), QStringLiteral("10.1.2.3"));
+        Click(Find<QCheckBox>(*m_window, "useProxyCheck"));
+        auto *proxy = Find<QLineEdit>(*m_window, "proxyAddressEdit");
+        QTest::keyClicks(proxy, QStringLiteral("proxy.example"));
+        QTest::keyClicks(Find<QLineEdit>(*m_window, "proxyPortEdit"), QStringLiteral("80a80"));
+
+        if (how == QStringLiteral("exit")) {
+            Press(*m_window, "exitButton");
+        } else if (how == QStringLiteral("close")) {
+            QVERIFY(m_window->close());
+        } else {
+            proxy->setFocus();
+            QTest::keyClick(proxy, Qt::Key_Return);
+        }
+
+        QVERIFY(!m_window->isVisible());
+        QCOMPARE(m_window->result(), result);
+        QVERIFY(m_recorder.m_messages.isEmpty());
+        const QByteArray state = TestFiles::ReadAll(StateFilePath());
+        QVERIFY2(state.startsWith("[UserNetworkSetting]\r\nWIRED_DHCP=0\r\nWIRED_IP=10.1.2.3\r\n"
+                                  "WIRED_SUBNET_MASK=\r\nWIRED_DEFAULT_GATEWAY=\r\nWIRED_DNS=\r\n"
+                                  "WIRED_DNS_SECONDARY=\r\nWIRED_PROXY=1\r\n"
+                                  "WIRED_PROXY_ADDRESS=proxy.example\r\nWIRED_PROXY_PORT=8080\r\n"),
+            state.constData());
+        QVERIFY(
+            state.contains("[NetworkSettingUtility]\r\nLAST_PATS=/media/card\r\nNETFOLDER_DEF=0\r\n"
+                           "NETFOLDER_NAME=nas-01\r\nNETFOLDER_UID=reader_1\r\n"));
+    }
+    void controlStateRoundTrip_data()
+    {
+        QTest::addColumn<int>("variant");
+        QTest::newRow("everything set and enabled, partial addresses and hostile texts") << 1;
+        QTest::newRow("everything cleared and disabled") << 0;
+        QTest::newRow("radio groups with no button chosen") << -1;
+    }
+    void controlStateRoundTrip()
+    {
+        QFETCH(int, variant);
+        MainWindowControls in;
+        in.m_folderModeRadio = variant;
+        in.m_connection.m_dhcpRadio = variant;
+        const bool on = variant != 0;
+        for (EditControl *edit :
+            { &in.m_deviceName, &in.m_userId, &in.m_password, &in.m_passwordConfirm,
+                &in.m_connection.m_proxyAddress, &in.m_connection.m_proxyPort })
+            edit->m_enabled = on;
+        for (AddressControl *a : in.m_connection.Addresses())
+            a->m_enabled = on;
+        if (on) {
+            in.m_deviceName.m_text = QStringLiteral("  blanks  ");
+            in.m_userId.m_text = QStringLiteral("user_1");
+            in.m_password.m_text = QStringLiteral("p w=;\"'");
+            in.m_passwordConfirm.m_text = QStringLiteral("other");
+            in.m_connection.m_ipAddress.m_fields = { 10, B, 3, B };
+            in.m_connection.m_subnetMask.m_fields = { 255, 255, 255, 0 };
+            in.m_connection.m_defaultGateway.m_fields = { 0, 0, 0, 0 };
+            in.m_connection.m_dns.m_fields = { B, B, B, 0 };
+            in.m_connection.m_secondaryDns.m_fields = { 1, 1, 1, 1 };
+            in.m_connection.m_useProxyChecked = true;
+            in.m_connection.m_proxyAddress.m_text
+                = QString(1024, u'x') + QStringLiteral(" =;\"\xe9\x263a");
+            in.m_connection.m_proxyPort.m_text
+                = QStringLiteral(" 80a "); // no digit rule on what a file gave
+            in.m_useWirelessChecked = true;
+            in.m_wirelessList = { { QStringLiteral("office"), 4 },
+                { QStringLiteral(" lead and trail "), 29 }, { QStringLiteral("office"), 2 } };
+            in.m_wirelessSelection = variant == 1 ? 2 : -1;
+        }
+
+        CSettingsDocument &document = m_window->Document();
+        document.m_controls = in;
+        const QStringList expected = DocumentProbe::Snapshot(document, true);
+        m_window->ApplyControlState();
+        // Only the widgets' values are wiped: the network folder values are stored nowhere else.
+        MainWindowControls wiped;
+        wiped.m_folderModeRadio = in.m_folderModeRadio;
+        wiped.m_deviceName = in.m_deviceName;
+        wiped.m_userId = in.m_userId;
+        wiped.m_password = in.m_password;
+        wiped.m_passwordConfirm = in.m_passwordConfirm;
+        document.m_controls = wiped;
+        m_window->CollectControlState();
+        QCOMPARE(DocumentProbe::Snapshot(document, true), expected);
+    }
+    void runEndsWithZeroAfterTheWindowCloses()
+    {
+        QTemporaryDir runtime;
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        bool sawWindow = false;
+        QTimer::singleShot(0, this, [&] {
+            QWidget *window = QApplication::activeModalWidget();
+            sawWindow = qobject_cast<CNetSetUtilDlg *>(window) && window->isVisible();
+            if (window)
+                window->close();
+        });
+
+        CNetSetUtilApp application;
+        QCOMPARE(application.Run(), 0);
+        QVERIFY(sawWindow);
+        QVERIFY(QFile::exists(StateFilePath()));
+        qunsetenv("XDG_RUNTIME_DIR");
+    }
+    void createRefusingALoopbackAddressFocusesIt()
+    {
+        CScriptedPathChooser chooser;
+        chooser.m_folder = m_config->path();
+        m_window->SetPathChooser(&chooser);
+        m_window->StartSession(StateFilePath());
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        Click(Find<QRadioButton>(*m_window, "dhcpOffRadio"));
+        auto *ip = Find<CIpAddressEdit>(*m_window, "ipAddressEdit");
+        TypeAddress(ip, QStringLiteral("127.9.9.9"));
+        // The user moves on to the other tab before creating the file.
+        Find<QTabWidget>(*m_window, "tabControl")->setCurrentIndex(1);
+        QTest::mouseClick(Find<QPushButton>(*m_window, "createSettingFileButton"), Qt::LeftButton);
+
+        QCOMPARE(m_recorder.m_messages.size(), 1);
+        QCOMPARE(m_recorder.m_messages[0].text, QStringLiteral("Invalid IP address.   "));
+        QCOMPARE(m_recorder.m_messages[0].caption, QStringLiteral("Wired LAN setting"));
+        QCOMPARE(chooser.m_calls, QStringList());
+        QCOMPARE(Find<QTabWidget>(*m_window, "tabControl")->currentIndex(), 0);
+        QVERIFY(ip->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == ip);
+        QVERIFY(!QFile::exists(m_config->filePath(QStringLiteral("NetworkSetting.ini"))));
+    }
 
 private:
-    template<typename T = QWidget> T *Control(const char *name) const
-    {
-        return Find<T>(*m_window, name);
-    }
-    QString StatePath() const
-    {
-        return m_config->filePath(QStringLiteral("MeridockSettingUtil.dat"));
-    }
-
     std::unique_ptr<QTemporaryDir> m_config;
     std::unique_ptr<CNetSetUtilDlg> m_window;
     CMessageRecorder m_recorder;
 };
 
-void TestNetSetUtilDlg::init()
-{
-    m_config = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_config->isValid());
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config->path()));
-    QCOMPARE(StateFilePath(), StatePath());
-    m_recorder = CMessageRecorder();
-    m_window = std::make_unique<CNetSetUtilDlg>();
-    m_window->SetMessageBox(&m_recorder);
-}
-
-void TestNetSetUtilDlg::cleanup()
-{
-    m_window.reset();
-    m_config.reset();
-}
-
-void TestNetSetUtilDlg::sessionSurvivesTheClose_data()
-{
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<int>("result");
-    QTest::newRow("Exit button") << "exit" << int(QDialog::Rejected);
-    QTest::newRow("close box") << "close" << int(QDialog::Rejected);
-    QTest::newRow("Enter in the proxy address field") << "enter" << int(QDialog::Accepted);
-}
-
-// The last run's folder values come back at the start, the typed wired values are added, and
-// the close saves both, by button, close box or Enter.
-void TestNetSetUtilDlg::sessionSurvivesTheClose()
-{
-    QFETCH(QString, how);
-    QFETCH(int, result);
-    QVERIFY(TestFiles::Write(StatePath(),
-        "[NetworkSettingUtility]\r\nLAST_PATS=/media/card\r\nNETFOLDER_DEF=0\r\n"
-        "NETFOLDER_NAME=nas-01\r\nNETFOLDER_UID=reader_1\r\nNETFOLDER_PASS=\r\n"));
-    m_window->StartSession(StateFilePath());
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    Click(Control<QRadioButton>("dhcpOffRadio"));
-    auto *ip = Control<CIpAddressEdit>("ipAddressEdit");
-    for (int field = 0; field < 4; ++field)
-        QTest::keyClicks(ip->Field(field), QString::number(field == 0 ? 10 : field));
-    Click(Control<QCheckBox>("useProxyCheck"));
-    auto *proxy = Control<QLineEdit>("proxyAddressEdit");
-    QTest::keyClicks(proxy, QStringLiteral("proxy.example"));
-    QTest::keyClicks(Control<QLineEdit>("proxyPortEdit"), QStringLiteral("80a80"));
-
-    if (how == QStringLiteral("exit")) {
-        Press(*m_window, "exitButton");
-    } else if (how == QStringLiteral("close")) {
-        QVERIFY(m_window->close());
-    } else {
-        proxy->setFocus();
-        QTest::keyClick(proxy, Qt::Key_Return);
-    }
-
-    QVERIFY(!m_window->isVisible());
-    QCOMPARE(m_window->result(), result);
-    QVERIFY(m_recorder.m_messages.isEmpty());
-    const QByteArray state = TestFiles::ReadAll(StatePath());
-    QVERIFY2(state.startsWith("[UserNetworkSetting]\r\nWIRED_DHCP=0\r\nWIRED_IP=10.1.2.3\r\n"
-                              "WIRED_SUBNET_MASK=\r\nWIRED_DEFAULT_GATEWAY=\r\nWIRED_DNS=\r\n"
-                              "WIRED_DNS_SECONDARY=\r\nWIRED_PROXY=1\r\n"
-                              "WIRED_PROXY_ADDRESS=proxy.example\r\nWIRED_PROXY_PORT=8080\r\n"),
-        state.constData());
-    QVERIFY(state.contains("[NetworkSettingUtility]\r\nLAST_PATS=/media/card\r\nNETFOLDER_DEF=0\r\n"
-                           "NETFOLDER_NAME=nas-01\r\nNETFOLDER_UID=reader_1\r\n"));
-}
-
-void TestNetSetUtilDlg::controlStateRoundTrip_data()
-{
-    QTest::addColumn<int>("variant");
-    QTest::newRow("everything set and enabled, partial addresses and hostile texts") << 1;
-    QTest::newRow("everything cleared and disabled") << 0;
-    QTest::newRow("radio groups with no button chosen") << -1;
-}
-
-void TestNetSetUtilDlg::controlStateRoundTrip()
-{
-    QFETCH(int, variant);
-    MainWindowControls in;
-    in.m_folderModeRadio = variant;
-    in.m_connection.m_dhcpRadio = variant;
-    const bool on = variant != 0;
-    for (EditControl *edit : { &in.m_deviceName, &in.m_userId, &in.m_password,
-             &in.m_passwordConfirm, &in.m_connection.m_proxyAddress, &in.m_connection.m_proxyPort })
-        edit->m_enabled = on;
-    for (AddressControl *a : in.m_connection.Addresses())
-        a->m_enabled = on;
-    if (on) {
-        in.m_deviceName.m_text = QStringLiteral("  blanks  ");
-        in.m_userId.m_text = QStringLiteral("user_1");
-        in.m_password.m_text = QStringLiteral("p w=;\"'");
-        in.m_passwordConfirm.m_text = QStringLiteral("other");
-        in.m_connection.m_ipAddress.m_fields = { 10, B, 3, B };
-        in.m_connection.m_subnetMask.m_fields = { 255, 255, 255, 0 };
-        in.m_connection.m_defaultGateway.m_fields = { 0, 0, 0, 0 };
-        in.m_connection.m_dns.m_fields = { B, B, B, 0 };
-        in.m_connection.m_secondaryDns.m_fields = { 1, 1, 1, 1 };
-        in.m_connection.m_useProxyChecked = true;
-        in.m_connection.m_proxyAddress.m_text
-            = QString(1024, u'x') + QStringLiteral(" =;\"\xe9\x263a");
-        in.m_connection.m_proxyPort.m_text
-            = QStringLiteral(" 80a "); // no digit rule on what a file gave
-        in.m_useWirelessChecked = true;
-        in.m_wirelessList = { { QStringLiteral("office"), 4 },
-            { QStringLiteral(" lead and trail "), 29 }, { QStringLiteral("office"), 2 } };
-        in.m_wirelessSelection = variant == 1 ? 2 : -1;
-    }
-
-    CSettingsDocument &document = m_window->Document();
-    document.m_controls = in;
-    const QStringList expected = DocumentProbe::Snapshot(document, true);
-    m_window->ApplyControlState();
-    // Only the widgets' values are wiped: the network folder values are stored nowhere else.
-    MainWindowControls wiped;
-    wiped.m_folderModeRadio = in.m_folderModeRadio;
-    wiped.m_deviceName = in.m_deviceName;
-    wiped.m_userId = in.m_userId;
-    wiped.m_password = in.m_password;
-    wiped.m_passwordConfirm = in.m_passwordConfirm;
-    document.m_controls = wiped;
-    m_window->CollectControlState();
-    QCOMPARE(DocumentProbe::Snapshot(document, true), expected);
-}
-
-void TestNetSetUtilDlg::runEndsWithZeroAfterTheWindowCloses()
-{
-    QTemporaryDir runtime;
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-    bool sawWindow = false;
-    QTimer::singleShot(0, this, [&] {
-        QWidget *window = QApplication::activeModalWidget();
-        sawWindow = qobject_cast<CNetSetUtilDlg *>(window) && window->isVisible();
-        if (window)
-            window->close();
-    });
-
-    CNetSetUtilApp application;
-    QCOMPARE(application.Run(), 0);
-    QVERIFY(sawWindow);
-    QVERIFY(QFile::exists(StatePath()));
-    qunsetenv("XDG_RUNTIME_DIR");
-}
-
-
-void TestNetSetUtilDlg::createRefusingALoopbackAddressFocusesIt()
-{
-    CScriptedPathChooser chooser;
-    chooser.m_folder = m_config->path();
-    m_window->SetPathChooser(&chooser);
-    m_window->StartSession(StatePath());
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-    Click(Control<QRadioButton>("dhcpOffRadio"));
-    auto *ip = Control<CIpAddressEdit>("ipAddressEdit");
-    for (int field = 0; field < 4; ++field)
-        QTest::keyClicks(ip->Field(field), QString::number(field == 0 ? 127 : 9));
-    // The user moves on to the other tab before creating the file.
-    Control<QTabWidget>("tabControl")->setCurrentIndex(1);
-    QTest::mouseClick(Control<QPushButton>("createSettingFileButton"), Qt::LeftButton);
-
-    QCOMPARE(m_recorder.m_messages.size(), 1);
-    QCOMPARE(m_recorder.m_messages[0].text, QStringLiteral("Invalid IP address.   "));
-    QCOMPARE(m_recorder.m_messages[0].caption, QStringLiteral("Wired LAN setting"));
-    QCOMPARE(chooser.m_calls, QStringList());
-    QCOMPARE(Control<QTabWidget>("tabControl")->currentIndex(), 0);
-    QVERIFY(ip->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == ip);
-    QVERIFY(!QFile::exists(m_config->filePath(QStringLiteral("NetworkSetting.ini"))));
-}
 QTEST_MAIN(TestNetSetUtilDlg)
 #include "tst_netsetutildlg.moc"

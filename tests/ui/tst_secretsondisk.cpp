@@ -1,27 +1,27 @@
 #include "DialogScript.h"
 #include "MessageRecorder.h"
-#include "ui/NetSetUtilDlg.h"
-#include "core/cipher/OemCodePage.h"
-#include "ScriptedPathChooser.h"
-#include "core/cipher/SecretCipher.h"
-#include "ui/SingleInstance.h"
-#include "core/settings/StateFile.h"
-#include "TestFiles.h"
-#include "ui/WifiSecurity.h"
 #include "MockBus.h"
+#include "ScriptedPathChooser.h"
+#include "TestFiles.h"
+#include "core/cipher/OemCodePage.h"
+#include "core/cipher/SecretCipher.h"
+#include "core/settings/StateFile.h"
 #include "platform/NetworkManagerSettings.h"
 #include "ui/ImportNetworksDlg.h"
+#include "ui/NetSetUtilDlg.h"
+#include "ui/SingleInstance.h"
+#include "ui/WifiSecurity.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDirIterator>
 #include <QLineEdit>
 #include <QProcess>
-#include <QTreeWidget>
 #include <QStringEncoder>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 // A whole run of the utility, with every place it may write redirected under one temporary
 // folder: afterwards no file there may hold a password or key in any form it could take as
@@ -53,8 +53,10 @@ const Secret TypedKey { "key typed in the property dialog",
     QStringLiteral("Labor-W\u00e4rme-\u00d1and\u00fa-99"),
     QByteArray("Labor-W\x84rme-\xa5\x61nd\xa3-99") };
 const Secret ImportedKey { "key imported from NetworkManager",
-    QStringLiteral("Heim-Netz-\u00e9t\u00e9-\u00e7a-42"), QByteArray("Heim-Netz-\x82t\x82-\x87\x61-42") };
-const Secret QrKey { "key read from a QR code", QStringLiteral("QR-Schl\u00fcssel-gr\u00fcn-\u00e1-7"),
+    QStringLiteral("Heim-Netz-\u00e9t\u00e9-\u00e7a-42"),
+    QByteArray("Heim-Netz-\x82t\x82-\x87\x61-42") };
+const Secret QrKey { "key read from a QR code",
+    QStringLiteral("QR-Schl\u00fcssel-gr\u00fcn-\u00e1-7"),
     QByteArray("QR-Schl\x81ssel-gr\x81n-\xa0-7") };
 
 // What the value of `key` in a file of CRLF lines opens to; a marker text when it does not open.
@@ -63,7 +65,7 @@ QString Opened(const QString &path, const QByteArray &key)
     for (const QByteArray &line : TestFiles::ReadAll(path).split('\n')) {
         QString plain;
         if (line.startsWith(key + '=')
-            && DecryptSecret(QString::fromLatin1(line.mid(key.size() + 1).trimmed()), plain) == 1)
+            && DecryptSecret(QString::fromLatin1(line.mid(key.size() + 1).trimmed()), plain))
             return plain;
     }
     return QStringLiteral("<%1 does not open>").arg(QLatin1String(key));
@@ -82,7 +84,8 @@ void Type(QWidget *widget, const QString &text)
 void ExpectNoPlaintextOnDisk(const QString &input, QStringList written)
 {
     QStringList found;
-    QDirIterator files(g_root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    QDirIterator files(
+        g_root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
     while (files.hasNext()) {
         const QString path = files.next();
         if (path == input || files.fileInfo().isSymLink() || !files.fileInfo().isFile())
@@ -132,7 +135,6 @@ private Q_SLOTS:
                 "NETFOLDER_UID=alice_1\nNETFOLDER_PASS=$seal(%2)\n")
                                  .arg(LoadedKey.plain, FolderPassword.plain))));
 
-        // As the program starts: the single-instance marker, then the window on the state file.
         CSingleInstance instance(CSingleInstance::ProgramKey());
         QVERIFY(instance.Claim());
         CMessageRecorder windowBox, dialogBox;
@@ -148,7 +150,6 @@ private Q_SLOTS:
         chooser.m_file = input;
         Press(*window, "loadSettingsButton");
 
-        // A second network, its key typed into the property dialog.
         QTabBar *tabs = Find<QTabWidget>(*window, "tabControl")->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
         CDialogScript script([](CWifiSecurity &dialog) {
@@ -160,7 +161,6 @@ private Q_SLOTS:
         });
         Press(*window, "addButton");
 
-        // A third network imported from NetworkManager, with its key.
         CNmMockBus bus;
         QVERIFY2(!bus.Address().isEmpty(), qPrintable(bus.Error()));
         QVERIFY(!bus.AddConnection(WifiConnection(QStringLiteral("home-net"), "home-net",
@@ -170,16 +170,14 @@ private Q_SLOTS:
                      .isEmpty());
         CNetworkManagerSettings source(bus.Connection());
         window->SetKnownNetworksSource(&source);
-        QTimer::singleShot(0, [] {
-            QTRY_VERIFY(qobject_cast<CImportNetworksDlg *>(QApplication::activeModalWidget()));
-            auto *dialog = qobject_cast<CImportNetworksDlg *>(QApplication::activeModalWidget());
-            dialog->List()->topLevelItem(0)->setCheckState(0, Qt::Checked);
-            QTest::mouseClick(dialog->AddButton(), Qt::LeftButton);
+        CModalScript<CImportNetworksDlg> importScript([](CImportNetworksDlg &dialog) {
+            dialog.List()->topLevelItem(0)->setCheckState(0, Qt::Checked);
+            QTest::mouseClick(dialog.AddButton(), Qt::LeftButton);
         });
         Press(*window, "importButton");
         window->SetKnownNetworksSource(nullptr);
 
-        // A fourth from a QR code image, which lies outside the folders the run may write.
+        // The QR code image lies outside the folders the run may write.
         QTemporaryDir images(QStringLiteral("/tmp/qr-images-XXXXXX"));
         const QString image = images.filePath(QStringLiteral("code.png"));
         QProcess qrencode;
@@ -195,7 +193,6 @@ private Q_SLOTS:
         Press(*window, "addButton");
         QVERIFY(qrScript.m_ran && !qrScript.m_leftOpen);
 
-        // Create the settings file on the card, then close: the state file is written.
         QVERIFY(QDir().mkpath(Folder("card")));
         chooser.m_folder = Folder("card");
         Press(*window, "createSettingFileButton");
@@ -206,15 +203,15 @@ private Q_SLOTS:
         const QString card = Folder("card") + QStringLiteral("/NetworkSetting.ini");
         ExpectNoPlaintextOnDisk(input,
             { card, StateFilePath(), CSingleInstance::MarkerPath(CSingleInstance::ProgramKey()) });
-        QVERIFY(Opened(card, "WIRELESS_PSK") == LoadedKey.plain);
-        QVERIFY(Opened(card, "WIRELESS_PSK_2") == TypedKey.plain);
-        QVERIFY(Opened(StateFilePath(), "WIRELESS_PSK") == LoadedKey.plain);
-        QVERIFY(Opened(StateFilePath(), "WIRELESS_PSK_2") == TypedKey.plain);
-        QVERIFY(Opened(StateFilePath(), "NETFOLDER_PASS") == FolderPassword.plain);
-        QVERIFY(Opened(card, "WIRELESS_PSK_3") == ImportedKey.plain);
-        QVERIFY(Opened(card, "WIRELESS_PSK_4") == QrKey.plain);
-        QVERIFY(Opened(StateFilePath(), "WIRELESS_PSK_3") == ImportedKey.plain);
-        QVERIFY(Opened(StateFilePath(), "WIRELESS_PSK_4") == QrKey.plain);
+        for (const QString &file : { card, StateFilePath() }) {
+            int number = 1;
+            for (const Secret &secret : { LoadedKey, TypedKey, ImportedKey, QrKey }) {
+                const QByteArray suffix = number == 1 ? "" : "_" + QByteArray::number(number);
+                QCOMPARE(Opened(file, "WIRELESS_PSK" + suffix), secret.plain);
+                ++number;
+            }
+        }
+        QCOMPARE(Opened(StateFilePath(), "NETFOLDER_PASS"), FolderPassword.plain);
     }
 };
 

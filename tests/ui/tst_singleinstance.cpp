@@ -8,11 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cerrno>
-#include <cstring>
 #include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -44,32 +41,13 @@ bool Answers(const QString &key)
 // Sends `bytes` on a connection of its own, ends the sending side and waits until the holder,
 // served by this thread's event loop, has closed the connection: by then it has acted on the
 // request or dropped it.
-bool SendAndWaitForHangUp(const QString &socketPath, const QByteArray &bytes)
+bool SendAndWaitForHangUp(const QString &name, const QByteArray &bytes)
 {
-    sockaddr_un address = {};
-    address.sun_family = AF_UNIX;
-    const QByteArray path = QFile::encodeName(socketPath);
-    if (static_cast<size_t>(path.size()) >= sizeof address.sun_path)
-        return false;
-    std::memcpy(address.sun_path, path.constData(), static_cast<size_t>(path.size()));
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (fd < 0)
-        return false;
-    bool hungUp = ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0
-        && ::send(fd, bytes.constData(), static_cast<size_t>(bytes.size()), MSG_NOSIGNAL)
-            == bytes.size()
-        && ::shutdown(fd, SHUT_WR) == 0;
-    if (hungUp) {
-        hungUp = QTest::qWaitFor(
-            [fd] {
-                char c;
-                const ssize_t got = ::recv(fd, &c, 1, 0);
-                return got == 0 || (got < 0 && errno != EAGAIN && errno != EWOULDBLOCK);
-            },
-            10000);
-    }
-    ::close(fd);
-    return hungUp;
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    return socket.waitForConnected(1000) && socket.write(bytes) == bytes.size() && socket.flush()
+        && ::shutdown(static_cast<int>(socket.socketDescriptor()), SHUT_WR) == 0
+        && QTest::qWaitFor([&] { return socket.state() == QLocalSocket::UnconnectedState; }, 10000);
 }
 
 enum class Plant { LinkToMissingFile, OtherUsersFile, LooseOwnFile, HardLinkedFile, Fifo };
@@ -91,8 +69,21 @@ private Q_SLOTS:
         QCOMPARE(CSingleInstance::MarkerFolder(), m_runtime->path());
     }
 
-    void firstCopyHoldsAPrivateMarkerAndSocket()
+    void firstCopyIsRaisedWithTheToken_data()
     {
+        QTest::addColumn<QByteArray>("sent");
+        QTest::addColumn<QByteArray>("received");
+        const QByteArray longest(CSingleInstance::MaxActivationTokenLength, 'x');
+        QTest::newRow("Wayland token")
+            << QByteArray("6d7f2a90-1c4e_a:b") << QByteArray("6d7f2a90-1c4e_a:b");
+        QTest::newRow("no token") << QByteArray() << QByteArray();
+        QTest::newRow("longest token") << longest << longest;
+        QTest::newRow("longer token dropped") << longest + 'x' << QByteArray();
+        QTest::newRow("token with a newline dropped") << QByteArray("ab\nraise x") << QByteArray();
+    }
+    void firstCopyIsRaisedWithTheToken()
+    {
+        QFETCH(QByteArray, sent);
         const QString socket = CSingleInstance::ServerName(TestKey);
         {
             CSingleInstance first(TestKey);
@@ -100,45 +91,16 @@ private Q_SLOTS:
             QSignalSpy raised(&first, &CSingleInstance::RaiseRequested);
             QVERIFY(first.Claim());
             QVERIFY(!second.Claim());
-            second.NotifyRunningCopy();
-            QTRY_COMPARE(raised.count(), 1);
-
             QVERIFY(IsOwnPrivate(CSingleInstance::MarkerPath(TestKey), S_IFREG));
             QVERIFY(IsOwnPrivate(socket, S_IFSOCK));
+            second.NotifyRunningCopy(sent);
+            QTRY_COMPARE(raised.count(), 1);
+            QTEST(raised.first().first().toByteArray(), "received");
         }
         // The socket goes with its holder, and the marker is free again.
         QVERIFY(!QFileInfo::exists(socket));
         CSingleInstance next(TestKey);
         QVERIFY(next.Claim());
-    }
-
-    void activationTokenReachesTheFirstCopy_data()
-    {
-        QTest::addColumn<QByteArray>("sent");
-        QTest::addColumn<QByteArray>("received");
-        const QByteArray longest(CSingleInstance::MaxActivationTokenLength, 'x');
-        QTest::newRow("Wayland token")
-            << QByteArray("6d7f2a90-1c4e_a:b") << QByteArray("6d7f2a90-1c4e_a:b");
-        QTest::newRow("X11 startup id") << QByteArray("launcher-4021-host-netconf-0_TIME86400")
-                                        << QByteArray("launcher-4021-host-netconf-0_TIME86400");
-        QTest::newRow("no token") << QByteArray() << QByteArray();
-        QTest::newRow("longest token") << longest << longest;
-        QTest::newRow("longer token dropped") << longest + 'x' << QByteArray();
-        QTest::newRow("token with a blank dropped") << QByteArray("ab cd") << QByteArray();
-        QTest::newRow("token with a newline dropped") << QByteArray("ab\nraise x") << QByteArray();
-    }
-    void activationTokenReachesTheFirstCopy()
-    {
-        QFETCH(QByteArray, sent);
-        QFETCH(QByteArray, received);
-        CSingleInstance first(TestKey);
-        CSingleInstance second(TestKey);
-        QSignalSpy raised(&first, &CSingleInstance::RaiseRequested);
-        QVERIFY(first.Claim());
-        QVERIFY(!second.Claim());
-        second.NotifyRunningCopy(sent);
-        QTRY_COMPARE(raised.count(), 1);
-        QCOMPARE(raised.first().first().toByteArray(), received);
     }
 
     void requestsAreReadStrictly_data()
@@ -155,13 +117,10 @@ private Q_SLOTS:
             << QByteArray("raise\nraise other\n") << true << QByteArray();
         QTest::newRow("control character: token dropped")
             << QByteArray("raise a\tb\n") << true << QByteArray();
-        QTest::newRow("two blanks: token dropped")
-            << QByteArray("raise  ab\n") << true << QByteArray();
         QTest::newRow("other verb") << QByteArray("raised\n") << false << QByteArray();
         QTest::newRow("no newline before hang-up")
             << QByteArray("raise ab") << false << QByteArray();
         QTest::newRow("over-long request") << tooLong << false << QByteArray();
-        QTest::newRow("nothing") << QByteArray() << false << QByteArray();
     }
     void requestsAreReadStrictly()
     {

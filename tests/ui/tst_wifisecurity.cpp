@@ -1,7 +1,7 @@
 #include "DialogScript.h"
 #include "DocumentProbe.h"
-#include "ui/IpAddressEdit.h"
 #include "MessageRecorder.h"
+#include "ui/IpAddressEdit.h"
 #include "ui/WifiSecurity.h"
 
 #include <QCheckBox>
@@ -15,21 +15,7 @@ using DocumentProbe::ProfileText;
 
 namespace {
 
-// Types a dotted address as a user does: digits and dots, starting in the first octet field.
-void TypeAddress(CIpAddressEdit *edit, const QString &text)
-{
-    edit->Field(0)->setFocus();
-    for (QChar c : text)
-        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
-}
-
-// A check box or radio button takes clicks on its indicator and text only.
-void Click(QAbstractButton *button)
-{
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
-}
-
-// Whether the red frame over `field` shows, and the hint the field carries.
+// Whether the red frame over `field` shows.
 bool Marked(const QWidget *field)
 {
     const auto *mark = field->findChild<QWidget *>(u"fieldMark"_s, Qt::FindDirectChildrenOnly);
@@ -44,16 +30,165 @@ class TestWifiSecurity : public QObject
 
 private Q_SLOTS:
     void initTestCase() { SetCurrentLanguageSlot(0); }
-    void init();
+    void init()
+    {
+        m_box = CMessageRecorder();
+        m_dialog = std::make_unique<CWifiSecurity>();
+        m_dialog->SetMessageBox(&m_box);
+        m_dialog->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+    }
     void cleanup() { m_dialog.reset(); }
 
-    void okGivesAnOpenedProfileBack();
-    void okFailureKeepsDialogOpenThenOk();
-    void enterPressesTheFocusedButton_data();
-    void enterPressesTheFocusedButton();
-    void fieldsAreMarkedOnceTouchedOrAfterOk();
-    void keyHintNamesTheValidForms_data();
-    void keyHintNamesTheValidForms();
+    void okGivesAnOpenedProfileBack()
+    {
+        CNetworkSetting profile;
+        profile.m_ssid = QStringLiteral("Office");
+        profile.m_securityMode = SecurityModeWpa2PskAes;
+        profile.m_networkKey = QStringLiteral("office-key");
+        profile.m_stealthSsid = 1;
+        profile.m_dhcp = 0;
+        profile.m_ipAddress = IpAddressField::Complete(10, 1, 2, 3);
+        profile.m_subnetMask = IpAddressField::Complete(255, 0, 0, 0);
+        profile.m_useProxy = 1;
+        profile.m_proxyAddress = QStringLiteral("proxy");
+        profile.m_proxyPort = QStringLiteral("3128");
+        m_dialog->SetProfile(profile);
+
+        // The list shows WPA2 TKIP before WPA2 AES, whose codes run the other way.
+        QCOMPARE(Security()->currentText(), QStringLiteral("WPA2 PSK AES"));
+        QCOMPARE(Edit("networkKey")->echoMode(), QLineEdit::Password);
+        QCOMPARE(Edit("keyConfirm")->echoMode(), QLineEdit::Password);
+        Press(*m_dialog, "ok");
+        QCOMPARE(m_box.m_messages.size(), 0);
+        QCOMPARE(ProfileText(m_dialog->Profile()), ProfileText(profile));
+    }
+    void okFailureKeepsDialogOpenThenOk()
+    {
+        QTest::keyClicks(Edit("ssid"), QStringLiteral("Home Net"));
+        Security()->setCurrentIndex(4); // the fifth entry, WPA2 PSK TKIP
+        QTest::keyClicks(Edit("networkKey"), QStringLiteral("sesame-open"));
+        QTest::keyClicks(Edit("keyConfirm"), QStringLiteral("sesame-opem"));
+        Click(Find<QCheckBox>(*m_dialog, "stealthSsid"));
+        Click(Find<QRadioButton>(*m_dialog, "dhcpOff"));
+        TypeAddress(Find<CIpAddressEdit>(*m_dialog, "ipAddress"), QStringLiteral("192.168.4.20"));
+        TypeAddress(Find<CIpAddressEdit>(*m_dialog, "subnetMask"), QStringLiteral("255.255.255.0"));
+        TypeAddress(Find<CIpAddressEdit>(*m_dialog, "defaultGateway"), QStringLiteral("192.168.4"));
+        Click(Find<QCheckBox>(*m_dialog, "useProxy"));
+        QTest::keyClicks(Edit("proxyAddress"), QStringLiteral("proxy.lan"));
+        // The port box takes digits only.
+        QTest::keyClicks(Edit("proxyPort"), QStringLiteral("8a0-8"));
+        Press(*m_dialog, "ok");
+
+        QCOMPARE(m_box.m_messages.size(), 1);
+        QCOMPARE(m_box.m_messages.at(0).text, QStringLiteral("Network key is not match.   "));
+        QVERIFY(m_dialog->isVisible());
+        // This message empties both key boxes; everything else stays as typed.
+        QCOMPARE(Edit("networkKey")->text() + Edit("keyConfirm")->text(), QString());
+
+        QTest::keyClicks(Edit("networkKey"), QStringLiteral("sesame-open"));
+        QTest::keyClicks(Edit("keyConfirm"), QStringLiteral("sesame-open"));
+        Press(*m_dialog, "ok");
+        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        // A partial gateway stays as typed: three parts, the fourth counted as 0.
+        QCOMPARE(ProfileText(m_dialog->Profile()),
+            QStringLiteral(
+                "auto=1 | dhcp=0 | dns= | dns2= | force=1 | gateway=192.168.4.0 (3 parts) | "
+                "ip=192.168.4.20 | key=sesame-open | mask=255.255.255.0 | mode=5 | "
+                "proxy=1 | proxyAddress=proxy.lan | proxyPort=808 | ssid=Home Net"));
+    }
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<QByteArray>("focused"); // a button's name; empty for the SSID box
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("result"); // how the dialog ended; -1 still open
+        QTest::addColumn<QString>("ssid"); // what the SSID box holds then
+        QTest::addColumn<QString>("profile"); // the working profile's SSID then
+        QTest::newRow("Enter on Cancel cancels")
+            << QByteArray("cancel") << int(Qt::Key_Return) << int(QDialog::Rejected) << u"Edited"_s
+            << QString();
+        QTest::newRow("keypad Enter on Cancel cancels")
+            << QByteArray("cancel") << int(Qt::Key_Enter) << int(QDialog::Rejected) << u"Edited"_s
+            << QString();
+        QTest::newRow("Enter on Clear clears and stays open")
+            << QByteArray("clear") << int(Qt::Key_Return) << -1 << QString() << QString();
+        QTest::newRow("Enter on OK accepts")
+            << QByteArray("ok") << int(Qt::Key_Return) << int(QDialog::Accepted) << u"Edited"_s
+            << u"Edited"_s;
+        QTest::newRow("Enter in a box is OK")
+            << QByteArray() << int(Qt::Key_Return) << int(QDialog::Accepted) << u"Edited"_s
+            << u"Edited"_s;
+    }
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(QByteArray, focused);
+        QFETCH(int, key);
+        QFETCH(int, result);
+        QFETCH(QString, ssid);
+        QFETCH(QString, profile);
+        CNetworkSetting opened;
+        opened.m_ssid = u"Original"_s;
+        m_dialog->SetProfile(opened);
+        Edit("ssid")->selectAll();
+        QTest::keyClicks(Edit("ssid"), u"Edited"_s);
+        QWidget *target = focused.isEmpty() ? static_cast<QWidget *>(Edit("ssid"))
+                                            : Find<QPushButton>(*m_dialog, focused.constData());
+        target->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), target);
+        QTest::keyClick(
+            target, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+
+        QCOMPARE(m_dialog->isVisible(), result < 0);
+        if (result >= 0)
+            QCOMPARE(m_dialog->result(), result);
+        QCOMPARE(Edit("ssid")->text(), ssid);
+        QCOMPARE(m_dialog->Profile().m_ssid, profile);
+        QCOMPARE(m_box.m_messages.size(), 0);
+    }
+    void fieldsAreMarkedOnceTouchedOrAfterOk()
+    {
+        // A new profile: empty SSID, which OK would refuse, but nothing is marked yet.
+        QVERIFY(!Marked(Edit("ssid")));
+        Security()->setCurrentIndex(1); // WEP: the empty key would be refused as well
+        QVERIFY(!Marked(Edit("networkKey")));
+
+        QTest::keyClicks(Edit("networkKey"), u"abc"_s);
+        QVERIFY(Marked(Edit("networkKey")));
+        QVERIFY(!Marked(Edit("ssid")));
+        QTest::keyClicks(Edit("ssid"), u"x"_s);
+        QTest::keyClick(Edit("ssid"), Qt::Key_Backspace);
+        QVERIFY(Marked(Edit("ssid")));
+
+        Press(*m_dialog, "clear");
+        QVERIFY(!Marked(Edit("ssid")));
+        QVERIFY(!Marked(Edit("networkKey")));
+
+        Press(*m_dialog, "ok");
+        QCOMPARE(m_box.m_messages.size(), 1);
+        QVERIFY(Marked(Edit("ssid")));
+    }
+    void keyHintNamesTheValidForms_data()
+    {
+        QTest::addColumn<int>("entry"); // position in the security list
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("WEP key of 6 characters")
+            << 1 << u"abcdef"_s
+            << u"Length of Network key is invalid.\nA WEP key has 5 or 13 characters, or 10 or 26 "
+               u"hexadecimal digits."_s;
+        QTest::newRow("a bad character names no forms")
+            << 5 << QString(64, u'g') << u"Invalid character is entered for network key."_s;
+    }
+    void keyHintNamesTheValidForms()
+    {
+        QFETCH(int, entry);
+        QFETCH(QString, key);
+        QFETCH(QString, hint);
+        Security()->setCurrentIndex(entry);
+        QTest::keyClicks(Edit("networkKey"), key);
+        QVERIFY(Marked(Edit("networkKey")));
+        QCOMPARE(Edit("networkKey")->toolTip(), hint);
+    }
 
 private:
     QLineEdit *Edit(const char *name) const { return Find<QLineEdit>(*m_dialog, name); }
@@ -62,171 +197,6 @@ private:
     CMessageRecorder m_box;
     std::unique_ptr<CWifiSecurity> m_dialog;
 };
-
-void TestWifiSecurity::init()
-{
-    m_box = CMessageRecorder();
-    m_dialog = std::make_unique<CWifiSecurity>();
-    m_dialog->SetMessageBox(&m_box);
-    m_dialog->show();
-    QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
-}
-
-void TestWifiSecurity::okGivesAnOpenedProfileBack()
-{
-    CNetworkSetting profile;
-    profile.m_ssid = QStringLiteral("Office");
-    profile.m_securityMode = SecurityModeWpa2PskAes;
-    profile.m_networkKey = QStringLiteral("office-key");
-    profile.m_stealthSsid = 1;
-    profile.m_dhcp = 0;
-    profile.m_ipAddress = IpAddressField::Complete(10, 1, 2, 3);
-    profile.m_subnetMask = IpAddressField::Complete(255, 0, 0, 0);
-    profile.m_useProxy = 1;
-    profile.m_proxyAddress = QStringLiteral("proxy");
-    profile.m_proxyPort = QStringLiteral("3128");
-    m_dialog->SetProfile(profile);
-
-    // The list shows WPA2 TKIP before WPA2 AES, whose codes run the other way.
-    QCOMPARE(Security()->currentText(), QStringLiteral("WPA2 PSK AES"));
-    QCOMPARE(Edit("networkKey")->echoMode(), QLineEdit::Password);
-    QCOMPARE(Edit("keyConfirm")->echoMode(), QLineEdit::Password);
-    Press(*m_dialog, "ok");
-    QCOMPARE(m_box.m_messages.size(), 0);
-    QCOMPARE(ProfileText(m_dialog->Profile()), ProfileText(profile));
-}
-
-void TestWifiSecurity::okFailureKeepsDialogOpenThenOk()
-{
-    QTest::keyClicks(Edit("ssid"), QStringLiteral("Home Net"));
-    Security()->setCurrentIndex(4); // the fifth entry, WPA2 PSK TKIP
-    QTest::keyClicks(Edit("networkKey"), QStringLiteral("sesame-open"));
-    QTest::keyClicks(Edit("keyConfirm"), QStringLiteral("sesame-opem"));
-    Click(Find<QCheckBox>(*m_dialog, "stealthSsid"));
-    Click(Find<QRadioButton>(*m_dialog, "dhcpOff"));
-    TypeAddress(Find<CIpAddressEdit>(*m_dialog, "ipAddress"), QStringLiteral("192.168.4.20"));
-    TypeAddress(Find<CIpAddressEdit>(*m_dialog, "subnetMask"), QStringLiteral("255.255.255.0"));
-    TypeAddress(Find<CIpAddressEdit>(*m_dialog, "defaultGateway"), QStringLiteral("192.168.4"));
-    Click(Find<QCheckBox>(*m_dialog, "useProxy"));
-    QTest::keyClicks(Edit("proxyAddress"), QStringLiteral("proxy.lan"));
-    // The port box takes digits only.
-    QTest::keyClicks(Edit("proxyPort"), QStringLiteral("8a0-8"));
-    Press(*m_dialog, "ok");
-
-    QCOMPARE(m_box.m_messages.size(), 1);
-    QCOMPARE(m_box.m_messages.at(0).text, QStringLiteral("Network key is not match.   "));
-    QVERIFY(m_dialog->isVisible());
-    // This message empties both key boxes; everything else stays as typed.
-    QCOMPARE(Edit("networkKey")->text() + Edit("keyConfirm")->text(), QString());
-
-    QTest::keyClicks(Edit("networkKey"), QStringLiteral("sesame-open"));
-    QTest::keyClicks(Edit("keyConfirm"), QStringLiteral("sesame-open"));
-    Press(*m_dialog, "ok");
-    QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
-    // A partial gateway stays as typed: three parts, the fourth counted as 0.
-    QCOMPARE(ProfileText(m_dialog->Profile()),
-        QStringLiteral("auto=1 | dhcp=0 | dns= | dns2= | force=1 | gateway=192.168.4.0 (3 parts) | "
-                       "ip=192.168.4.20 | key=sesame-open | mask=255.255.255.0 | mode=5 | "
-                       "proxy=1 | proxyAddress=proxy.lan | proxyPort=808 | ssid=Home Net"));
-}
-
-void TestWifiSecurity::enterPressesTheFocusedButton_data()
-{
-    QTest::addColumn<QByteArray>("focused"); // a button's name; empty for the SSID box
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("result"); // how the dialog ended; -1 still open
-    QTest::addColumn<QString>("ssid"); // what the SSID box holds then
-    QTest::addColumn<QString>("profile"); // the working profile's SSID then
-    QTest::newRow("Enter on Cancel cancels") << QByteArray("cancel") << int(Qt::Key_Return)
-                                             << int(QDialog::Rejected) << u"Edited"_s << QString();
-    QTest::newRow("keypad Enter on Cancel cancels")
-        << QByteArray("cancel") << int(Qt::Key_Enter) << int(QDialog::Rejected) << u"Edited"_s
-        << QString();
-    QTest::newRow("Enter on Clear clears and stays open")
-        << QByteArray("clear") << int(Qt::Key_Return) << -1 << QString() << QString();
-    QTest::newRow("Enter on OK accepts") << QByteArray("ok") << int(Qt::Key_Return)
-                                         << int(QDialog::Accepted) << u"Edited"_s << u"Edited"_s;
-    QTest::newRow("Enter in a box is OK") << QByteArray() << int(Qt::Key_Return)
-                                          << int(QDialog::Accepted) << u"Edited"_s << u"Edited"_s;
-}
-
-void TestWifiSecurity::enterPressesTheFocusedButton()
-{
-    QFETCH(QByteArray, focused);
-    QFETCH(int, key);
-    QFETCH(int, result);
-    QFETCH(QString, ssid);
-    QFETCH(QString, profile);
-    CNetworkSetting opened;
-    opened.m_ssid = u"Original"_s;
-    m_dialog->SetProfile(opened);
-    Edit("ssid")->selectAll();
-    QTest::keyClicks(Edit("ssid"), u"Edited"_s);
-    QWidget *target = focused.isEmpty() ? static_cast<QWidget *>(Edit("ssid"))
-                                        : Find<QPushButton>(*m_dialog, focused.constData());
-    target->setFocus(Qt::TabFocusReason);
-    QCOMPARE(QApplication::focusWidget(), target);
-    QTest::keyClick(
-        target, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-
-    QCOMPARE(m_dialog->isVisible(), result < 0);
-    if (result >= 0)
-        QCOMPARE(m_dialog->result(), result);
-    QCOMPARE(Edit("ssid")->text(), ssid);
-    QCOMPARE(m_dialog->Profile().m_ssid, profile);
-    QCOMPARE(m_box.m_messages.size(), 0);
-}
-
-void TestWifiSecurity::fieldsAreMarkedOnceTouchedOrAfterOk()
-{
-    // A new profile: empty SSID, which OK would refuse, but nothing is marked yet.
-    QVERIFY(!Marked(Edit("ssid")));
-    Security()->setCurrentIndex(1); // WEP: the empty key would be refused as well
-    QVERIFY(!Marked(Edit("networkKey")));
-
-    QTest::keyClicks(Edit("networkKey"), u"abc"_s);
-    QVERIFY(Marked(Edit("networkKey")));
-    QVERIFY(!Marked(Edit("ssid")));
-    QTest::keyClicks(Edit("ssid"), u"x"_s);
-    QTest::keyClick(Edit("ssid"), Qt::Key_Backspace);
-    QVERIFY(Marked(Edit("ssid")));
-
-    Press(*m_dialog, "clear");
-    QVERIFY(!Marked(Edit("ssid")));
-    QVERIFY(!Marked(Edit("networkKey")));
-
-    Press(*m_dialog, "ok");
-    QCOMPARE(m_box.m_messages.size(), 1);
-    QVERIFY(Marked(Edit("ssid")));
-}
-
-void TestWifiSecurity::keyHintNamesTheValidForms_data()
-{
-    QTest::addColumn<int>("entry"); // position in the security list
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("hint");
-    QTest::newRow("WEP key of 6 characters")
-        << 1 << u"abcdef"_s
-        << u"Length of Network key is invalid.\nA WEP key has 5 or 13 characters, or 10 or 26 "
-           u"hexadecimal digits."_s;
-    QTest::newRow("WPA key of 7 characters")
-        << 2 << u"abcdefg"_s
-        << u"Length of Network key is invalid.\nA WPA or WPA2 key has 8 to 63 characters, or 64 "
-           u"hexadecimal digits."_s;
-    QTest::newRow("a bad character names no forms")
-        << 5 << QString(64, u'g') << u"Invalid character is entered for network key."_s;
-}
-
-void TestWifiSecurity::keyHintNamesTheValidForms()
-{
-    QFETCH(int, entry);
-    QFETCH(QString, key);
-    QFETCH(QString, hint);
-    Security()->setCurrentIndex(entry);
-    QTest::keyClicks(Edit("networkKey"), key);
-    QVERIFY(Marked(Edit("networkKey")));
-    QCOMPARE(Edit("networkKey")->toolTip(), hint);
-}
 
 QTEST_MAIN(TestWifiSecurity)
 #include "tst_wifisecurity.moc"

@@ -1,30 +1,78 @@
 #include "ui/NetSetUtilDlg.h"
+#include "ui/WifiSecurity.h"
 
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
-// Long German or Finnish texts may widen the window, never clip nor push it off a laptop screen.
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The Alt keys of every text that shows in `window`, as Qt itself reads them: the controls, the
+// tabs of the tab bars and the labels of fields are told apart.
+void VerifyKeysUnique(QWidget &window, const char *where)
+{
+    QHash<QKeySequence, QString> seen;
+    int unkeyedLabels = 0;
+    const auto check = [&](const QString &text, bool isLabel = false) {
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        const QString what = QLatin1String(where) + u": "_s + text + u" / "_s + seen.value(key);
+        // A command always has its key; a label goes without one only when its text has no
+        // letter left, as in a language with many long labels.
+        QVERIFY2(!key.isEmpty() || isLabel, qPrintable(what));
+        QVERIFY2(key.isEmpty() || !seen.contains(key), qPrintable(what));
+        unkeyedLabels += key.isEmpty();
+        seen.insert(key, text);
+    };
+    for (QWidget *widget : window.findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(&window) || widget->isWindow())
+            continue;
+        if (auto *bar = qobject_cast<QTabBar *>(widget)) {
+            for (int i = 0; i < bar->count(); ++i)
+                check(bar->tabText(i));
+        } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            if (!button->text().isEmpty())
+                check(button->text());
+        } else if (auto *label = qobject_cast<QLabel *>(widget); label && label->buddy()) {
+            check(label->text(), true);
+        } else if (auto *group = qobject_cast<QGroupBox *>(widget); group && group->isCheckable()) {
+            check(group->title());
+        }
+    }
+    QVERIFY2(!seen.isEmpty() && unkeyedLabels <= 1, where);
+}
+
+} // namespace
+
 class TestWindowLayout : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void textsFit_data()
+    void cleanup() { SetCurrentLanguageSlot(0); }
+
+    void everySlot_data()
     {
-        QTest::addColumn<unsigned>("slot");
+        QTest::addColumn<LanguageSlot>("slot");
         for (LanguageSlot slot = 0; slot < LanguageSlotCount; ++slot)
             QTest::addRow("slot %u", slot) << slot;
     }
-    void textsFit()
+    // In every language the texts fit, with the window on a laptop screen, and no two controls
+    // share an Alt key.
+    void everySlot()
     {
-        QFETCH(unsigned, slot);
+        QFETCH(LanguageSlot, slot);
         SetCurrentLanguageSlot(slot);
         CNetSetUtilDlg window;
         window.show();
         QVERIFY(window.width() <= 1024 && window.height() <= 720);
-        auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabControl"));
-        for (int page = 0; page < tabs->count(); ++page) {
-            tabs->setCurrentIndex(page);
+        for (int page = 0; page < 2; ++page) {
+            window.ShowPage(page);
             for (QWidget *widget : window.findChildren<QWidget *>()) {
                 const QString text = widget->property("text").toString();
                 if (!text.isEmpty() && widget->isVisible()
@@ -32,7 +80,31 @@ private Q_SLOTS:
                     QVERIFY2(widget->size() == widget->size().expandedTo(widget->sizeHint()),
                         qPrintable(text));
             }
+            VerifyKeysUnique(window, page == 0 ? "wired page" : "wireless page");
         }
+        CWifiSecurity dialog(&window);
+        VerifyKeysUnique(dialog, "property dialog");
+    }
+
+    void windowIconIsTheInstalledImage_data()
+    {
+        QTest::addColumn<int>("size");
+        for (int size : { 16, 24, 32, 48, 64, 128, 256 })
+            QTest::addRow("%d px", size) << size;
+    }
+    // Compiled in, so an installed program needs neither the source tree nor an icon theme.
+    void windowIconIsTheInstalledImage()
+    {
+        QFETCH(int, size);
+        // The image the desktop entry installs into the hicolor theme. Compared as premultiplied
+        // pixels, the pixmap's own form, so that rounding at semi-transparent edges stays out.
+        const QImage installed
+            = QImage(QStringLiteral(MERIDOCK_ICON_DIR "/meridock-netconf-%1.png").arg(size))
+                  .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QCOMPARE(installed.size(), QSize(size, size));
+        CNetSetUtilDlg window;
+        const QImage shown = window.windowIcon().pixmap(QSize(size, size)).toImage();
+        QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied), installed);
     }
 };
 

@@ -26,70 +26,69 @@ class TestWirelessPage : public QObject
 
 private Q_SLOTS:
     void initTestCase() { SetCurrentLanguageSlot(0); }
-    void entriesAndProfilesStayTogether();
-};
+    void entriesAndProfilesStayTogether()
+    {
+        CMessageRecorder windowBox, dialogBox;
+        CNetSetUtilDlg window;
+        CWifiSecurityLauncher launcher(&window, &dialogBox);
+        window.SetMessageBox(&windowBox);
+        window.SetPropertyDialog(&launcher);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.ShowPage(1);
+        auto *list = Find<QListWidget>(window, "wirelessList");
+        const CSettingsDocument &document = window.Document();
+        for (const QString &ssid :
+            { QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C") }) {
+            CDialogScript added([&ssid](CWifiSecurity &dialog) {
+                QTest::keyClicks(Find<QLineEdit>(dialog, "ssid"), ssid);
+                Press(dialog, "ok");
+            });
+            Press(window, "addButton");
+            QVERIFY(added.m_ran && !added.m_leftOpen);
+        }
 
-void TestWirelessPage::entriesAndProfilesStayTogether()
-{
-    CMessageRecorder windowBox, dialogBox;
-    CNetSetUtilDlg window;
-    CWifiSecurityLauncher launcher(&window, &dialogBox);
-    window.SetMessageBox(&windowBox);
-    window.SetPropertyDialog(&launcher);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.ShowPage(1);
-    auto *list = Find<QListWidget>(window, "wirelessList");
-    const CSettingsDocument &document = window.Document();
-    for (const QString &ssid : { QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C") }) {
-        CDialogScript added([&ssid](CWifiSecurity &dialog) {
-            QTest::keyClicks(Find<QLineEdit>(dialog, "ssid"), ssid);
+        // A double-click opens the entry under the pointer, on that entry's profile.
+        QString shownSsid;
+        CDialogScript renamed([&shownSsid](CWifiSecurity &dialog) {
+            QLineEdit *ssid = Find<QLineEdit>(dialog, "ssid");
+            shownSsid = ssid->text();
+            ssid->selectAll();
+            QTest::keyClicks(ssid, QStringLiteral("B 5G"));
             Press(dialog, "ok");
         });
-        Press(window, "addButton");
-        QVERIFY(added.m_ran && !added.m_leftOpen);
-    }
-
-    // A double-click opens the entry under the pointer, on that entry's profile.
-    QString shownSsid;
-    CDialogScript renamed([&shownSsid](CWifiSecurity &dialog) {
-        QLineEdit *ssid = Find<QLineEdit>(dialog, "ssid");
-        shownSsid = ssid->text();
-        ssid->selectAll();
-        QTest::keyClicks(ssid, QStringLiteral("B 5G"));
-        Press(dialog, "ok");
-    });
-    list->setCurrentRow(0);
-    const QRect rect = list->visualItemRect(list->item(1));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-    QCOMPARE(shownSsid, QStringLiteral("B"));
-    QCOMPARE(Shown(list), QStringLiteral("A@0,B 5G@1,C@2"));
-    QCOMPARE(document.m_wirelessSettings[1].m_ssid, QStringLiteral("B 5G"));
-
-    // Cancel resets the dialog's working profile; the list and its profiles must survive it.
-    const CNetworkSetting before = document.m_wirelessSettings[0];
-    for (const char *command : { "addButton", "propertyButton" }) {
         list->setCurrentRow(0);
-        CDialogScript cancelled([](CWifiSecurity &dialog) {
-            QTest::keyClicks(Find<QLineEdit>(dialog, "ssid"), QStringLiteral("Gamma"));
-            Press(dialog, "clear");
-            Press(dialog, "cancel");
-        });
-        Press(window, command);
-        QVERIFY2(cancelled.m_ran, command);
-    }
-    QCOMPARE(Shown(list), QStringLiteral("A@0,B 5G@1,C@2"));
-    QCOMPARE(document.m_wirelessSettings[0], before);
-    QCOMPARE(document.m_wirelessSettings[3], CNetworkSetting());
+        const QRect rect = list->visualItemRect(list->item(1));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+        QCOMPARE(shownSsid, QStringLiteral("B"));
+        QCOMPARE(Shown(list), QStringLiteral("A@0,B 5G@1,C@2"));
+        QCOMPARE(document.m_wirelessSettings[1].m_ssid, QStringLiteral("B 5G"));
 
-    // The list widget has already moved the row when the document hears of the drop; the entry
-    // must land once, where it was dropped.
-    QVERIFY(list->model()->moveRow(QModelIndex(), 0, QModelIndex(), 3));
-    QTRY_COMPARE(document.m_controls.m_wirelessList.at(2).m_text, QStringLiteral("A"));
-    QCOMPARE(Shown(list), QStringLiteral("B 5G@1,C@2,A@0"));
-    QCOMPARE(windowBox.m_messages.size() + dialogBox.m_messages.size(), 0);
-}
+        // Cancel resets the dialog's working profile; the list and its profiles must survive it.
+        const CNetworkSetting before = document.m_wirelessSettings[0];
+        for (const char *command : { "addButton", "propertyButton" }) {
+            list->setCurrentRow(0);
+            CDialogScript cancelled([](CWifiSecurity &dialog) {
+                QTest::keyClicks(Find<QLineEdit>(dialog, "ssid"), QStringLiteral("Gamma"));
+                Press(dialog, "clear");
+                Press(dialog, "cancel");
+            });
+            Press(window, command);
+            QVERIFY2(cancelled.m_ran, command);
+        }
+        QCOMPARE(Shown(list), QStringLiteral("A@0,B 5G@1,C@2"));
+        QCOMPARE(document.m_wirelessSettings[0], before);
+        QCOMPARE(document.m_wirelessSettings[3], CNetworkSetting());
+
+        // The list widget has already moved the row when the document hears of the drop; the entry
+        // must land once, where it was dropped.
+        QVERIFY(list->model()->moveRow(QModelIndex(), 0, QModelIndex(), 3));
+        QTRY_COMPARE(document.m_controls.m_wirelessList.at(2).m_text, QStringLiteral("A"));
+        QCOMPARE(Shown(list), QStringLiteral("B 5G@1,C@2,A@0"));
+        QCOMPARE(windowBox.m_messages.size() + dialogBox.m_messages.size(), 0);
+    }
+};
 
 QTEST_MAIN(TestWirelessPage)
 #include "tst_wirelesspage.moc"

@@ -176,7 +176,7 @@ struct WipedArray
 
 } // namespace
 
-int EncryptSecret(QStringView plain, QString &out)
+bool EncryptSecret(QStringView plain, QString &out)
 {
     const std::array<unsigned char, BlockSize> iv = MakeIv();
 
@@ -185,7 +185,7 @@ int EncryptSecret(QStringView plain, QString &out)
     qsizetype n = plain.size();
     if (IsAscii(plain)) {
         if (n > MaxSecretBytes)
-            return 0;
+            return false;
         padded.used = size_t(n);
         std::transform(plain.begin(), plain.end(), padded.bytes.begin(),
                        [](QChar c) { return static_cast<unsigned char>(c.unicode()); });
@@ -193,7 +193,7 @@ int EncryptSecret(QStringView plain, QString &out)
         WipedBuffer oem(ToOemBytes(plain, UserOemCodePage()));
         n = oem.bytes().size();
         if (n > MaxSecretBytes)
-            return 0;
+            return false;
         padded.used = size_t(n);
         std::copy(oem.bytes().cbegin(), oem.bytes().cend(), padded.bytes.begin());
     }
@@ -205,16 +205,16 @@ int EncryptSecret(QStringView plain, QString &out)
     std::copy(iv.begin(), iv.end(), sealed.begin());
     if (!AesCbc128(true, kDeviceKey.data(), iv.data(), padded.bytes.data(), int(p),
                    sealed.data() + BlockSize))
-        return 0;
+        return false;
 
     // Written into the caller's string: a loop sealing many keys into one string then costs no
     // allocation per key.
     out.resize(2 * (BlockSize + p));
     WriteHexDigits(sealed.data(), BlockSize + p, out.data());
-    return 1;
+    return true;
 }
 
-int DecryptSecret(QStringView sealed, QString &out)
+bool DecryptSecret(QStringView sealed, QString &out)
 {
     // Stored values are hex digits, so ASCII, which every OEM code page keeps as it is; only
     // other characters go through the code page before the length rule counts bytes.
@@ -225,11 +225,11 @@ int DecryptSecret(QStringView sealed, QString &out)
     const qsizetype length = ascii ? sealed.size() : converted.size();
     const qsizetype n = length / 2; // an odd last digit is ignored
     if (n % BlockSize != 0 || n <= BlockSize)
-        return 0;
+        return false;
     // A result must fit the caller's buffer of SecretTextLimit characters.
     constexpr qsizetype MaxBytes = 2 * SecretTextLimit;
     if (n - BlockSize >= MaxBytes)
-        return 0;
+        return false;
 
     std::array<unsigned char, MaxBytes> raw;
     if (ascii)
@@ -243,7 +243,7 @@ int DecryptSecret(QStringView sealed, QString &out)
     plain.used = size_t(cipherLength);
     if (!AesCbc128(false, kDeviceKey.data(), raw.data(), raw.data() + BlockSize,
                    int(cipherLength), plain.bytes.data()))
-        return 0;
+        return false;
     const auto *begin = plain.bytes.data();
     const void *zero = std::memchr(begin, 0, size_t(cipherLength)); // drops the zero fill
     const auto *end = zero ? static_cast<const unsigned char *>(zero) : begin + cipherLength;
@@ -254,19 +254,19 @@ int DecryptSecret(QStringView sealed, QString &out)
     if (any < 0x80) {
         // ASCII reads the same in every code page: straight into the caller's string.
         if (plainLength >= SecretTextLimit)
-            return 0;
+            return false;
         out.resize(plainLength);
         std::transform(begin, end, out.begin(), [](unsigned char b) { return QChar(char16_t(b)); });
-        return 1;
+        return true;
     }
     QString text = FromOemBytes(
         QByteArrayView(reinterpret_cast<const char *>(begin), end - begin), UserOemCodePage());
     if (text.size() >= SecretTextLimit) {
         WipeString(text);
-        return 0;
+        return false;
     }
     out = std::move(text);
-    return 1;
+    return true;
 }
 
 bool SealsFaithfully(QStringView plain)

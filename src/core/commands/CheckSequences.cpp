@@ -15,10 +15,16 @@ public:
         , m_caption(caption)
     { }
 
-    void Report(MessageId text)
+    // Reports `text` and empties `edits`; true when the sequence ends there, at its first
+    // failure when it shows messages.
+    bool Fail(MessageId text, std::initializer_list<EditControl *> edits)
     {
         if (m_showMessages)
             m_document.ShowMessage(m_box, text, m_caption, MessageIcon::Error);
+        m_passed = false;
+        for (EditControl *edit : edits)
+            Empty(*edit);
+        return m_showMessages;
     }
 
     void Empty(EditControl &edit)
@@ -27,48 +33,29 @@ public:
         m_document.Gather();
     }
 
+    bool Passed() const { return m_passed; }
+
 private:
     CSettingsDocument &m_document;
     IMessageBox &m_box;
     bool m_showMessages;
     MessageId m_caption;
+    bool m_passed = true;
 };
 
-MessageId DeviceNameMessage(ValidationCode code)
+// The message for a folder field that failed its check; only a device name can be all digits
+// or all hyphens.
+MessageId FolderFieldMessage(ValidationCode code, MessageId badLength, MessageId badCharacter)
 {
     switch (code) {
     case ValidationCode::BadLength:
-        return Msg::DeviceNameLength;
+        return badLength;
     case ValidationCode::BadCharacter:
-        return Msg::DeviceNameCharacters;
+        return badCharacter;
     case ValidationCode::DigitsOnly:
         return Msg::DeviceNameDigitsOnly;
     case ValidationCode::HyphensOnly:
         return Msg::DeviceNameHyphensOnly;
-    default:
-        return Msg::ConfirmNetworkFolderSetting;
-    }
-}
-
-MessageId UserIdMessage(ValidationCode code)
-{
-    switch (code) {
-    case ValidationCode::BadLength:
-        return Msg::UserIdLength;
-    case ValidationCode::BadCharacter:
-        return Msg::UserIdCharacters;
-    default:
-        return Msg::ConfirmNetworkFolderSetting;
-    }
-}
-
-MessageId FolderPasswordMessage(ValidationCode code)
-{
-    switch (code) {
-    case ValidationCode::BadLength:
-        return Msg::FolderPasswordLength;
-    case ValidationCode::BadCharacter:
-        return Msg::FolderPasswordCharacters;
     default:
         return Msg::ConfirmNetworkFolderSetting;
     }
@@ -84,41 +71,37 @@ bool ValidateNetworkFolder(CSettingsDocument &document, IMessageBox &box, CheckM
 
     MainWindowControls &c = document.m_controls;
     CSequenceReporter reporter(document, box, mode, Msg::NetworkFolderCaption);
-    bool result = true;
-    // Reports `text` and empties `edits`; true when the sequence ends there.
-    const auto failEnds = [&](MessageId text, std::initializer_list<EditControl *> edits) {
-        reporter.Report(text);
-        result = false;
-        for (EditControl *edit : edits)
-            reporter.Empty(*edit);
-        return mode == CheckMode::ReportFirst;
-    };
 
     // An empty name or user ID is asked for, and then also fails its length.
-    if (c.m_deviceName.m_text.isEmpty() && failEnds(Msg::InputDeviceName, {}))
+    if (c.m_deviceName.m_text.isEmpty() && reporter.Fail(Msg::InputDeviceName, {}))
         return false;
     if (const ValidationCode code = CheckFolderDeviceName(c.m_deviceName.m_text);
-        code != ValidationCode::Valid && failEnds(DeviceNameMessage(code), { &c.m_deviceName }))
+        code != ValidationCode::Valid
+        && reporter.Fail(FolderFieldMessage(code, Msg::DeviceNameLength, Msg::DeviceNameCharacters),
+            { &c.m_deviceName }))
         return false;
-    if (c.m_userId.m_text.isEmpty() && failEnds(Msg::InputUserId, {}))
+    if (c.m_userId.m_text.isEmpty() && reporter.Fail(Msg::InputUserId, {}))
         return false;
     if (const ValidationCode code = CheckFolderUserId(c.m_userId.m_text);
-        code != ValidationCode::Valid && failEnds(UserIdMessage(code), { &c.m_userId }))
+        code != ValidationCode::Valid
+        && reporter.Fail(
+            FolderFieldMessage(code, Msg::UserIdLength, Msg::UserIdCharacters), { &c.m_userId }))
         return false;
     if (c.m_password.m_text != c.m_passwordConfirm.m_text
-        && failEnds(Msg::FolderPasswordMismatch, { &c.m_password, &c.m_passwordConfirm }))
+        && reporter.Fail(Msg::FolderPasswordMismatch, { &c.m_password, &c.m_passwordConfirm }))
         return false;
     // The password as it now stands: one emptied by the mismatch above passes.
     if (const ValidationCode code = CheckFolderPassword(c.m_password.m_text);
         code != ValidationCode::Valid
-        && failEnds(FolderPasswordMessage(code), { &c.m_password, &c.m_passwordConfirm }))
+        && reporter.Fail(
+            FolderFieldMessage(code, Msg::FolderPasswordLength, Msg::FolderPasswordCharacters),
+            { &c.m_password, &c.m_passwordConfirm }))
         return false;
-    return result;
+    return reporter.Passed();
 }
 
 bool ValidateWiredLan(CSettingsDocument &document, IMessageBox &box, CheckMode mode)
 {
-    const bool stopAtFirst = mode == CheckMode::ReportFirst;
     document.Gather();
     MainWindowControls &c = document.m_controls;
     const CNetworkSetting wired = document.WiredSettingFromControls();
@@ -133,20 +116,13 @@ bool ValidateWiredLan(CSettingsDocument &document, IMessageBox &box, CheckMode m
         return true;
     }
 
-    bool result = true;
-    if (const ValidationCode code = CheckProxyAddress(wired); code != ValidationCode::Valid) {
-        reporter.Report(ProxyAddressMessage(code, WiredProxyMessages));
-        result = false;
-        reporter.Empty(c.m_connection.m_proxyAddress);
-        if (stopAtFirst)
-            return false;
-    }
-    if (const ValidationCode code = CheckProxyPort(wired); code != ValidationCode::Valid) {
-        reporter.Report(ProxyPortMessage(code, WiredProxyMessages));
-        result = false;
-        reporter.Empty(c.m_connection.m_proxyPort);
-    }
-    return result;
+    if (const ValidationCode code = CheckProxyAddress(wired); code != ValidationCode::Valid
+        && reporter.Fail(
+            ProxyAddressMessage(code, WiredProxyMessages), { &c.m_connection.m_proxyAddress }))
+        return false;
+    if (const ValidationCode code = CheckProxyPort(wired); code != ValidationCode::Valid)
+        reporter.Fail(ProxyPortMessage(code, WiredProxyMessages), { &c.m_connection.m_proxyPort });
+    return reporter.Passed();
 }
 
 bool ValidateWiredIpAddress(

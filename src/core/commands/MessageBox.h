@@ -27,6 +27,20 @@ public:
         = 0;
 };
 
+// Shows nothing and answers OK, counting what it was given: for checks that run with no one to
+// answer them, like the close sequence's and a read-back's.
+class CSilentMessageBox final : public IMessageBox
+{
+public:
+    MessageAnswer ShowMessage(
+        const QString &, const QString &, MessageIcon, MessageButtons, const QString &) override
+    {
+        ++m_count;
+        return MessageAnswer::Ok;
+    }
+    int m_count = 0;
+};
+
 // Composes the catalogue text `text`, keeps what was composed in `composed` and shows it with
 // the catalogue caption `caption`.
 inline MessageAnswer ShowCatalogueMessage(IMessageBox &box, QString &composed, MessageId text,

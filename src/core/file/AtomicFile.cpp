@@ -158,6 +158,21 @@ public:
     QByteArray m_name; // empty while the file has none
     void Renamed() { m_name.clear(); }
 
+    // Gives the file a fresh temporary name through `claim` (0 or the system's error), trying
+    // again while the name drawn is taken.
+    template<typename Claim>
+    int ClaimName(const QByteArray &targetName, Claim claim)
+    {
+        int error = EEXIST;
+        for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
+            const QByteArray candidate = TemporaryName(targetName);
+            error = claim(candidate);
+            if (error == 0)
+                m_name = candidate;
+        }
+        return error;
+    }
+
 private:
     int m_folder;
 };
@@ -200,14 +215,9 @@ FileWriteResult CommitFileAtomically(
     if (!unnamed) {
         // Filesystems without unnamed files (FAT cards among them): a named one, ours by its
         // name, removed on every way out but a kill.
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            const QByteArray candidate = TemporaryName(name);
-            error = steps.CreateNamed(folder.Get(), candidate, mode, temporary.m_fd);
-            if (error == 0)
-                temporary.m_name = candidate;
-            if (error != EEXIST)
-                break;
-        }
+        error = temporary.ClaimName(name, [&](const QByteArray &candidate) {
+            return steps.CreateNamed(folder.Get(), candidate, mode, temporary.m_fd);
+        });
         if (error != 0)
             return Failure(FileStep::Create, error);
     }
@@ -224,14 +234,9 @@ FileWriteResult CommitFileAtomically(
         return Failure(FileStep::SyncFile, error);
     if (unnamed) {
         // An unnamed file cannot take a taken name: it gets a temporary one first.
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            const QByteArray candidate = TemporaryName(name);
-            error = steps.Link(temporary.m_fd, folder.Get(), candidate);
-            if (error == 0)
-                temporary.m_name = candidate;
-            if (error != EEXIST)
-                break;
-        }
+        error = temporary.ClaimName(name, [&](const QByteArray &candidate) {
+            return steps.Link(temporary.m_fd, folder.Get(), candidate);
+        });
         if (error != 0)
             return Failure(FileStep::Link, error);
     }

@@ -126,13 +126,21 @@ QByteArray EncodeProfileText(const QString &text)
 namespace {
 
 // Names compare as Windows' profile functions compare them, ignoring case. A character beyond
-// ASCII never equals an ASCII one: the Kelvin sign stays apart from 'k'.
+// ASCII never equals an ASCII one: the Kelvin sign stays apart from 'K'. ASCII folds to upper
+// case, the case settings names are written in, so that most names need no folding at all.
 char16_t Fold(char16_t c)
 {
     if (c < 0x80)
-        return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
+        return c >= u'a' && c <= u'z' ? char16_t(c - 32) : c;
     const auto folded = char16_t(QChar::toCaseFolded(char32_t(c)));
     return folded < 0x80 ? c : folded;
+}
+
+bool IsFolded(QStringView name)
+{
+    return std::all_of(name.begin(), name.end(), [](QChar c) {
+        return c.unicode() < u'a' || (c.unicode() > u'z' && c.unicode() < 0x80);
+    });
 }
 
 using FoldBuffer = QVarLengthArray<char16_t, 64>;
@@ -146,6 +154,8 @@ size_t (*g_nameHash)(QStringView, size_t) = SeededNameHash;
 
 size_t NameHash(QStringView name, size_t salt = 0)
 {
+    if (IsFolded(name))
+        return g_nameHash(name, salt);
     FoldBuffer folded(name.size());
     std::transform(
         name.begin(), name.end(), folded.begin(), [](QChar c) { return Fold(c.unicode()); });

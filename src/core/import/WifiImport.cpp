@@ -163,10 +163,26 @@ std::optional<MessageId> FirstCheckFailure(const CNetworkSetting &profile, bool 
     return std::nullopt;
 }
 
-void Refuse(WifiImportResult &result, WifiImportRefusal refusal)
+// A refused network keeps no key.
+WifiImportResult Refused(WifiImportResult result, WifiImportRefusal refusal)
 {
     result.m_refusal = refusal;
     result.m_profile.m_networkKey.clear();
+    return result;
+}
+
+bool KeyMissing(const CNetworkSetting &profile)
+{
+    return profile.m_securityMode != SecurityModeNone && profile.m_networkKey.isEmpty();
+}
+
+// Both sources end alike: a profile that fails a check is refused with the first failure.
+WifiImportResult Checked(WifiImportResult result, std::optional<MessageId> failure)
+{
+    result.m_checkMessage = failure;
+    if (failure)
+        return Refused(std::move(result), WifiImportRefusal::FailsChecks);
+    return result;
 }
 
 } // namespace
@@ -219,8 +235,7 @@ WifiImportResult MapNetworkManagerConnection(const NmConnectionSettings &setting
     const QVariantMap connection = settings.value(u"connection"_s);
     if (connection.value(u"type"_s).toString() != u"802-11-wireless"
         || !settings.contains(u"802-11-wireless"_s)) {
-        Refuse(result, WifiImportRefusal::NotWireless);
-        return result;
+        return Refused(std::move(result), WifiImportRefusal::NotWireless);
     }
 
     const QVariantMap wireless = settings.value(u"802-11-wireless"_s);
@@ -229,8 +244,7 @@ WifiImportResult MapNetworkManagerConnection(const NmConnectionSettings &setting
     profile.m_ssid = utf8.decode(ssid);
     if (utf8.hasError()) {
         profile.m_ssid = connection.value(u"id"_s).toString();
-        Refuse(result, WifiImportRefusal::SsidNotText);
-        return result;
+        return Refused(std::move(result), WifiImportRefusal::SsidNotText);
     }
     profile.m_stealthSsid = wireless.value(u"hidden"_s).toBool() ? 1 : 0;
 
@@ -245,21 +259,16 @@ WifiImportResult MapNetworkManagerConnection(const NmConnectionSettings &setting
             SetWpaMode(profile, security);
             profile.m_networkKey = security.value(u"psk"_s).toString();
         } else if (keyManagement == u"sae") {
-            Refuse(result, WifiImportRefusal::Wpa3Only);
-            return result;
+            return Refused(std::move(result), WifiImportRefusal::Wpa3Only);
         } else if (keyManagement == u"owe") {
-            Refuse(result, WifiImportRefusal::EnhancedOpen);
-            return result;
+            return Refused(std::move(result), WifiImportRefusal::EnhancedOpen);
         } else if (keyManagement == u"ieee8021x" || keyManagement.startsWith(u"wpa-eap")) {
-            Refuse(result, WifiImportRefusal::Enterprise);
-            return result;
+            return Refused(std::move(result), WifiImportRefusal::Enterprise);
         } else {
-            Refuse(result, WifiImportRefusal::UnknownSecurity);
-            return result;
+            return Refused(std::move(result), WifiImportRefusal::UnknownSecurity);
         }
     }
-    result.m_keyMissing
-        = profile.m_securityMode != SecurityModeNone && profile.m_networkKey.isEmpty();
+    result.m_keyMissing = KeyMissing(profile);
 
     const Ipv4Config ipv4 = ReadIpv4(settings.value(u"ipv4"_s));
     if (ipv4.m_manual) {
@@ -274,10 +283,8 @@ WifiImportResult MapNetworkManagerConnection(const NmConnectionSettings &setting
             profile.m_secondaryDns = ipv4.m_dns.at(1);
     }
 
-    result.m_checkMessage = FirstCheckFailure(profile, result.m_keyMissing);
-    if (result.m_checkMessage)
-        Refuse(result, WifiImportRefusal::FailsChecks);
-    return result;
+    const std::optional<MessageId> failure = FirstCheckFailure(profile, result.m_keyMissing);
+    return Checked(std::move(result), failure);
 }
 
 WifiQrParseResult ParseWifiQrText(QStringView text)
@@ -395,29 +402,20 @@ WifiImportResult MapWifiQrCode(const WifiQrCode &code)
         profile.m_securityMode = SecurityModeWpa2PskAes;
         profile.m_networkKey = code.m_password;
     } else if (type == u"SAE" || type == u"WPA3") {
-        Refuse(result, WifiImportRefusal::Wpa3Only);
-        return result;
+        return Refused(std::move(result), WifiImportRefusal::Wpa3Only);
     } else if (type.contains(u"EAP"_s)) {
-        Refuse(result, WifiImportRefusal::Enterprise);
-        return result;
+        return Refused(std::move(result), WifiImportRefusal::Enterprise);
     } else {
-        Refuse(result, WifiImportRefusal::UnknownSecurity);
-        return result;
+        return Refused(std::move(result), WifiImportRefusal::UnknownSecurity);
     }
-    result.m_keyMissing
-        = profile.m_securityMode != SecurityModeNone && profile.m_networkKey.isEmpty();
+    result.m_keyMissing = KeyMissing(profile);
 
     switch (CheckSsid(profile.m_ssid)) {
     case ValidationCode::Valid:
-        break;
+        return result;
     case ValidationCode::BadCharacter:
-        result.m_checkMessage = Msg::SsidCharacters;
-        break;
+        return Checked(std::move(result), Msg::SsidCharacters);
     default:
-        result.m_checkMessage = Msg::SsidLength;
-        break;
+        return Checked(std::move(result), Msg::SsidLength);
     }
-    if (result.m_checkMessage)
-        Refuse(result, WifiImportRefusal::FailsChecks);
-    return result;
 }

@@ -33,8 +33,10 @@ MessageAnswer CSettingsDocument::ShowMessage(IMessageBox &box, MessageId text, M
     return ShowCatalogueMessage(box, m_messageText, text, caption, icon, buttons, detail);
 }
 
-void CSettingsDocument::EnableFolderFields(bool enable)
+void CSettingsDocument::SetFolderSettingMode(int mode)
 {
+    m_folderSettingMode = mode;
+    const bool enable = mode == 1;
     for (EditControl *edit : { &m_controls.m_deviceName, &m_controls.m_userId,
                                &m_controls.m_password, &m_controls.m_passwordConfirm })
         edit->m_enabled = enable;

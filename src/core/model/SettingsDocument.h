@@ -75,7 +75,8 @@ public:
                               MessageIcon icon, MessageButtons buttons = MessageButtons::Ok,
                               const QString &detail = QString());
 
-    void EnableFolderFields(bool enable);
+    // The folder choice with the enabling of the four folder fields that follows it.
+    void SetFolderSettingMode(int mode);
 
     // Puts every profile slot and the wired record back to defaults and forgets m_lastPath.
     void ResetSettings();

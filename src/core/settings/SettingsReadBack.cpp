@@ -1,5 +1,6 @@
 #include "core/settings/SettingsReadBack.h"
 
+#include "core/commands/MessageBox.h"
 #include "core/file/BoundedFile.h"
 #include "core/file/ProfileFile.h"
 #include "core/settings/SettingsReader.h"
@@ -17,18 +18,6 @@
 #endif
 
 namespace {
-
-class CCountingBox final : public IMessageBox
-{
-public:
-    MessageAnswer ShowMessage(
-        const QString &, const QString &, MessageIcon, MessageButtons, const QString &) override
-    {
-        ++m_count;
-        return MessageAnswer::Ok;
-    }
-    int m_count = 0;
-};
 
 // The file's pages are clean after the sync; dropped, the next read goes to the device.
 void DropCachedPages(const QString &path)
@@ -95,8 +84,8 @@ ReadBackResult CheckWrittenSettings(
         return { ReadBackStatus::BytesDiffer, {} };
 
     CSettingsDocument loaded;
-    CCountingBox box;
-    if (ReadSettingsProfile(loaded, box, CProfileFile::FromBytes(bytes)) != 1 || box.m_count != 0
+    CSilentMessageBox box;
+    if (!ReadSettingsProfile(loaded, box, CProfileFile::FromBytes(bytes)) || box.m_count != 0
         || !SameValues(document, loaded))
         return { ReadBackStatus::ValuesDiffer, {} };
     return {};

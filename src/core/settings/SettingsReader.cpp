@@ -55,7 +55,7 @@ CNetFolderSetting ReadFolderValues(
     folder.m_password = file.Value(section, Key::FolderPassword);
     if (!folder.m_password.isEmpty()) {
         QString plain;
-        if (DecryptSecret(folder.m_password, plain) == 1) {
+        if (DecryptSecret(folder.m_password, plain)) {
             folder.m_password = plain;
         } else {
             report(Msg::FolderPasswordDecryptionError,
@@ -180,12 +180,10 @@ void CSettingsLoader::LoadNetworkFolder()
     CNetFolderSetting folder = ReadFolderValues(m_file, Section::NetworkFolder, report);
     if (!folder.m_deviceName.isEmpty() && !folder.m_userId.isEmpty()) {
         CheckFolderValues(folder, Section::NetworkFolder, report);
-        m_document.m_folderSettingMode = 1;
-        m_document.EnableFolderFields(true);
+        m_document.SetFolderSettingMode(1);
     } else {
         folder = CNetFolderSetting();
-        m_document.m_folderSettingMode = 0;
-        m_document.EnableFolderFields(false);
+        m_document.SetFolderSettingMode(0);
     }
     CopyFolderToControls(folder, m_document.m_controls);
 }
@@ -294,7 +292,7 @@ void CSettingsLoader::LoadWirelessProfiles()
         const QStringView sealed = values[FieldNetworkKey];
         if (!sealed.isEmpty()) {
             QString plain;
-            if (DecryptSecret(sealed, plain) == 1)
+            if (DecryptSecret(sealed, plain))
                 profile.m_networkKey = plain;
             else
                 Report(Msg::NetworkKeyDecryptionError, Where(place, FieldNetworkKey, false));
@@ -351,35 +349,39 @@ bool ParseIpAddress(QStringView text, IpAddressField &address)
     address = IpAddressField();
     if (text.isEmpty())
         return true;
-    for (const QChar c : text) {
-        if (c != u'.' && (c < u'0' || c > u'9'))
-            return false;
-    }
-
-    std::array<QStringView, 4> parts;
-    QStringView rest = text;
-    for (int i = 0; i < 3; ++i) {
-        const qsizetype dot = rest.indexOf(u'.');
-        if (dot <= 0 || dot == rest.size() - 1)
-            return false;
-        parts[size_t(i)] = rest.first(dot);
-        rest = rest.sliced(dot + 1);
-    }
+    // One pass: digits and dots only, three dots that each end a part of one to three digits.
     // The fourth part runs to the end, further dots included ("1.2.3.4.5" is 1.2.3.4), as the
-    // device reads it. It must still start with a digit: a part without one is an empty part.
-    parts[3] = rest;
-    if (rest.front() == u'.')
-        return false;
-
+    // device reads it: only its leading digits count, and it must still start with one.
     std::array<std::uint8_t, 4> octets {};
-    for (size_t i = 0; i < parts.size(); ++i) {
-        if (parts[i].size() > MaxOctetPartLength)
+    size_t part = 0;
+    qsizetype start = 0; // where the current part starts
+    unsigned value = 0;
+    bool leading = true; // still in the current part's leading digits
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u'.') {
+            if (i == start)
+                return false;
+            if (part == 3) {
+                leading = false;
+                continue;
+            }
+            if (i == size - 1 || i - start > MaxOctetPartLength || value > 255)
+                return false;
+            octets[part++] = std::uint8_t(value);
+            start = i + 1;
+            value = 0;
+            continue;
+        }
+        if (c < u'0' || c > u'9')
             return false;
-        const long value = LeadingInteger(parts[i]);
-        if (value > 255)
-            return false;
-        octets[i] = std::uint8_t(value);
+        if (leading)
+            value = value * 10 + unsigned(c - u'0');
     }
+    if (part < 3 || size - start > MaxOctetPartLength || value > 255)
+        return false;
+    octets[3] = std::uint8_t(value);
     address.m_octets = octets;
     address.m_filledParts = 4;
     return true;

@@ -69,7 +69,7 @@ bool ComposeValue(const CNetworkSetting &record, int field, QString &value)
         return true;
     case FieldNetworkKey:
         value.clear();
-        return record.m_networkKey.isEmpty() || EncryptSecret(record.m_networkKey, value) == 1;
+        return record.m_networkKey.isEmpty() || EncryptSecret(record.m_networkKey, value);
     case FieldStealthSsid:
         value = QString::number(record.m_stealthSsid);
         return true;

@@ -15,17 +15,6 @@
 
 namespace {
 
-// The close sequence runs the checks without showing anything.
-class CSilentMessageBox final : public IMessageBox
-{
-public:
-    MessageAnswer ShowMessage(
-        const QString &, const QString &, MessageIcon, MessageButtons, const QString &) override
-    {
-        return MessageAnswer::Ok;
-    }
-};
-
 QString UserConfigFolder()
 {
 #ifdef Q_OS_WIN
@@ -82,7 +71,7 @@ void ComposeFolderState(CSettingsDocument &document, CProfileFile &file)
     const QString section = Section::Utility.toString();
 
     QString sealed;
-    if (!c.m_password.m_text.isEmpty() && EncryptSecret(c.m_password.m_text, sealed) != 1)
+    if (!c.m_password.m_text.isEmpty() && !EncryptSecret(c.m_password.m_text, sealed))
         sealed.clear(); // never the plain text; the password has to be entered again
 
     // A value that cannot be stored (a line break in a folder name) is left out on its own;
@@ -108,12 +97,10 @@ void ReadFolderSection(CSettingsDocument &document, IMessageBox &box, const CPro
     CNetFolderSetting folder = ReadFolderValues(file, section, report);
     if (folderDefault != u"0") {
         // Kept as they are for the next run; nothing writes them to a settings file.
-        document.m_folderSettingMode = 0;
-        document.EnableFolderFields(false);
+        document.SetFolderSettingMode(0);
     } else {
         CheckFolderValues(folder, section, report);
-        document.m_folderSettingMode = 1;
-        document.EnableFolderFields(true);
+        document.SetFolderSettingMode(1);
     }
     CopyFolderToControls(folder, document.m_controls);
     document.Push();
@@ -130,8 +117,7 @@ bool HasUsableFolderSection(SettingsFileStatus status)
 void OpenSession(CSettingsDocument &document, IMessageBox &box, const QString &stateFilePath)
 {
     document.ResetSettings();
-    document.m_folderSettingMode = 0;
-    document.EnableFolderFields(false);
+    document.SetFolderSettingMode(0);
     document.m_dhcpMode = 0;
     document.m_controls.m_connection.EnableAddresses(false);
     document.m_wiredUseProxy = 0;
