@@ -414,7 +414,7 @@ void Create_VerifiedAgainstCpAndSync(benchmark::State &state, QString parent)
 {
     QTemporaryDir dir(parent + QStringLiteral("/meridock-bench-XXXXXX"));
     CSettingsDocument document = FullDocument();
-    SilentMessageBox box;
+    CSilentMessageBox box;
     CFolderChooser chooser(dir.path());
     CKernelVolumes volumes;
     const QString created = ComposedMessage(MessageText(Msg::SettingsFileCreated));
