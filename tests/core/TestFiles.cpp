@@ -7,30 +7,21 @@
 
 namespace TestFiles {
 
-QString WithSealedValues(const QString &text)
+QByteArray Bytes(const QString &text)
 {
     static const QRegularExpression marker(QStringLiteral("\\$seal\\(([^)]*)\\)"));
     QString result;
     qsizetype last = 0;
-    QRegularExpressionMatchIterator it = marker.globalMatch(text);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        result += QStringView(text).sliced(last, m.capturedStart() - last);
+    for (const QRegularExpressionMatch &m : marker.globalMatch(text)) {
         QString sealed;
         if (!EncryptSecret(m.captured(1), sealed))
             qFatal("cannot seal a test value");
+        result += QStringView(text).sliced(last, m.capturedStart() - last);
         result += sealed;
         last = m.capturedEnd();
     }
     result += QStringView(text).sliced(last);
-    return result;
-}
-
-QByteArray Bytes(const QString &text)
-{
-    QString crlf = WithSealedValues(text);
-    crlf.replace(u'\n', QStringLiteral("\r\n"));
-    return crlf.toUtf8();
+    return result.replace(u'\n', QStringLiteral("\r\n")).toUtf8();
 }
 
 bool Write(const QString &path, const QByteArray &bytes)
@@ -43,9 +34,7 @@ bool Write(const QString &path, const QByteArray &bytes)
 QByteArray ReadAll(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace TestFiles

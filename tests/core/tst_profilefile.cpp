@@ -3,6 +3,7 @@
 #include <QScopeGuard>
 #include <QTest>
 
+#include <array>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -36,8 +37,8 @@ void TestProfileFile::valueOfKeyInSection_data()
         << QByteArray("  [ S ]  \r\n  K =v\r\n") << u"v"_s << false;
     QTest::newRow("LF, CR and blank lines of every kind")
         << QByteArray("\n\n[S]\r\n\r\n\r\rA=1\rK=2\n\n") << u"2"_s << false;
-    QTest::newRow("value is cut to 1023 characters")
-        << "[S]\r\nK=" + QByteArray(1500, 'x') + "\r\n" << QString(1023, u'x') << false;
+    QTest::newRow("value is cut to 1023 characters") << "[S]\r\nK=" + QByteArray(1500, 'x') + "\r\n"
+                                                     << QString(1023, u'x') << false;
     QTest::newRow("UTF-16 LE with BOM and an odd byte count")
         << QByteArray("\xFF\xFE[\0S\0]\0\n\0K\0=\0\xAC\x20\xE9\0A", 19) << euro << false;
     QTest::newRow("UTF-8 without BOM")
@@ -84,7 +85,7 @@ void TestProfileFile::unpairedSurrogatesReadAsTheyWillBeWritten()
 {
     // Keys apart only by unpaired surrogates; U+1F600 is a proper pair and stays.
     const QString text = u"[S]\nK"_s + QChar(0xD800) + u"=1\nK"_s + QChar(0xDC01) + u"=2\nE="_s
-            + QChar(0xD83D) + QChar(0xDE00) + u"\n"_s;
+        + QChar(0xD83D) + QChar(0xDE00) + u"\n"_s;
     QByteArray le("\xFF\xFE");
     for (const QChar c : text)
         le += char(c.unicode() & 0xFF), le += char(c.unicode() >> 8);
@@ -129,22 +130,17 @@ void TestProfileFile::namesWhoseHashesAgree()
 
     CProfileFile file = CProfileFile::FromBytes(
         "[A]\r\nk=1\r\nK2=2\r\n[b]\r\nk=3\r\nk=dropped\r\n[a]\r\nK=dropped\r\nk3=4\r\n");
-    const struct
-    {
-        const char16_t *section;
-        const char16_t *key;
-        const char16_t *value;
-    } expected[] = {
-        { u"a", u"K", u"1" }, { u"A", u"k2", u"2" }, { u"B", u"K", u"3" }, { u"a", u"k3", u"4" },
-        { u"b", u"k2", u"-" }, { u"c", u"k", u"-" }, { u"A", u"k4", u"-" },
-    };
-    for (const auto &e : expected)
-        QCOMPARE(file.Value(e.section, e.key, u"-"_s), QString::fromUtf16(e.value));
+    // Section and key names ignore case; the first of a repeated key wins.
+    for (const auto &[section, key, value] :
+        { std::array { u"a", u"K", u"1" }, std::array { u"A", u"k2", u"2" },
+            std::array { u"B", u"K", u"3" }, std::array { u"a", u"k3", u"4" },
+            std::array { u"b", u"k2", u"-" }, std::array { u"c", u"k", u"-" } })
+        QCOMPARE(file.Value(section, key, u"-"_s), QString::fromUtf16(value));
     QVERIFY(file.SetValue(u"B"_s, u"K"_s, u"5"_s));
     QVERIFY(file.SetValue(u"b"_s, u"new"_s, u"6"_s));
     QVERIFY(file.SetValue(u"C"_s, u"k"_s, u"7"_s));
     QCOMPARE(file.ToBytes(),
-             QByteArray("[A]\r\nk=1\r\nK2=2\r\nk3=4\r\n[b]\r\nk=5\r\nnew=6\r\n[C]\r\nk=7\r\n"));
+        QByteArray("[A]\r\nk=1\r\nK2=2\r\nk3=4\r\n[b]\r\nk=5\r\nnew=6\r\n[C]\r\nk=7\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestProfileFile)
