@@ -34,7 +34,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Package)" = "meridock-netconf" ] || fail "Package is '$(field Package)'"
 depends=$(field Depends)
 # These come from dpkg-shlibdeps; a Depends line without them means it did not run.
-for lib in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libssl3; do
+for lib in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libssl3 libzxing2; do
     grep -Eq "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 field Description | awk 'length > 80 { bad = 1 } END { exit bad }' \
@@ -59,6 +59,13 @@ done
 for f in "${expected[@]}"; do
     [ -f "$root/$f" ] || fail "missing /usr/$f"
 done
+# The QR code reader module, in the program's own folder under the library folder.
+qr_module=$(find "$root/lib" -path '*/meridock-netconf/libmeridock_qrcode.so' -type f 2>/dev/null | head -n 1)
+if [ -z "$qr_module" ]; then
+    fail "missing the QR code reader module under /usr/lib"
+else
+    file -b "$qr_module" | grep -q ', stripped' || fail "$qr_module is not stripped"
+fi
 for exe in meridock-netconf meridock-netconf-check; do
     [ -x "$root/bin/$exe" ] || continue
     file -b "$root/bin/$exe" | grep -q ', stripped' || fail "/usr/bin/$exe is not stripped"

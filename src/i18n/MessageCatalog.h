@@ -230,6 +230,7 @@ enum : MessageId {
     QrNoWifiCode = 245,
     QrImageUnreadable = 246,
     QrTextNotWifi = 247,
+    QrReaderMissing = 248,
     // Removable volumes, verifying and ejecting: 260..289
     SafelyRemoveButton = 260,
     FileOnRemovableVolume = 261,

@@ -854,6 +854,23 @@ constexpr OwnRow kOwnRows[] = {
           u"Tekst nie jest prawidłowym kodem sieci Wi-Fi.", // Polish
           u"El texto no es un código de red Wi-Fi válido.", // Spanish
     } },
+    { Msg::QrReaderMissing, {
+        u"The QR code reader is not installed. Reinstall this program to read codes from images.",
+        u"The QR code reader is not installed. Reinstall this program to read codes from images.",
+        u"Le lecteur de codes QR n'est pas installé. Réinstallez ce programme pour lire les codes dans les images.", // French
+        u"Der QR-Code-Leser ist nicht installiert. Installieren Sie dieses Programm neu, um Codes aus Bildern zu lesen.", // German
+        u"QR-kodläsaren är inte installerad. Installera om programmet för att läsa koder från bilder.", // Swedish
+        u"De QR-codelezer is niet geïnstalleerd. Installeer dit programma opnieuw om codes uit afbeeldingen te lezen.", // Dutch
+        u"QR-koodien lukijaa ei ole asennettu. Asenna tämä ohjelma uudelleen, jotta voit lukea koodeja kuvista.", // Finnish
+        u"QR-kodeleseren er ikke installert. Installer dette programmet på nytt for å lese koder fra bilder.", // Norwegian
+        u"Модуль чтения QR-кодов не установлен. Переустановите эту программу, чтобы считывать коды с изображений.", // Russian
+        u"QR コード リーダーがインストールされていません。画像からコードを読み取るには、このプログラムを再インストールしてください。", // Japanese
+        u"未安装二维码读取组件。请重新安装此程序，以便从图像中读取二维码。", // Chinese
+        u"QR-kodelæseren er ikke installeret. Geninstaller dette program for at læse koder fra billeder.", // Danish
+        u"Il lettore di codici QR non è installato. Reinstallare questo programma per leggere i codici dalle immagini.", // Italian
+        u"Czytnik kodów QR nie jest zainstalowany. Zainstaluj ponownie ten program, aby odczytywać kody z obrazów.", // Polish
+        u"El lector de códigos QR no está instalado. Vuelva a instalar este programa para leer códigos de imágenes.", // Spanish
+    } },
 
     // ---- end of Importing networks, QR codes, showing the key ----
 

@@ -1,32 +1,63 @@
 #include "platform/QrImageDecoder.h"
 
-#define ZX_USE_UTF8
+#include "platform/QrCodeReader.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QLibrary>
 #include <QPainter>
-#include <QStringDecoder>
-
-#include <ZXing/ReadBarcode.h>
 
 namespace {
 
 // Photos of a sticker can be large; the decoder needs far fewer pixels than a camera gives.
 constexpr int MaxDecodedEdge = 2048;
 
-// QR codes carry bytes; phones and routers write UTF-8 without saying so. Text that is not
-// UTF-8 is left to the decoder's own guess of the character set.
-QString CodeText(const ZXing::Result &result)
+QString &ChosenModule()
 {
-    const ZXing::ByteArray &bytes = result.bytes();
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(
-        QByteArrayView(reinterpret_cast<const char *>(bytes.data()), qsizetype(bytes.size())));
-    if (!utf8.hasError())
-        return text;
-    return QString::fromStdString(result.text());
+    static QString path;
+    return path;
+}
+
+ReadQrCodeFunction &LoadedReader()
+{
+    static ReadQrCodeFunction read = nullptr;
+    return read;
+}
+
+// Next to the program in the build tree; in the installed library folder otherwise. Only these
+// files are tried: a bare name would let the system's library path choose the module.
+ReadQrCodeFunction OpenReader()
+{
+    ReadQrCodeFunction &read = LoadedReader();
+    if (read)
+        return read;
+    QStringList candidates { ChosenModule() };
+    if (ChosenModule().isEmpty()) {
+        const QString programDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+        const QString file = QStringLiteral(MERIDOCK_QR_MODULE_FILE);
+        candidates = { programDir + file,
+            programDir + QStringLiteral(MERIDOCK_QR_MODULE_DIR) + QLatin1Char('/') + file };
+    }
+    for (const QString &path : candidates) {
+        if (!QFileInfo(path).isFile())
+            continue;
+        QLibrary module(path);
+        read = reinterpret_cast<ReadQrCodeFunction>(module.resolve(ReadQrCodeSymbol));
+        if (read)
+            break;
+    }
+    return read;
 }
 
 } // namespace
+
+void SetQrCodeModule(const QString &path)
+{
+    ChosenModule() = path;
+    LoadedReader() = nullptr;
+}
 
 QrImageText DecodeQrImage(const QImage &image)
 {
@@ -50,17 +81,15 @@ QrImageText DecodeQrImage(const QImage &image)
     }
     gray = gray.convertToFormat(QImage::Format_Grayscale8);
 
-    const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(),
-        ZXing::ImageFormat::Lum, int(gray.bytesPerLine()));
-    const ZXing::DecodeHints hints = ZXing::DecodeHints()
-                                         .setFormats(ZXing::BarcodeFormat::QRCode)
-                                         .setTryHarder(true)
-                                         .setTryRotate(true);
-    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
-    if (!result.isValid())
+    const ReadQrCodeFunction read = OpenReader();
+    if (!read) {
+        decoded.m_status = QrImageStatus::NoReader;
+        return decoded;
+    }
+    if (!read(gray.constBits(), gray.width(), gray.height(), int(gray.bytesPerLine()),
+            &decoded.m_text))
         return decoded;
     decoded.m_status = QrImageStatus::Ok;
-    decoded.m_text = CodeText(result);
     return decoded;
 }
 

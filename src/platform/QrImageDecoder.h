@@ -8,6 +8,7 @@ enum class QrImageStatus {
     Ok,
     Unreadable, // not an image we can open
     NoCode, // an image without a readable QR code
+    NoReader, // the QR code reader module is not installed
 };
 
 struct QrImageText
@@ -18,3 +19,6 @@ struct QrImageText
 
 QrImageText DecodeQrImage(const QImage &image);
 QrImageText DecodeQrImageFile(const QString &path);
+
+// The reader module to open instead of the installed one; empty: the installed one.
+void SetQrCodeModule(const QString &path);

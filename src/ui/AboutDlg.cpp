@@ -1,6 +1,7 @@
 #include "ui/AboutDlg.h"
 
 #include "i18n/MessageCatalog.h"
+#include "ui/Mnemonics.h"
 #include "ui/UtilityIcon.h"
 
 #include <QDialogButtonBox>
@@ -64,6 +65,7 @@ CAboutDlg::CAboutDlg(QWidget *parent)
     // Wide enough that the notices wrap into a few lines, not a narrow column.
     for (QLabel *label : { maker, version, notice, acknowledgement })
         label->setMinimumWidth(470);
+    ApplyMnemonics(this);
 }
 
 QString CAboutDlg::MakerLine()

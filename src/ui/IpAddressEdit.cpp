@@ -74,6 +74,7 @@ CIpAddressEdit::CIpAddressEdit(QWidget *parent)
         field->setContextMenuPolicy(Qt::NoContextMenu);
         field->installEventFilter(this);
         connect(field, &QLineEdit::textEdited, this, [this, i] { OnFieldEdited(i); });
+        connect(field, &QLineEdit::textChanged, this, &CIpAddressEdit::UpdateAccessibleValue);
         connect(field, &QLineEdit::editingFinished, this, [field] {
             // "007" means 7; show it the way it will be read back.
             if (!field->text().isEmpty())
@@ -122,6 +123,19 @@ void CIpAddressEdit::SetAccessibleLabel(const QString &label)
     for (int i = 0; i < FieldCount; ++i)
         m_fields[size_t(i)]->setAccessibleName(
             QStringLiteral("%1 %2/%3").arg(bare).arg(i + 1).arg(FieldCount));
+}
+
+void CIpAddressEdit::UpdateAccessibleValue()
+{
+    // The focus rests on one octet; the address as a whole is read from the control's
+    // description, which also tells a screen reader when it changes.
+    QStringList octets;
+    bool blank = true;
+    for (const QLineEdit *field : m_fields) {
+        octets.append(field->text());
+        blank = blank && field->text().isEmpty();
+    }
+    setAccessibleDescription(blank ? QString() : octets.join(u'.'));
 }
 
 QLineEdit *CIpAddressEdit::Field(int index) const

@@ -27,6 +27,7 @@ public:
     void SetFields(const std::array<int, FieldCount> &fields);
 
     // What a screen reader announces: `label` for the control and "label n/4" for each field.
+    // The control's description is the address as shown, "a.b.c.d".
     void SetAccessibleLabel(const QString &label);
 
     QLineEdit *Field(int index) const;
@@ -46,6 +47,7 @@ private:
     bool HandleKey(int index, QKeyEvent *event);
     void OnFieldEdited(int index);
     void MoveTo(int index, bool selectAll, bool cursorAtEnd);
+    void UpdateAccessibleValue();
 
     std::array<QLineEdit *, FieldCount> m_fields {};
 };

@@ -398,13 +398,20 @@ bool CWifiSecurity::FillFromWifiCode(const QString &text)
 
 bool CWifiSecurity::FillFromQrImageFile(const QString &path)
 {
-    const QrImageText decoded = DecodeQrImageFile(path);
+    return FillFromDecodedImage(DecodeQrImageFile(path));
+}
+
+bool CWifiSecurity::FillFromDecodedImage(const QrImageText &decoded)
+{
     switch (decoded.m_status) {
     case QrImageStatus::Unreadable:
         ShowError(Msg::QrImageUnreadable);
         return false;
     case QrImageStatus::NoCode:
         ShowError(Msg::QrNoWifiCode);
+        return false;
+    case QrImageStatus::NoReader:
+        ShowError(Msg::QrReaderMissing);
         return false;
     case QrImageStatus::Ok:
         break;
@@ -491,12 +498,7 @@ void CWifiSecurity::dropEvent(QDropEvent *event)
     if (!path.isEmpty()) {
         FillFromQrImageFile(path);
     } else if (mime->hasImage()) {
-        const QrImageText decoded = DecodeQrImage(qvariant_cast<QImage>(mime->imageData()));
-        if (decoded.m_status != QrImageStatus::Ok
-            || ParseWifiQrText(decoded.m_text).m_status == WifiQrParseStatus::NotWifiCode)
-            ShowError(Msg::QrNoWifiCode);
-        else
-            FillFromWifiCode(decoded.m_text);
+        FillFromDecodedImage(DecodeQrImage(qvariant_cast<QImage>(mime->imageData())));
     } else {
         FillFromWifiCode(mime->text());
     }

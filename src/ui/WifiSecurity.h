@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+struct QrImageText;
 
 // "Wireless LAN Property": edits one wireless profile. The widgets only mirror the core editor's
 // control values; every command copies the widgets in, runs the editor and copies them back.
@@ -72,6 +73,7 @@ private:
     void OnCancel();
     void OnImportQrCode();
     void ShowError(MessageId text);
+    bool FillFromDecodedImage(const QrImageText &decoded);
     // Marks every field whose content OK would refuse, with the message OK would show.
     void UpdateFieldMarks();
 

@@ -35,6 +35,8 @@ private Q_SLOTS:
         QTest::newRow("missing file") << u"missing"_s << QString() << QrImageStatus::Unreadable;
         QTest::newRow("truncated PNG")
             << u"truncated"_s << u"WIFI:S:Home;;"_s << QrImageStatus::Unreadable;
+        QTest::newRow("reader module not installed")
+            << u"no reader"_s << u"WIFI:S:Home;;"_s << QrImageStatus::NoReader;
     }
 
     void decodes()
@@ -44,6 +46,8 @@ private Q_SLOTS:
         QFETCH(QrImageStatus, status);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"code.png"_s);
+        SetQrCodeModule(image == u"no reader" ? dir.filePath(u"absent.so"_s)
+                                              : QStringLiteral(MERIDOCK_QR_MODULE));
         QFile file(path);
         if (!text.isEmpty()) {
             // 8-bit mode keeps UTF-8 as it is.

@@ -1,11 +1,13 @@
 #include "DialogScript.h"
 #include "MessageRecorder.h"
 #include "i18n/MessageCatalog.h"
+#include "ui/IpAddressEdit.h"
 #include "ui/Mnemonics.h"
 #include "ui/NetSetUtilDlg.h"
 #include "ui/WifiSecurity.h"
 
 #include <QAccessible>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
@@ -60,6 +62,18 @@ void VerifyScreenReaderView(QWidget *window, const char *where)
         const QString name = face ? face->text(QAccessible::Name) : QString();
         const QString what = QLatin1String(where) + u": "_s + widget->objectName() + u'=' + name;
         QVERIFY2(!name.trimmed().isEmpty() && StripMnemonic(name) == name, qPrintable(what));
+    }
+    // An address reads as a whole: the label's words, then the address as shown.
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        auto *address = qobject_cast<CIpAddressEdit *>(label->buddy());
+        if (!address || !address->isVisibleTo(window))
+            continue;
+        address->SetFields({ 192, 168, 7, CIpAddressEdit::BlankField });
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(address);
+        const QString name = face->text(QAccessible::Name);
+        const QString what = QLatin1String(where) + u": "_s + label->text() + u'=' + name;
+        QVERIFY2(name.size() > 1 && StripMnemonic(label->text()).startsWith(name), qPrintable(what));
+        QCOMPARE(face->text(QAccessible::Description), u"192.168.7."_s);
     }
     QList<QWidget *> reading, tabbing;
     ReadingOrder(QAccessible::queryAccessibleInterface(window), window, reading);

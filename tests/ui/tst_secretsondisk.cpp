@@ -7,6 +7,7 @@
 #include "core/cipher/SecretCipher.h"
 #include "core/settings/StateFile.h"
 #include "platform/NetworkManagerSettings.h"
+#include "platform/QrImageDecoder.h"
 #include "ui/ImportNetworksDlg.h"
 #include "ui/NetSetUtilDlg.h"
 #include "ui/SingleInstance.h"
@@ -185,6 +186,7 @@ private Q_SLOTS:
             { QStringLiteral("-8"), QStringLiteral("-o"), image,
                 QStringLiteral("WIFI:T:WPA;S:qr-net;P:%1;;").arg(QrKey.plain) });
         QVERIFY(qrencode.waitForFinished(20000) && qrencode.exitCode() == 0);
+        SetQrCodeModule(QStringLiteral(MERIDOCK_QR_MODULE));
         CDialogScript qrScript([&image](CWifiSecurity &dialog) {
             dialog.SetQrImageChooser([&image] { return image; });
             Press(dialog, "qrImport");

@@ -1,5 +1,6 @@
 #include "DialogScript.h"
 #include "MessageRecorder.h"
+#include "platform/QrImageDecoder.h"
 #include "ui/KeyReveal.h"
 
 #include <QAction>
@@ -70,7 +71,11 @@ class TestWifiQrFill : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { SetCurrentLanguageSlot(0); }
+    void init()
+    {
+        SetCurrentLanguageSlot(0);
+        SetQrCodeModule(QStringLiteral(MERIDOCK_QR_MODULE));
+    }
 
     // Hidden by default, in both fields at once, by mouse or keyboard; a new dialog never
     // remembers that the key was shown.
@@ -131,6 +136,8 @@ private Q_SLOTS:
             << QString() << u"button"_s << kExisting << Text(Msg::QrNoWifiCode);
         QTest::newRow("not an image")
             << u"-"_s << u"button"_s << kExisting << Text(Msg::QrImageUnreadable);
+        QTest::newRow("reader module not installed") << u"WIFI:S:Home;;"_s
+            << u"button without the reader"_s << kExisting << Text(Msg::QrReaderMissing);
         QTest::newRow("code pasted into the SSID")
             << u"WIFI:S:Home;T:WPA;P:12345678;;\n"_s << u"paste into ssid"_s
             << u"Home|4|12345678|12345678|visible"_s << QString();
@@ -177,6 +184,8 @@ private Q_SLOTS:
             QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
             QApplication::sendEvent(&dialog, &drop);
         } else {
+            if (how == u"button without the reader")
+                SetQrCodeModule(dir.filePath(u"absent.so"_s));
             Press(dialog, "qrImport");
             QCOMPARE(asked, 1);
         }

@@ -1,3 +1,4 @@
+#include "ui/AboutDlg.h"
 #include "ui/NetSetUtilDlg.h"
 #include "ui/WifiSecurity.h"
 
@@ -84,6 +85,8 @@ private Q_SLOTS:
         }
         CWifiSecurity dialog(&window);
         VerifyKeysUnique(dialog, "property dialog");
+        CAboutDlg about(&window);
+        VerifyKeysUnique(about, "About box");
     }
 
     void windowIconIsTheInstalledImage_data()
