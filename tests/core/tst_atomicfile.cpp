@@ -1,7 +1,6 @@
 #include "TestFiles.h"
 #include "core/file/AtomicFile.h"
 #include "core/settings/SettingsWriter.h"
-#include "core/settings/StateFile.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -15,8 +14,6 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
-
-CSettingsDocument CrashTestDocument(int variant);
 
 namespace {
 
@@ -134,8 +131,6 @@ class TestAtomicFile : public QObject
 private Q_SLOTS:
     void steps_data();
     void steps();
-    void fullFilesystem_data();
-    void fullFilesystem();
     void failureReasons_data();
     void failureReasons();
     void refusedOutput_data();
@@ -209,44 +204,6 @@ void TestAtomicFile::steps()
     QCOMPARE(result.reason, SystemText(error));
 }
 
-void TestAtomicFile::fullFilesystem_data()
-{
-    QTest::addColumn<bool>("stateFile");
-    QTest::newRow("the settings file") << false;
-    QTest::newRow("the state file at the close") << true;
-}
-
-void TestAtomicFile::fullFilesystem()
-{
-    QFETCH(bool, stateFile);
-    // Two pages: room for the old file and a filler, not for a file of 30 profiles.
-    CTmpfs fs("size=8k,mode=0755");
-    REQUIRE_MOUNTED(fs);
-    const QString name = stateFile ? u"MeridockSettingUtil.dat"_s : u"NetworkSetting.ini"_s;
-    const QString path = fs.Path() + u'/' + name;
-    QVERIFY(TestFiles::Write(path, kOld));
-    QVERIFY(TestFiles::Write(fs.Path() + u"/filler"_s, QByteArray(3000, 'f')));
-
-    CSettingsDocument document = CrashTestDocument(0);
-    FileWriteResult result;
-    if (stateFile) {
-        document.m_stateFilePath = path;
-        result = CloseSession(document);
-    } else {
-        result = WriteSettingsFile(document, path);
-    }
-    QCOMPARE(result.status, FileWriteStatus::Failed);
-    QCOMPARE(result.error, ENOSPC);
-    QCOMPARE(TestFiles::ReadAll(path), kOld);
-    QCOMPARE(Entries(fs.Path()), (QStringList { name, u"filler"_s }));
-
-    // With room made, the same write goes through: what failed was the room.
-    QVERIFY(fs.Remount(0, "size=64k"));
-    result = stateFile ? CloseSession(document) : WriteSettingsFile(document, path);
-    QVERIFY2(result.Succeeded(), qPrintable(result.reason));
-    QVERIFY(TestFiles::ReadAll(path).size() > 8000);
-}
-
 void TestAtomicFile::failureReasons_data()
 {
     QTest::addColumn<QString>("setup");
@@ -257,6 +214,7 @@ void TestAtomicFile::failureReasons_data()
         << u"file"_s << FileStep::OpenFolder << ENOTDIR;
     QTest::newRow("a read-only filesystem") << u"readonly"_s << FileStep::Create << EROFS;
     QTest::newRow("no inode left") << u"inodes"_s << FileStep::Create << ENOSPC;
+    QTest::newRow("no room left") << u"full"_s << FileStep::Write << ENOSPC;
 }
 
 void TestAtomicFile::failureReasons()
@@ -264,7 +222,9 @@ void TestAtomicFile::failureReasons()
     QFETCH(QString, setup);
     QFETCH(FileStep, step);
     QFETCH(int, error);
-    CTmpfs fs("size=64k,nr_inodes=3,mode=0755");
+    // Two pages hold the old file and a filler and no more; three inodes, the root folder, the
+    // old file and a filler.
+    CTmpfs fs(setup == u"full" ? "size=8k,mode=0755" : "size=64k,nr_inodes=3,mode=0755");
     REQUIRE_MOUNTED(fs);
     QString path = fs.Path() + u"/NetworkSetting.ini"_s;
     QByteArray before;
@@ -277,18 +237,19 @@ void TestAtomicFile::failureReasons()
         QVERIFY(TestFiles::Write(path, kOld));
         before = kOld;
         QVERIFY(fs.Remount(MS_RDONLY, "size=64k"));
-    } else if (setup == u"inodes") {
-        // The root folder and the old file take two of the three; a filler takes the last.
+    } else if (setup == u"inodes" || setup == u"full") {
         QVERIFY(TestFiles::Write(path, kOld));
         before = kOld;
-        QVERIFY(TestFiles::Write(fs.Path() + u"/filler"_s, "f"));
+        QVERIFY(TestFiles::Write(fs.Path() + u"/filler"_s, QByteArray(3000, 'f')));
     }
-    const FileWriteResult result = CommitFileAtomically(path, QByteArray(100, 'n'));
+    const FileWriteResult result = CommitFileAtomically(path, QByteArray(10000, 'n'));
     QCOMPARE(result.status, FileWriteStatus::Failed);
     QCOMPARE(result.step, step);
     QCOMPARE(result.error, error);
     QCOMPARE(result.reason, SystemText(error));
     QCOMPARE(TestFiles::ReadAll(path), before);
+    for (const QString &entry : Entries(fs.Path()))
+        QVERIFY(!QFile::encodeName(entry).startsWith(TemporaryNamePrefix("NetworkSetting.ini")));
     // The window's detail carries the system's reason.
     QVERIFY(WriteFailureDetail(result).contains(SystemText(error)));
 }

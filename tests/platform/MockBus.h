@@ -15,11 +15,10 @@ using namespace Qt::StringLiterals;
 using SettingsMap = QMap<QString, QVariantMap>;
 
 // A dbus-daemon of the test's own and, when a service is named, python3-dbusmock playing that
-// service on it as on the system bus. Both stop with the object.
+// service on it as on the system bus (`mockArguments` follow "python3 -m dbusmock --system").
 class CMockBus
 {
 public:
-    // `mockArguments` follow "python3 -m dbusmock --system".
     explicit CMockBus(const QString &service = {}, const QStringList &mockArguments = {})
         : m_service(service)
     {
@@ -63,8 +62,7 @@ public:
     QString Error() const { return m_error; }
     QDBusConnection Connection() const { return QDBusConnection(m_name); }
 
-    // Calls the mock's own interface on its object at `path`; the reason of a refusal is in
-    // Error().
+    // Calls the mock's own interface on its object at `path`.
     bool Mock(const QString &path, const QString &method, const QVariantList &arguments)
     {
         QDBusMessage call = QDBusMessage::createMethodCall(
@@ -74,14 +72,6 @@ public:
         if (reply.type() != QDBusMessage::ReplyMessage)
             m_error = method + u": "_s + reply.errorMessage();
         return reply.type() == QDBusMessage::ReplyMessage;
-    }
-
-    // Makes a method sleep longer than any caller waits.
-    bool MakeMethodHang(const QString &path, const QString &interface, const QString &method,
-        const QString &inSignature, const QString &outSignature)
-    {
-        return Mock(path, u"AddMethod"_s,
-            { interface, method, inSignature, outSignature, u"import time\ntime.sleep(8)"_s });
     }
 
 protected:
@@ -163,7 +153,6 @@ public:
         return u"raise dbus.exceptions.DBusException('%1', name='%2')"_s.arg(message, errorName);
     }
 
-    // Removes every object and forgets the calls.
     bool Reset()
     {
         QFile::remove(Log());

@@ -1,6 +1,7 @@
 #include "MessageRecorder.h"
 #include "MockBus.h"
 #include "ScriptedPathChooser.h"
+#include "TestFiles.h"
 #include "core/commands/FileCommands.h"
 #include "platform/DesktopVolumes.h"
 
@@ -59,9 +60,6 @@ private Q_SLOTS:
         QTest::newRow("card in a built-in reader, mounted twice")
             << u"sdio"_s << false << accents << QStringList { u"/media/u/C"_s, u"/mnt/c"_s }
             << QStringList { u"/media/u/C|"_s + accents, u"/mnt/c|"_s + accents };
-        QTest::newRow("removable drive")
-            << u"removable"_s << false << u"R"_s << QStringList { u"/mnt/r"_s }
-            << QStringList { u"/mnt/r|R"_s };
         QTest::newRow("drive with removable media")
             << u"media"_s << false << u"DISC"_s << QStringList { u"/mnt/disc"_s }
             << QStringList { u"/mnt/disc|DISC"_s };
@@ -96,18 +94,15 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString partition = dir.filePath(u"sys/devices/usb1/1-1/block/sdb/sdb1"_s);
         QVERIFY(QDir().mkpath(partition) && QDir().mkpath(dir.filePath(u"sys/dev/block"_s)));
-        QVERIFY(QFile(partition + u"/partition"_s).open(QIODevice::WriteOnly));
+        QVERIFY(TestFiles::Write(partition + u"/partition"_s, "1\n"));
         QVERIFY(QFile::link(partition, dir.filePath(u"sys/dev/block/8:17"_s)));
-        QFile table(dir.filePath(u"mountinfo"_s));
-        QVERIFY(table.open(QIODevice::WriteOnly));
-        table.write("30 22 8:17 / /media/u/STICK rw - vfat /dev/sdb1 rw\n");
-        table.close();
-
+        const QString table = dir.filePath(u"mountinfo"_s);
+        QVERIFY(TestFiles::Write(table, "30 22 8:17 / /media/u/STICK rw - vfat /dev/sdb1 rw\n"));
         // A bus on which no disk service runs, and no bus at all.
         CMockBus empty;
         QVERIFY2(!empty.Address().isEmpty(), qPrintable(empty.Error()));
         for (const QDBusConnection &bus : { empty.Connection(), QDBusConnection(u"none"_s) }) {
-            CDesktopVolumes volumes(bus, table.fileName(), dir.filePath(u"sys"_s));
+            CDesktopVolumes volumes(bus, table, dir.filePath(u"sys"_s));
             const QList<RemovableVolume> found = volumes.MountedVolumes();
             QCOMPARE(Listed(found), QStringList { u"/media/u/STICK|STICK|"_s });
             // Found this way, a volume cannot be removed.
@@ -119,9 +114,8 @@ private Q_SLOTS:
     // that says the file was created: the calls made on the bus and every message shown.
     void createThenRemove_data()
     {
-        QTest::addColumn<QString>("folder"); // "card", "elsewhere"
-        QTest::addColumn<MessageAnswer>("answer");
-        QTest::addColumn<QString>("drive"); // "", "cannot power off", "other filesystem mounted"
+        // "", "cannot power off", "other filesystem mounted", "answer OK", "folder elsewhere"
+        QTest::addColumn<QString>("situation");
         QTest::addColumn<QString>("unmount"); // Python the call runs
         QTest::addColumn<QString>("powerOff");
         QTest::addColumn<QStringList>("messages");
@@ -145,23 +139,18 @@ private Q_SLOTS:
             = CUDisksMock::Raise(u"org.freedesktop.UDisks2.Error.NotAuthorized"_s, u"No"_s);
         const QStringList both { u"card1 Unmount"_s, u"card PowerOff"_s };
         const QStringList unmount { u"card1 Unmount"_s };
-        const auto remove = MessageAnswer::SafelyRemove;
-
         QTest::newRow("unmounted, then powered off")
-            << u"card"_s << remove << QString() << QString() << QString() << removed << both;
+            << QString() << QString() << QString() << removed << both;
         QTest::newRow("drive that cannot power off: unmount only")
-            << u"card"_s << remove << u"cannot power off"_s << QString() << QString() << removed
-            << unmount;
+            << u"cannot power off"_s << QString() << QString() << removed << unmount;
         QTest::newRow("another filesystem on the drive still mounted: no power off")
-            << u"card"_s << remove << u"other filesystem mounted"_s << QString() << QString()
-            << removed << unmount;
+            << u"other filesystem mounted"_s << QString() << QString() << removed << unmount;
         QTest::newRow("power off refused: unmounted is enough")
-            << u"card"_s << remove << QString() << QString() << denied << removed << both;
+            << QString() << QString() << denied << removed << both;
         QTest::newRow("OK leaves the card mounted")
-            << u"card"_s << MessageAnswer::Ok << QString() << QString() << QString()
-            << QStringList { offer } << QStringList();
+            << u"answer OK"_s << QString() << QString() << QStringList { offer } << QStringList();
         QTest::newRow("busy: the reason is shown, the card stays")
-            << u"card"_s << remove << QString()
+            << QString()
             << CUDisksMock::Raise(
                    u"org.freedesktop.UDisks2.Error.DeviceBusy"_s, u"target is busy"_s)
             << QString()
@@ -169,10 +158,10 @@ private Q_SLOTS:
                    notRemoved + MessageText(Msg::VolumeBusy).toString() + u"\ntarget is busy"_s }
             << unmount;
         QTest::newRow("refused: the system's words are shown")
-            << u"card"_s << remove << QString() << denied << QString()
-            << QStringList { offer, notRemoved + u"No"_s } << unmount;
+            << QString() << denied << QString() << QStringList { offer, notRemoved + u"No"_s }
+            << unmount;
         QTest::newRow("folder not on a card: no offer")
-            << u"elsewhere"_s << remove << QString() << QString() << QString()
+            << u"folder elsewhere"_s << QString() << QString()
             << QStringList { Shown(
                    created, MessageIcon::Information, MessageButtons::Ok, where(m_elsewhere)) }
             << QStringList();
@@ -180,26 +169,25 @@ private Q_SLOTS:
 
     void createThenRemove()
     {
-        QFETCH(QString, folder);
-        QFETCH(MessageAnswer, answer);
-        QFETCH(QString, drive);
+        QFETCH(QString, situation);
         QFETCH(QString, unmount);
         QFETCH(QString, powerOff);
         QFile::remove(m_card.filePath(u"NetworkSetting.ini"_s));
         QFile::remove(m_elsewhere.filePath(u"NetworkSetting.ini"_s));
-        QVERIFY(
-            m_udisks.AddDrive(u"card"_s, Drive(u"sdio"_s, drive != u"cannot power off"), powerOff));
+        QVERIFY(m_udisks.AddDrive(
+            u"card"_s, Drive(u"sdio"_s, situation != u"cannot power off"), powerOff));
         QVERIFY(m_udisks.AddFilesystem(
             u"card1"_s, u"card"_s, u"MY CARD"_s, { m_card.path() }, unmount));
         QVERIFY(m_udisks.AddFilesystem(u"card2"_s, u"card"_s, u"OTHER"_s,
-            drive == u"other filesystem mounted" ? QStringList { u"/media/u/OTHER"_s }
-                                                 : QStringList()));
+            situation == u"other filesystem mounted" ? QStringList { u"/media/u/OTHER"_s }
+                                                     : QStringList()));
 
         CSettingsDocument document;
         CMessageRecorder box;
-        box.m_answers = { answer };
+        box.m_answers
+            = { situation == u"answer OK" ? MessageAnswer::Ok : MessageAnswer::SafelyRemove };
         CScriptedPathChooser chooser;
-        chooser.m_folder = folder == u"card" ? m_card.path() : m_elsewhere.path();
+        chooser.m_folder = situation == u"folder elsewhere" ? m_elsewhere.path() : m_card.path();
         CDesktopVolumes volumes(m_udisks.Connection(), u"/nonexistent"_s, u"/nonexistent"_s);
         CreateSettingFileCommand(document, box, chooser, volumes);
 

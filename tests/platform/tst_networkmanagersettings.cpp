@@ -5,6 +5,8 @@
 
 namespace {
 
+const QString Hang = u"import time\ntime.sleep(8)"_s; // longer than any caller waits
+
 // A listed network as one line: name, SSID, security, key, hidden, addresses.
 QStringList Lines(const KnownNetworksList &list)
 {
@@ -81,8 +83,9 @@ private Q_SLOTS:
         CNmMockBus bus;
         const QString path = bus.AddConnection(WifiConnection(u"Slow"_s, "Slow", u"wpa-psk"_s),
             { { u"802-11-wireless-security"_s, { { u"psk"_s, u"12345678"_s } } } });
-        QVERIFY2(bus.MakeMethodHang(path, u"org.freedesktop.NetworkManager.Settings.Connection"_s,
-                     u"GetSecrets"_s, u"s"_s, u"a{sa{sv}}"_s),
+        QVERIFY2(bus.Mock(path, u"AddMethod"_s,
+                     { u"org.freedesktop.NetworkManager.Settings.Connection"_s, u"GetSecrets"_s,
+                         u"s"_s, u"a{sa{sv}}"_s, Hang }),
             qPrintable(bus.Error()));
         const KnownNetworksList list
             = CNetworkManagerSettings(bus.Connection()).ListKnownWifiNetworks();
@@ -94,9 +97,9 @@ private Q_SLOTS:
     {
         CNmMockBus bus;
         QVERIFY(!bus.AddConnection(WifiConnection(u"Home"_s, "Home", {})).isEmpty());
-        QVERIFY2(
-            bus.MakeMethodHang(u"/org/freedesktop/NetworkManager/Settings"_s,
-                u"org.freedesktop.NetworkManager.Settings"_s, u"ListConnections"_s, {}, u"ao"_s),
+        QVERIFY2(bus.Mock(u"/org/freedesktop/NetworkManager/Settings"_s, u"AddMethod"_s,
+                     { u"org.freedesktop.NetworkManager.Settings"_s, u"ListConnections"_s,
+                         QString(), u"ao"_s, Hang }),
             qPrintable(bus.Error()));
         const KnownNetworksList list
             = CNetworkManagerSettings(bus.Connection()).ListKnownWifiNetworks();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "i18n/MessageCatalog.h"
 #include "ui/IpAddressEdit.h"
 #include "ui/WifiSecurity.h"
 
@@ -60,6 +61,11 @@ template<typename Widget> Widget *Find(const QWidget &parent, const char *name)
 inline void Press(const QWidget &parent, const char *name)
 {
     QTest::mouseClick(Find<QPushButton>(parent, name), Qt::LeftButton);
+}
+
+inline QString Text(MessageId id)
+{
+    return MessageText(id).toString();
 }
 
 // Clicks a check box or radio button on its indicator, where a user aims.

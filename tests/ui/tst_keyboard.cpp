@@ -77,17 +77,10 @@ void VerifyScreenReaderView(QWidget *window, const char *where)
     }
     QList<QWidget *> reading, tabbing;
     ReadingOrder(QAccessible::queryAccessibleInterface(window), window, reading);
-    for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+    for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
         if (Reached(w, window, tabbing))
             tabbing.append(w);
-    }
-    const auto names = [](const QList<QWidget *> &widgets) {
-        QStringList list;
-        for (const QWidget *w : widgets)
-            list.append(w->objectName() + u':' + QLatin1String(w->metaObject()->className()));
-        return list.join(u' ');
-    };
-    QVERIFY2(reading == tabbing, qPrintable(names(reading) + u"\n"_s + names(tabbing)));
+    QCOMPARE(reading, tabbing);
 }
 
 } // namespace
@@ -104,7 +97,6 @@ class TestKeyboard : public QObject
     void OpenWindowWithProfiles(int count)
     {
         m_window = std::make_unique<CNetSetUtilDlg>();
-        m_dialog.m_shown.clear();
         m_window->SetMessageBox(&m_box);
         m_window->SetPropertyDialog(&m_dialog);
         m_window->ShowPage(1);
@@ -113,6 +105,7 @@ class TestKeyboard : public QObject
         m_dialog.m_names = { u"A"_s, u"B"_s, u"C"_s, u"D"_s };
         for (int i = 0; i < count; ++i)
             Press(*m_window, "addButton");
+        m_dialog.m_shown.clear();
     }
 
     QStringList Entries() const
@@ -143,7 +136,6 @@ private Q_SLOTS:
         const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
         const Qt::KeyboardModifiers ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
         QTest::newRow("Ctrl+Tab wraps") << int(Qt::Key_Tab) << ctrl << 1;
-        QTest::newRow("Ctrl+PageDown") << int(Qt::Key_PageDown) << ctrl << 0;
         QTest::newRow("Ctrl+PageUp wraps") << int(Qt::Key_PageUp) << ctrl << 0;
         QTest::newRow("Ctrl+Shift+Tab as X11 sends it") << int(Qt::Key_Backtab) << ctrlShift << 1;
         QTest::newRow("Ctrl+Shift+Tab") << int(Qt::Key_Tab) << ctrlShift << 1;
@@ -200,8 +192,6 @@ private Q_SLOTS:
         QFETCH(QByteArray, button);
         OpenWindowWithProfiles(3);
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        QCOMPARE(Entries(), (QStringList { u"A"_s, u"B"_s, u"C"_s }));
-        m_dialog.m_shown.clear();
         m_list->setCurrentRow(row);
         m_list->setFocus();
         QTest::keySequence(m_list, key);
@@ -213,37 +203,13 @@ private Q_SLOTS:
         const int now = m_list->currentRow();
         QCOMPARE(Enabled("priorityUpButton"), now > 0);
         QCOMPARE(Enabled("priorityDownButton"), now >= 0 && now < m_list->count() - 1);
+        QCOMPARE(Enabled("propertyButton"), now >= 0);
+        m_list->clearSelection(); // add and delete stay enabled for their messages
+        QVERIFY(!Enabled("priorityUpButton") && !Enabled("priorityDownButton"));
+        QVERIFY(!Enabled("propertyButton") && Enabled("addButton") && Enabled("deleteButton"));
         // The button says which key does its work.
         const QString tip = Find<QPushButton>(*m_window, button.constData())->toolTip();
         QVERIFY2(tip.contains(key.toString(QKeySequence::NativeText)), qPrintable(tip));
-    }
-
-    void buttonsThatCannotActAreGreyed_data()
-    {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<bool>("up");
-        QTest::addColumn<bool>("down");
-        QTest::addColumn<bool>("property");
-        QTest::newRow("empty list") << 0 << -1 << false << false << false;
-        QTest::newRow("nothing selected") << 3 << -1 << false << false << false;
-        QTest::newRow("middle") << 3 << 1 << true << true << true;
-        QTest::newRow("only") << 1 << 0 << false << false << true;
-    }
-    void buttonsThatCannotActAreGreyed()
-    {
-        QFETCH(int, count);
-        QFETCH(int, row);
-        OpenWindowWithProfiles(count);
-        if (row < 0)
-            m_list->clearSelection();
-        else
-            m_list->setCurrentRow(row);
-        QTEST(Enabled("priorityUpButton"), "up");
-        QTEST(Enabled("priorityDownButton"), "down");
-        QTEST(Enabled("propertyButton"), "property");
-        // Their messages (the full list, the empty list) keep these two enabled.
-        QVERIFY(Enabled("addButton") && Enabled("deleteButton"));
     }
 
     // In German, whose texts differ most from the English ones the names could fall back to.
@@ -269,7 +235,6 @@ private Q_SLOTS:
         const QString format = MessageTextInSlot(Msg::WirelessEntryPriority, 3).toString();
         QCOMPARE(descriptions,
             (QStringList { format.arg(1).arg(3), format.arg(2).arg(3), format.arg(3).arg(3) }));
-        QVERIFY(descriptions[0] != descriptions[1]);
 
         CWifiSecurity dialog(m_window.get());
         dialog.show();

@@ -12,6 +12,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString TestKey = QStringLiteral("netconf-test");
@@ -24,13 +26,6 @@ bool IsOwnPrivate(const QString &path, mode_t type)
         && st.st_uid == ::geteuid() && (st.st_mode & 07777) == 0600 && st.st_nlink == 1;
 }
 
-bool WriteFile(const QString &path, mode_t mode, uid_t owner = ::geteuid())
-{
-    const QByteArray native = QFile::encodeName(path);
-    return TestFiles::Write(path, "someone else's file\n") && ::chmod(native.constData(), mode) == 0
-        && ::chown(native.constData(), owner, static_cast<gid_t>(-1)) == 0;
-}
-
 bool Answers(const QString &key)
 {
     QLocalSocket probe;
@@ -38,9 +33,7 @@ bool Answers(const QString &key)
     return probe.waitForConnected(100);
 }
 
-// Sends `bytes` on a connection of its own, ends the sending side and waits until the holder,
-// served by this thread's event loop, has closed the connection: by then it has acted on the
-// request or dropped it.
+// Sends `bytes`, ends the sending side and waits until the holder has acted and hung up.
 bool SendAndWaitForHangUp(const QString &name, const QByteArray &bytes)
 {
     QLocalSocket socket;
@@ -49,8 +42,6 @@ bool SendAndWaitForHangUp(const QString &name, const QByteArray &bytes)
         && ::shutdown(static_cast<int>(socket.socketDescriptor()), SHUT_WR) == 0
         && QTest::qWaitFor([&] { return socket.state() == QLocalSocket::UnconnectedState; }, 10000);
 }
-
-enum class Plant { LinkToMissingFile, OtherUsersFile, LooseOwnFile, HardLinkedFile, Fifo };
 
 } // namespace
 
@@ -76,7 +67,6 @@ private Q_SLOTS:
         const QByteArray longest(CSingleInstance::MaxActivationTokenLength, 'x');
         QTest::newRow("Wayland token")
             << QByteArray("6d7f2a90-1c4e_a:b") << QByteArray("6d7f2a90-1c4e_a:b");
-        QTest::newRow("no token") << QByteArray() << QByteArray();
         QTest::newRow("longest token") << longest << longest;
         QTest::newRow("longer token dropped") << longest + 'x' << QByteArray();
         QTest::newRow("token with a newline dropped") << QByteArray("ab\nraise x") << QByteArray();
@@ -106,75 +96,54 @@ private Q_SLOTS:
     void requestsAreReadStrictly_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("raises");
-        QTest::addColumn<QByteArray>("token");
+        QTest::addColumn<QByteArrayList>("tokens"); // of each raise
         const QByteArray tooLong
             = "raise " + QByteArray(CSingleInstance::MaxActivationTokenLength + 1, 'a') + '\n';
-        QTest::newRow("bare request") << QByteArray("raise\n") << true << QByteArray();
+        QTest::newRow("bare request") << QByteArray("raise\n") << QByteArrayList { QByteArray() };
         QTest::newRow("request with token")
-            << QByteArray("raise t0k\n") << true << QByteArray("t0k");
+            << QByteArray("raise t0k\n") << QByteArrayList { "t0k" };
         QTest::newRow("only the first line is read")
-            << QByteArray("raise\nraise other\n") << true << QByteArray();
+            << QByteArray("raise\nraise other\n") << QByteArrayList { QByteArray() };
         QTest::newRow("control character: token dropped")
-            << QByteArray("raise a\tb\n") << true << QByteArray();
-        QTest::newRow("other verb") << QByteArray("raised\n") << false << QByteArray();
-        QTest::newRow("no newline before hang-up")
-            << QByteArray("raise ab") << false << QByteArray();
-        QTest::newRow("over-long request") << tooLong << false << QByteArray();
+            << QByteArray("raise a\tb\n") << QByteArrayList { QByteArray() };
+        QTest::newRow("other verb") << QByteArray("raised\n") << QByteArrayList();
+        QTest::newRow("no newline before hang-up") << QByteArray("raise ab") << QByteArrayList();
+        QTest::newRow("over-long request") << tooLong << QByteArrayList();
     }
     void requestsAreReadStrictly()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(bool, raises);
-        QFETCH(QByteArray, token);
         CSingleInstance first(TestKey);
         QSignalSpy raised(&first, &CSingleInstance::RaiseRequested);
         QVERIFY(first.Claim());
         QVERIFY(SendAndWaitForHangUp(CSingleInstance::ServerName(TestKey), bytes));
-        QCOMPARE(raised.count(), raises ? 1 : 0);
-        if (raises)
-            QCOMPARE(raised.first().first().toByteArray(), token);
+        QByteArrayList tokens;
+        for (const QList<QVariant> &arguments : raised)
+            tokens.append(arguments.first().toByteArray());
+        QTEST(tokens, "tokens");
     }
 
     void plantedMarkerIsReplaced_data()
     {
-        QTest::addColumn<Plant>("plant");
-        QTest::newRow("a link is not followed") << Plant::LinkToMissingFile;
-        QTest::newRow("another user's file") << Plant::OtherUsersFile;
-        QTest::newRow("an own file others may open") << Plant::LooseOwnFile;
-        QTest::newRow("a file with a second name elsewhere") << Plant::HardLinkedFile;
-        QTest::newRow("a FIFO does not hang the start") << Plant::Fifo;
+        QTest::addColumn<QString>("plant"); // shell commands on the marker %1 and a file %2
+        QTest::newRow("a link is not followed") << u"ln -s %2 %1"_s;
+        QTest::newRow("another user's file") << u"echo x >%1 && chown 65534 %1"_s;
+        QTest::newRow("an own file others may open") << u"echo x >%1 && chmod 666 %1"_s;
+        QTest::newRow("a file with a second name elsewhere") << u"echo x >%2 && ln %2 %1"_s;
+        QTest::newRow("a FIFO does not hang the start") << u"mkfifo -m 600 %1"_s;
     }
 
     void plantedMarkerIsReplaced()
     {
-        QFETCH(Plant, plant);
-        if (plant == Plant::OtherUsersFile && ::geteuid() != 0)
+        QFETCH(QString, plant);
+        if (plant.contains(u"chown") && ::geteuid() != 0)
             QSKIP("planting another user's file needs root");
-
         const QString marker = CSingleInstance::MarkerPath(TestKey);
-        const QByteArray path = QFile::encodeName(marker);
         QTemporaryDir elsewhere;
-        const QString target = elsewhere.filePath(QStringLiteral("target"));
-        switch (plant) {
-        case Plant::LinkToMissingFile:
-            QVERIFY(QFile::link(target, marker));
-            break;
-        case Plant::OtherUsersFile:
-            QVERIFY(WriteFile(marker, 0600, 65534));
-            break;
-        case Plant::LooseOwnFile:
-            QVERIFY(WriteFile(marker, 0666));
-            break;
-        case Plant::HardLinkedFile:
-            QVERIFY(WriteFile(target, 0600)
-                && ::link(QFile::encodeName(target).constData(), path.constData()) == 0);
-            break;
-        case Plant::Fifo:
-            QVERIFY(::mkfifo(path.constData(), 0600) == 0);
-            break;
-        }
-
+        QCOMPARE(
+            QProcess::execute(u"sh"_s,
+                { u"-c"_s, u"umask 077 && "_s + plant.arg(marker, elsewhere.filePath(u"t"_s)) }),
+            0);
         CSingleInstance first(TestKey);
         QVERIFY(first.Claim());
         QVERIFY(IsOwnPrivate(marker, S_IFREG));
@@ -183,17 +152,13 @@ private Q_SLOTS:
 
     void folderInTheMarkersPlaceDoesNotStopTheStart()
     {
-        const QString marker = CSingleInstance::MarkerPath(TestKey);
-        QVERIFY(QDir().mkdir(marker));
-        QVERIFY(WriteFile(marker + QStringLiteral("/kept"), 0600));
-
+        const QString marker = CSingleInstance::MarkerPath(TestKey), kept = marker + u"/kept"_s;
+        QVERIFY(QDir().mkdir(marker) && TestFiles::Write(kept, "someone else's file\n"));
         CSingleInstance first(TestKey);
         CSingleInstance second(TestKey);
         QVERIFY(first.Claim());
         QVERIFY(second.Claim());
-
-        QCOMPARE(TestFiles::ReadAll(marker + QStringLiteral("/kept")),
-            QByteArray("someone else's file\n"));
+        QCOMPARE(TestFiles::ReadAll(kept), QByteArray("someone else's file\n"));
         // Without a marker neither copy may take the other's socket away.
         QVERIFY(!QFileInfo::exists(CSingleInstance::ServerName(TestKey)));
     }
@@ -203,31 +168,21 @@ private Q_SLOTS:
         QTemporaryDir config;
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        const QString key = QStringLiteral("meridock-netconf");
-        const auto start = [](QProcess &process) {
-            process.start(QStringLiteral(MERIDOCK_NETCONF_EXE), {});
-            return process.waitForStarted();
-        };
-
-        QProcess crashed;
-        QVERIFY(start(crashed));
+        const QString program = QStringLiteral(MERIDOCK_NETCONF_EXE), key = u"meridock-netconf"_s;
+        QProcess crashed, next, later;
+        crashed.start(program, {});
         QTRY_VERIFY_WITH_TIMEOUT(Answers(key), 10000);
         crashed.kill();
         QVERIFY(crashed.waitForFinished());
-
         // Its socket file is left behind; the next start must still become the first copy.
-        QProcess next;
-        QVERIFY(start(next));
+        next.start(program, {});
         QTRY_VERIFY_WITH_TIMEOUT(Answers(key), 10000);
-
         // A later start asks that copy and ends at once: no output, no state file of its own.
-        QProcess later;
-        QVERIFY(start(later));
+        later.start(program, {});
         QVERIFY(later.waitForFinished(10000));
-        QCOMPARE(later.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(later.exitCode(), 0);
+        QVERIFY(later.exitStatus() == QProcess::NormalExit && later.exitCode() == 0);
         QCOMPARE(later.readAllStandardOutput(), QByteArray());
-        QVERIFY(!QFile::exists(config.filePath(QStringLiteral("MeridockSettingUtil.dat"))));
+        QVERIFY(!QFile::exists(config.filePath(u"MeridockSettingUtil.dat"_s)));
         QCOMPARE(next.state(), QProcess::Running);
         next.kill();
         QVERIFY(next.waitForFinished());

@@ -14,8 +14,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The Alt keys of every text that shows in `window`, as Qt itself reads them: the controls, the
-// tabs of the tab bars and the labels of fields are told apart.
+// The Alt keys of every control, tab and field label that shows in `window`, as Qt reads them,
+// are told apart. A label goes without one only when its text has no letter left.
 void VerifyKeysUnique(QWidget &window, const char *where)
 {
     QHash<QKeySequence, QString> seen;
@@ -23,8 +23,6 @@ void VerifyKeysUnique(QWidget &window, const char *where)
     const auto check = [&](const QString &text, bool isLabel = false) {
         const QKeySequence key = QKeySequence::mnemonic(text);
         const QString what = QLatin1String(where) + u": "_s + text + u" / "_s + seen.value(key);
-        // A command always has its key; a label goes without one only when its text has no
-        // letter left, as in a language with many long labels.
         QVERIFY2(!key.isEmpty() || isLabel, qPrintable(what));
         QVERIFY2(key.isEmpty() || !seen.contains(key), qPrintable(what));
         unkeyedLabels += key.isEmpty();
@@ -89,25 +87,20 @@ private Q_SLOTS:
         VerifyKeysUnique(about, "About box");
     }
 
-    void windowIconIsTheInstalledImage_data()
-    {
-        QTest::addColumn<int>("size");
-        for (int size : { 16, 24, 32, 48, 64, 128, 256 })
-            QTest::addRow("%d px", size) << size;
-    }
     // Compiled in, so an installed program needs neither the source tree nor an icon theme.
+    // Compared as premultiplied pixels, the pixmap's own form, so that rounding at
+    // semi-transparent edges stays out.
     void windowIconIsTheInstalledImage()
     {
-        QFETCH(int, size);
-        // The image the desktop entry installs into the hicolor theme. Compared as premultiplied
-        // pixels, the pixmap's own form, so that rounding at semi-transparent edges stays out.
-        const QImage installed
-            = QImage(QStringLiteral(MERIDOCK_ICON_DIR "/meridock-netconf-%1.png").arg(size))
-                  .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        QCOMPARE(installed.size(), QSize(size, size));
         CNetSetUtilDlg window;
-        const QImage shown = window.windowIcon().pixmap(QSize(size, size)).toImage();
-        QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied), installed);
+        for (int size : { 16, 24, 32, 48, 64, 128, 256 }) {
+            const QImage installed
+                = QImage(QStringLiteral(MERIDOCK_ICON_DIR "/meridock-netconf-%1.png").arg(size))
+                      .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            QCOMPARE(installed.size(), QSize(size, size));
+            const QImage shown = window.windowIcon().pixmap(QSize(size, size)).toImage();
+            QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied), installed);
+        }
     }
 };
 
