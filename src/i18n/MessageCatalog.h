@@ -241,6 +241,7 @@ enum : MessageId {
     ReadBackFailed = 266,
     ReadBackDiffers = 267,
     ReadBackValuesDiffer = 268,
+    VolumeRemoving = 269,
     // Keyboard, shortcuts and screen readers: 290..329
     WirelessEntryPriority = 290,
     TabSwitchKeys = 291,

@@ -1028,6 +1028,23 @@ constexpr OwnRow kOwnRows[] = {
         u"Ponownie odczytanego pliku nie można wczytać z zapisanymi wartościami.", // Polish
         u"El archivo leído de nuevo no se carga con los valores que se escribieron.", // Spanish
     } },
+    { Msg::VolumeRemoving, {
+        u"Removing “%1” safely. Do not take it out yet.",
+        u"Removing “%1” safely. Do not take it out yet.",
+        u"Retrait en toute sécurité de « %1 » en cours. Ne le retirez pas encore.", // French
+        u"„%1“ wird sicher entfernt. Nehmen Sie den Datenträger noch nicht heraus.", // German
+        u"”%1” tas bort på ett säkert sätt. Ta inte ut den än.", // Swedish
+        u"'%1' wordt veilig verwijderd. Verwijder het medium nog niet.", // Dutch
+        u"Kohdetta %1 poistetaan turvallisesti. Älä irrota sitä vielä.", // Finnish
+        u"«%1» fjernes på en trygg måte. Ikke ta den ut ennå.", // Norwegian
+        u"Выполняется безопасное извлечение «%1». Пока не извлекайте его.", // Russian
+        u"「%1」を安全に取り外しています。まだ取り出さないでください。", // Japanese
+        u"正在安全删除“%1”。请先不要取出。", // Chinese
+        u"\"%1\" fjernes sikkert. Tag den ikke ud endnu.", // Danish
+        u"Rimozione sicura di \"%1\" in corso. Non estrarlo ancora.", // Italian
+        u"Trwa bezpieczne usuwanie „%1”. Jeszcze go nie wyjmuj.", // Polish
+        u"Quitando \"%1\" de forma segura. No lo extraiga todavía.", // Spanish
+    } },
     // ---- end of Removable volumes, verifying and ejecting ----
 
     // ---- Keyboard, shortcuts and screen readers ----

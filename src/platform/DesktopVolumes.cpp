@@ -6,6 +6,7 @@
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
 #include <QFileInfo>
 
@@ -42,11 +43,14 @@ QString ObjectPath(const QVariant &value)
     return value.value<QDBusObjectPath>().path();
 }
 
-bool ReadManagedObjects(const QDBusConnection &bus, ManagedObjects &objects)
+QDBusMessage ManagedObjectsCall()
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(
+    return QDBusMessage::createMethodCall(
         Service, Root, u"org.freedesktop.DBus.ObjectManager"_s, u"GetManagedObjects"_s);
-    const QDBusMessage reply = bus.call(call, QDBus::Block, SystemBusTimeoutMs);
+}
+
+bool ReadManagedObjects(const QDBusMessage &reply, ManagedObjects &objects)
+{
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 1
         || reply.signature() != u"a{oa{sa{sv}}}")
         return false;
@@ -125,12 +129,25 @@ EjectResult Failure(const QDBusMessage &reply)
     return { EjectStatus::Failed, reply.errorMessage() };
 }
 
-QDBusMessage CallWithNoOptions(const QDBusConnection &bus, const QString &path,
-    const QString &interface, const QString &method)
+QDBusMessage CallWithNoOptions(const QString &path, const QString &interface, const QString &method)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(Service, path, interface, method);
     call << QVariantMap();
-    return bus.call(call, QDBus::Block, RemovalTimeoutMs);
+    return call;
+}
+
+// Powering off stops the whole drive: only when nothing else on it is still mounted. A drive
+// that will not power off is still safe to pull once its filesystem is unmounted.
+bool MayPowerOff(const ManagedObjects &objects, const QString &filesystem, const QString &drive)
+{
+    if (!objects.value(drive).value(DriveInterface).value(u"CanPowerOff"_s).toBool())
+        return false;
+    for (auto it = objects.cbegin(); it != objects.cend(); ++it) {
+        if (it.key() != filesystem && DriveOf(it.value()) == drive
+            && !MountPoints(it.value()).isEmpty())
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -160,41 +177,53 @@ QList<RemovableVolume> CDesktopVolumes::MountedVolumes()
 {
     ManagedObjects objects;
     const QDBusConnection bus = Bus();
-    if (bus.isConnected() && ReadManagedObjects(bus, objects))
+    if (bus.isConnected()
+        && ReadManagedObjects(
+            bus.call(ManagedObjectsCall(), QDBus::Block, SystemBusTimeoutMs), objects))
         return RemovableFrom(objects);
     return CKernelVolumes(m_mountInfoPath, m_sysRoot).MountedVolumes();
 }
 
-EjectResult CDesktopVolumes::Eject(const RemovableVolume &volume)
+void CDesktopVolumes::Call(
+    const QDBusMessage &call, int timeoutMs, std::function<void(const QDBusMessage &)> then)
 {
-    const QDBusConnection bus = Bus();
-    if (volume.ejectHandle.isEmpty() || !bus.isConnected())
-        return { EjectStatus::NotPossible, {} };
-    ManagedObjects objects;
-    if (!ReadManagedObjects(bus, objects))
-        return { EjectStatus::NotPossible, {} };
+    // Owned by m_calls: a reply that comes after this object is gone is dropped with it.
+    auto *watcher = new QDBusPendingCallWatcher(Bus().asyncCall(call, timeoutMs), &m_calls);
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, &m_calls,
+        [watcher, then = std::move(then)] {
+            watcher->deleteLater();
+            then(watcher->reply());
+        });
+}
+
+void CDesktopVolumes::Eject(const RemovableVolume &volume, EjectDone done)
+{
+    if (volume.ejectHandle.isEmpty() || !Bus().isConnected())
+        return done({ EjectStatus::NotPossible, {} });
     const QString filesystem = volume.ejectHandle;
-    if (!objects.contains(filesystem))
-        return { EjectStatus::Failed, {} };
-    const QString drive = DriveOf(objects.value(filesystem));
-
-    if (!MountPoints(objects.value(filesystem)).isEmpty()) {
-        const QDBusMessage unmounted
-            = CallWithNoOptions(bus, filesystem, FilesystemInterface, u"Unmount"_s);
-        if (unmounted.type() != QDBusMessage::ReplyMessage)
-            return Failure(unmounted);
-    }
-
-    // Powering off stops the whole drive: only when nothing else on it is still mounted. A
-    // drive that will not power off is still safe to pull once its filesystem is unmounted.
-    const QVariantMap driveProperties = objects.value(drive).value(DriveInterface);
-    if (!driveProperties.value(u"CanPowerOff"_s).toBool())
-        return { EjectStatus::Removed, {} };
-    for (auto it = objects.cbegin(); it != objects.cend(); ++it) {
-        if (it.key() != filesystem && DriveOf(it.value()) == drive
-            && !MountPoints(it.value()).isEmpty())
-            return { EjectStatus::Removed, {} };
-    }
-    CallWithNoOptions(bus, drive, DriveInterface, u"PowerOff"_s);
-    return { EjectStatus::Removed, {} };
+    Call(ManagedObjectsCall(), SystemBusTimeoutMs,
+        [this, filesystem, done = std::move(done)](const QDBusMessage &reply) {
+            ManagedObjects objects;
+            if (!ReadManagedObjects(reply, objects))
+                return done({ EjectStatus::NotPossible, {} });
+            if (!objects.contains(filesystem))
+                return done({ EjectStatus::Failed, {} });
+            const QString drive = DriveOf(objects.value(filesystem));
+            // A refused power-off leaves an unmounted filesystem, which is safe to pull.
+            const auto powerOff = [this, drive, done](bool allowed) {
+                if (!allowed)
+                    return done({ EjectStatus::Removed, {} });
+                Call(CallWithNoOptions(drive, DriveInterface, u"PowerOff"_s), RemovalTimeoutMs,
+                    [done](const QDBusMessage &) { done({ EjectStatus::Removed, {} }); });
+            };
+            const bool mayPowerOff = MayPowerOff(objects, filesystem, drive);
+            if (MountPoints(objects.value(filesystem)).isEmpty())
+                return powerOff(mayPowerOff);
+            Call(CallWithNoOptions(filesystem, FilesystemInterface, u"Unmount"_s),
+                RemovalTimeoutMs, [done, powerOff, mayPowerOff](const QDBusMessage &unmounted) {
+                    if (unmounted.type() != QDBusMessage::ReplyMessage)
+                        return done(Failure(unmounted));
+                    powerOff(mayPowerOff);
+                });
+        });
 }

@@ -6,6 +6,7 @@
 #include "core/settings/StateFile.h"
 #include "i18n/MessageCatalog.h"
 #include "platform/DesktopVolumes.h"
+#include "ui/RemovalProgress.h"
 #include "platform/NetworkManagerSettings.h"
 #include "platform/SystemBus.h"
 #include "ui/AboutDlg.h"
@@ -97,6 +98,7 @@ QString CNetSetUtilDlg::AboutMenuText()
 CNetSetUtilDlg::CNetSetUtilDlg(QWidget *parent)
     : QDialog(parent)
     , m_hostVolumes(std::make_unique<CDesktopVolumes>())
+    , m_removalProgress(std::make_unique<CRemovalProgress>(this, *m_hostVolumes))
     , m_hostMessageBox(std::make_unique<CQtMessageBox>(this))
     , m_hostPathChooser(std::make_unique<CFileDialogChooser>(this, *m_hostVolumes))
     , m_hostPropertyDialog(std::make_unique<CWifiSecurityLauncher>(this))
@@ -496,7 +498,7 @@ void CNetSetUtilDlg::OnLoadSettings()
 void CNetSetUtilDlg::OnCreateSettingFile()
 {
     RunOnDocument([this] {
-        CreateSettingFileCommand(m_document, *m_messageBox, *m_pathChooser, *m_hostVolumes);
+        CreateSettingFileCommand(m_document, *m_messageBox, *m_pathChooser, *m_removalProgress);
     });
 }
 

@@ -114,6 +114,7 @@ private:
 
     CSettingsDocument m_document;
     std::unique_ptr<IRemovableVolumes> m_hostVolumes; // before the choosers that use it
+    std::unique_ptr<IRemovableVolumes> m_removalProgress;
     std::unique_ptr<IMessageBox> m_hostMessageBox;
     std::unique_ptr<IPathChooser> m_hostPathChooser;
     IMessageBox *m_messageBox = nullptr;

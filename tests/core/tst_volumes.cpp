@@ -73,7 +73,10 @@ private Q_SLOTS:
         QCOMPARE(seen,
             QStringList({ u"/media/u/STICK|STICK|"_s, u"/media/u/MY CARD\tx\\y|MY CARD\tx\\y|"_s,
                 u"/mnt/disc|disc|"_s }));
-        QCOMPARE(kernel.Eject({ u"/mnt/disc"_s, u"disc"_s, {} }).status, EjectStatus::NotPossible);
+        EjectStatus removal = EjectStatus::Removed;
+        kernel.Eject({ u"/mnt/disc"_s, u"disc"_s, {} },
+            [&removal](const EjectResult &result) { removal = result.status; });
+        QCOMPARE(removal, EjectStatus::NotPossible);
         QVERIFY(CKernelVolumes(dir.filePath(u"no-such-table"_s), sys).MountedVolumes().isEmpty());
     }
 

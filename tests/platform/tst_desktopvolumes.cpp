@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <optional>
+
 namespace {
 
 QVariantMap Drive(const QString &kind, bool canPowerOff = true)
@@ -106,7 +108,10 @@ private Q_SLOTS:
             const QList<RemovableVolume> found = volumes.MountedVolumes();
             QCOMPARE(Listed(found), QStringList { u"/media/u/STICK|STICK|"_s });
             // Found this way, a volume cannot be removed.
-            QCOMPARE(volumes.Eject(found.value(0)).status, EjectStatus::NotPossible);
+            EjectStatus removal = EjectStatus::Removed;
+            volumes.Eject(found.value(0),
+                [&removal](const EjectResult &result) { removal = result.status; });
+            QCOMPARE(removal, EjectStatus::NotPossible);
         }
     }
 
@@ -192,11 +197,17 @@ private Q_SLOTS:
         CreateSettingFileCommand(document, box, chooser, volumes);
 
         QVERIFY(QFileInfo::exists(chooser.m_folder + u"/NetworkSetting.ini"_s));
-        QStringList shown;
-        for (const CMessageRecorder::Message &message : box.m_messages)
-            shown.append(MessageLine(message.text, message.caption, message.icon, message.buttons)
-                + u'|' + message.detail);
-        QTEST(shown, "messages");
+        const auto shown = [&box] {
+            QStringList lines;
+            for (const CMessageRecorder::Message &message : box.m_messages)
+                lines.append(MessageLine(message.text, message.caption, message.icon,
+                                 message.buttons)
+                    + u'|' + message.detail);
+            return lines;
+        };
+        // The removal's outcome comes from the event loop.
+        QFETCH(QStringList, messages);
+        QTRY_COMPARE_WITH_TIMEOUT(shown(), messages, 20000);
         QTEST(m_udisks.Calls(), "calls");
     }
 
@@ -204,9 +215,11 @@ private Q_SLOTS:
     {
         QVERIFY(m_udisks.AddDrive(u"disk"_s, Drive(u"usb"_s)));
         CDesktopVolumes volumes(m_udisks.Connection(), u"/nonexistent"_s, u"/nonexistent"_s);
-        const EjectResult result
-            = volumes.Eject({ u"/media/u/CARD"_s, u"CARD"_s, CUDisksMock::BlockPath(u"sdb1"_s) });
-        QCOMPARE(result.status, EjectStatus::Failed);
+        std::optional<EjectStatus> removal;
+        volumes.Eject({ u"/media/u/CARD"_s, u"CARD"_s, CUDisksMock::BlockPath(u"sdb1"_s) },
+            [&removal](const EjectResult &result) { removal = result.status; });
+        QTRY_VERIFY_WITH_TIMEOUT(removal.has_value(), 20000);
+        QCOMPARE(*removal, EjectStatus::Failed);
         QVERIFY(m_udisks.Calls().isEmpty());
     }
 };

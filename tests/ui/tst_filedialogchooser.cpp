@@ -16,7 +16,7 @@ class CListedVolumes final : public IRemovableVolumes
 {
 public:
     QList<RemovableVolume> MountedVolumes() override { return m_volumes; }
-    EjectResult Eject(const RemovableVolume &) override { return {}; }
+    void Eject(const RemovableVolume &, EjectDone) override { }
     QList<RemovableVolume> m_volumes;
 };
 

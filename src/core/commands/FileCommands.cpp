@@ -20,6 +20,29 @@ bool EndsInSeparator(const QString &folder)
     return folder.endsWith(u'/');
 }
 
+// The message that says whether the volume called `label` may be taken out.
+void ReportRemoval(
+    CSettingsDocument &document, IMessageBox &box, const QString &label, const EjectResult &removed)
+{
+    const QString caption = MessageText(Msg::CreateSettingCaption).toString();
+    if (removed.status == EjectStatus::Removed) {
+        document.m_messageText = ComposedMessage(MessageText(Msg::VolumeRemoved).arg(label));
+        box.ShowMessage(
+            document.m_messageText, caption, MessageIcon::Information, MessageButtons::Ok, {});
+        return;
+    }
+    // Our sentence says what to do; the system's own words, when it gave any, say why.
+    QString detail;
+    if (removed.status == EjectStatus::Busy)
+        detail = MessageText(Msg::VolumeBusy).toString();
+    else if (removed.status == EjectStatus::NotPossible)
+        detail = MessageText(Msg::VolumeRemovalUnavailable).toString();
+    if (!removed.reason.isEmpty())
+        detail += (detail.isEmpty() ? QString() : QStringLiteral("\n")) + removed.reason;
+    document.m_messageText = ComposedMessage(MessageText(Msg::VolumeNotRemoved).arg(label));
+    box.ShowMessage(document.m_messageText, caption, MessageIcon::Error, MessageButtons::Ok, detail);
+}
+
 } // namespace
 
 QString SettingsFilePathInFolder(const QString &folder)
@@ -77,25 +100,10 @@ void ReportFileCreated(CSettingsDocument &document, IMessageBox &box, IRemovable
         != MessageAnswer::SafelyRemove)
         return;
 
-    const RemovableVolume target = *volume;
-    const EjectResult removed = volumes.Eject(target);
-    const QString caption = MessageText(Msg::CreateSettingCaption).toString();
-    if (removed.status == EjectStatus::Removed) {
-        document.m_messageText = ComposedMessage(MessageText(Msg::VolumeRemoved).arg(target.label));
-        box.ShowMessage(
-            document.m_messageText, caption, MessageIcon::Information, MessageButtons::Ok, {});
-        return;
-    }
-    // Our sentence says what to do; the system's own words, when it gave any, say why.
-    QString detail;
-    if (removed.status == EjectStatus::Busy)
-        detail = MessageText(Msg::VolumeBusy).toString();
-    else if (removed.status == EjectStatus::NotPossible)
-        detail = MessageText(Msg::VolumeRemovalUnavailable).toString();
-    if (!removed.reason.isEmpty())
-        detail += (detail.isEmpty() ? QString() : QStringLiteral("\n")) + removed.reason;
-    document.m_messageText = ComposedMessage(MessageText(Msg::VolumeNotRemoved).arg(target.label));
-    box.ShowMessage(document.m_messageText, caption, MessageIcon::Error, MessageButtons::Ok, detail);
+    // The document and the box belong to the window, which outlives the removal.
+    volumes.Eject(*volume, [&document, &box, label = volume->label](const EjectResult &removed) {
+        ReportRemoval(document, box, label, removed);
+    });
 }
 
 void CreateSettingFileCommand(CSettingsDocument &document, IMessageBox &box, IPathChooser &chooser,

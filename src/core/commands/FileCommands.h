@@ -29,11 +29,13 @@ void LoadSettingsCommand(CSettingsDocument &document, IMessageBox &box, IPathCho
 // "Create Setting file": checks the network folder and wired values, asks for a folder (which
 // becomes the last path), confirms an overwrite, writes the file and reads it back from the
 // medium: success is reported only for the file meant. When the folder is on a removable volume
-// that `volumes` can remove, the success message offers to remove it safely.
+// that `volumes` can remove, the success message offers to remove it safely; the removal's
+// outcome may be reported after this returns.
 void CreateSettingFileCommand(CSettingsDocument &document, IMessageBox &box, IPathChooser &chooser,
     IRemovableVolumes &volumes = NoRemovableVolumes(), IFileSteps &steps = DefaultFileSteps());
 
 // The success message of a file written into `folder`, with the offer to remove its volume
-// safely when there is one, and the removal if the user asks for it.
+// safely when there is one. If the user asks for it, the removal starts and its outcome is
+// reported when it ends, which may be after this returns.
 void ReportFileCreated(CSettingsDocument &document, IMessageBox &box, IRemovableVolumes &volumes,
-    const QString &folder);
+    const QString &folder, const QString &where);

@@ -105,7 +105,9 @@ QList<RemovableVolume> CKernelVolumes::MountedVolumes()
         // offered, even when it was started from a stick.
         if (entry.root != u'/' || entry.mountPoint == u'/' || seen.contains(entry.mountPoint))
             continue;
-        if (!IsRemovableDevice(entry.major, entry.minor))
+        // Major 0 is no block device (proc, tmpfs, overlays): most of a desktop's mounts, each
+        // of which would otherwise cost a walk through sysfs after every Create.
+        if (entry.major == 0 || !IsRemovableDevice(entry.major, entry.minor))
             continue;
         seen.insert(entry.mountPoint);
         volumes.append({ entry.mountPoint, QFileInfo(entry.mountPoint).fileName(), {} });
@@ -113,7 +115,7 @@ QList<RemovableVolume> CKernelVolumes::MountedVolumes()
     return volumes;
 }
 
-EjectResult CKernelVolumes::Eject(const RemovableVolume &)
+void CKernelVolumes::Eject(const RemovableVolume &, EjectDone done)
 {
-    return { EjectStatus::NotPossible, {} };
+    done({ EjectStatus::NotPossible, {} });
 }

@@ -28,7 +28,7 @@ public:
         QString sysRoot = QStringLiteral("/sys"));
 
     QList<RemovableVolume> MountedVolumes() override;
-    EjectResult Eject(const RemovableVolume &volume) override;
+    void Eject(const RemovableVolume &volume, EjectDone done) override;
 
     // Whether the block device `major`:`minor` is, or is a partition of, a removable disk.
     bool IsRemovableDevice(int major, int minor) const;

@@ -9,7 +9,10 @@ class CNoRemovableVolumes final : public IRemovableVolumes
 {
 public:
     QList<RemovableVolume> MountedVolumes() override { return {}; }
-    EjectResult Eject(const RemovableVolume &) override { return { EjectStatus::NotPossible, {} }; }
+    void Eject(const RemovableVolume &, EjectDone done) override
+    {
+        done({ EjectStatus::NotPossible, {} });
+    }
 };
 
 // Compares whole path components: /media/card does not hold /media/card2.

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 // A mounted volume the user can take out: an SD card, a USB stick.
 struct RemovableVolume
 {
@@ -25,6 +27,8 @@ struct EjectResult
     QString reason; // the system's words, when it gave any
 };
 
+using EjectDone = std::function<void(const EjectResult &)>;
+
 // The removable volumes mounted now, and their safe removal. The desktop implements it with its
 // disk service or the kernel's tables; tests with a script.
 class IRemovableVolumes
@@ -32,7 +36,11 @@ class IRemovableVolumes
 public:
     virtual ~IRemovableVolumes() = default;
     virtual QList<RemovableVolume> MountedVolumes() = 0;
-    virtual EjectResult Eject(const RemovableVolume &volume) = 0;
+    // Unmounting writes what the filesystem still holds and may take many seconds, so the
+    // removal does not wait: `done` gets the outcome once, from the event loop or, when the
+    // removal cannot even start, before Eject returns. It is never called once the provider is
+    // destroyed.
+    virtual void Eject(const RemovableVolume &volume, EjectDone done) = 0;
 };
 
 // For callers with no way to see volumes: none are mounted.

@@ -1,0 +1,124 @@
+#include "MessageRecorder.h"
+#include "MockBus.h"
+#include "ScriptedPathChooser.h"
+#include "ui/NetSetUtilDlg.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+// Counts the paints a widget receives.
+class CPaintCounter final : public QObject
+{
+public:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        m_paints += event->type() == QEvent::Paint;
+        return false;
+    }
+    int m_paints = 0;
+};
+
+} // namespace
+
+// The window while the disk service takes its time over the unmount: the disk service's mock
+// holds its reply until the test lets it go.
+class TestCardRemoval : public QObject
+{
+    Q_OBJECT
+
+    CUDisksMock m_udisks;
+    QTemporaryDir m_card;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY2(!m_udisks.Address().isEmpty(), qPrintable(m_udisks.Error()));
+        // The window talks to the system bus; this one is the mock's.
+        qputenv("DBUS_SYSTEM_BUS_ADDRESS", m_udisks.Address().toUtf8());
+        SetCurrentLanguageSlot(0);
+    }
+
+    void windowStaysResponsiveWhileRemoving_data()
+    {
+        QTest::addColumn<QString>("unmount"); // Python run once the test lets the reply go
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<QStringList>("calls");
+
+        const auto line = [](MessageId text, MessageIcon icon, const QString &detail) {
+            return MessageLine(ComposedMessage(MessageText(text).arg(u"MY CARD"_s)),
+                       MessageText(Msg::CreateSettingCaption).toString(), icon, MessageButtons::Ok)
+                + u'|' + detail;
+        };
+        QTest::newRow("removed") << QString()
+                                 << line(Msg::VolumeRemoved, MessageIcon::Information, {})
+                                 << QStringList { u"card1 Unmount"_s, u"card PowerOff"_s };
+        QTest::newRow("busy")
+            << CUDisksMock::Raise(u"org.freedesktop.UDisks2.Error.DeviceBusy"_s, u"busy"_s)
+            << line(Msg::VolumeNotRemoved, MessageIcon::Error,
+                   MessageText(Msg::VolumeBusy).toString() + u"\nbusy"_s)
+            << QStringList { u"card1 Unmount"_s };
+    }
+
+    void windowStaysResponsiveWhileRemoving()
+    {
+        QFETCH(QString, unmount);
+        QFETCH(QString, outcome);
+        const QString release = m_card.filePath(u"release"_s);
+        QFile::remove(release);
+        QFile::remove(m_card.filePath(u"NetworkSetting.ini"_s));
+        QVERIFY(m_udisks.Reset());
+        QVERIFY(m_udisks.AddDrive(u"card"_s,
+            { { u"ConnectionBus"_s, u"sdio"_s }, { u"CanPowerOff"_s, true } }));
+        QVERIFY(m_udisks.AddFilesystem(u"card1"_s, u"card"_s, u"MY CARD"_s, { m_card.path() },
+            u"import os, time\nfor _ in range(600):\n    if os.path.exists('%1'): break\n    time.sleep(0.05)\n"_s
+                    .arg(release)
+                + unmount));
+
+        CMessageRecorder box;
+        box.m_answers = { MessageAnswer::SafelyRemove };
+        CScriptedPathChooser chooser;
+        chooser.m_folder = m_card.path();
+        CNetSetUtilDlg window;
+        window.SetMessageBox(&box);
+        window.SetPathChooser(&chooser);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *create = window.findChild<QPushButton *>(u"createSettingFileButton"_s);
+        QVERIFY(create);
+        create->click();
+        QTRY_VERIFY_WITH_TIMEOUT(m_udisks.Calls().contains(u"card1 Unmount"_s), 20000);
+
+        // The unmount has not answered: the user sees the removal under way, the window still
+        // paints, and a click on Create does not reach it.
+        QCOMPARE(box.m_messages.size(), 1);
+        auto *progress = window.findChild<QDialog *>(u"removalProgress"_s);
+        QVERIFY(progress && progress->isVisible());
+        QCOMPARE(QApplication::activeModalWidget(), static_cast<QWidget *>(progress));
+        QCOMPARE(progress->findChild<QLabel *>()->text(),
+            MessageText(Msg::VolumeRemoving).arg(u"MY CARD"_s));
+        CPaintCounter counter;
+        window.installEventFilter(&counter);
+        window.update();
+        QTRY_VERIFY(counter.m_paints > 0);
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {},
+            create->mapTo(&window, create->rect().center()));
+        QTest::qWait(0);
+        QCOMPARE(chooser.m_calls.size(), 1);
+
+        QVERIFY(QFile(release).open(QIODevice::WriteOnly));
+        QTRY_COMPARE_WITH_TIMEOUT(box.m_messages.size(), 2, 20000);
+        const CMessageRecorder::Message &shown = box.m_messages.last();
+        QCOMPARE(MessageLine(shown.text, shown.caption, shown.icon, shown.buttons) + u'|'
+                + shown.detail,
+            outcome);
+        QVERIFY(!window.findChild<QDialog *>(u"removalProgress"_s));
+        QTEST(m_udisks.Calls(), "calls");
+    }
+};
+
+QTEST_MAIN(TestCardRemoval)
+#include "tst_cardremoval.moc"
