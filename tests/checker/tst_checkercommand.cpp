@@ -84,10 +84,6 @@ private Q_SLOTS:
             true);
         row("after --, a name starting with a dash is a file", { u"--"_s, u"-odd.ini"_s }, {}, 2,
             {}, u"-odd.ini: Setting file is not exist in selected place."_s);
-        row("a desktop entry is no settings file", { input },
-            u"[Desktop Entry]\nType=Application\n"_s, 2, {},
-            u"input.ini: The file holds none of the network settings, so it is not a settings "
-            u"file. Nothing was loaded."_s);
         row("a damaged file", { input }, damaged, 1, { badIp, badKey, kLoadedWithError });
         // Never the key itself.
         row("--verbose adds where and why", { u"--verbose"_s, input }, damaged, 1,

@@ -18,19 +18,18 @@ class TestFileCommands : public QObject
 private Q_SLOTS:
     void commands_data()
     {
-        // "load" or "create", the latter with a bad folder or wired value, DHCP off, an IP address
-        // ("IP a.b.c.d"), or declining an overwrite
+        // "load", "load, refused" (nothing may change), or "create" with a bad folder or wired
+        // value, DHCP off, an IP address ("IP a.b.c.d"), or declining an overwrite
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("picked"); // under a new folder, "." for itself; empty for none
         QTest::addColumn<QStringList>("messages"); // with the detail, the folder as "~"
         QTest::addColumn<QByteArray>("existing"); // the settings file there before
-        QTest::addColumn<QByteArray>(
-            "fileStart"); // how the file there begins after; empty for none
+        QTest::addColumn<QByteArray>("fileStart"); // after; empty for none
         const auto row = [](const char *rule, QStringView command, QStringView picked,
-                             const QStringList &messages, const char *existing = "",
-                             const char *fileStart = "") {
-            QTest::newRow(rule) << command.toString() << picked.toString() << messages
-                                << QByteArray(existing) << QByteArray(fileStart);
+                             const QStringList &messages, const QByteArray &existing = {},
+                             const QByteArray &fileStart = {}) {
+            QTest::newRow(rule) << command.toString() << picked.toString() << messages << existing
+                                << fileStart;
         };
         const QString file = u"|File: ~/SD card [1]/NetworkSetting.ini"_s;
         const QString question
@@ -52,6 +51,25 @@ private Q_SLOTS:
         row("load: a file that vanished after it was picked", u"load", u".",
             { ExpectedMessage(
                 Msg::SettingFileMissing, Msg::LoadSettingsCaption, MessageIcon::Error) });
+        const QString refused = ExpectedMessage(
+            Msg::SettingsLoadedWithError, Msg::LoadSettingsCaption, MessageIcon::Error);
+        const QString notSettings = u"|The file holds none of the network settings, so it is not "
+                                    u"a settings file. Nothing was loaded."_s;
+        const QByteArray wrongSection = "[Common]\nWIRED_IP=10.0.0.1\n["
+                                        "UserNetworkSetting]\nNETWORK_PRIORITY=1\n";
+        const QByteArray binary("\x7f"
+                                "ELF\x02\x01\x01\0\0\0",
+            10);
+        row("load: settings keys in the wrong section", u"load, refused", u".",
+            { refused + notSettings }, wrongSection, wrongSection);
+        row("load: a profile key beyond the thirtieth", u"load, refused", u".",
+            { refused + notSettings }, "[UserNetworkSetting]\nWIRELESS_SSID_31=Far\n", "[User");
+        row("load: binary data", u"load, refused", u".",
+            { refused
+                + u"|The file holds binary data, not text, so it is not a "
+                  u"settings file. "
+                  u"Nothing was loaded."_s },
+            binary, binary);
         row("create: a bad folder value stops it before a bad wired one", u"create, bad folder",
             card,
             { ExpectedMessage(
@@ -59,7 +77,8 @@ private Q_SLOTS:
         row("create: DHCP off refuses the loopback network, not only 127.0.0.1",
             u"create, DHCP off, IP 127.200.3.4", card,
             { ExpectedMessage(Msg::InvalidIpAddress, Msg::WiredLanCaption, MessageIcon::Error)
-                + u"|Addresses that begin with 127 are reserved for loopback and cannot be used as "
+                + u"|Addresses that begin with 127 are reserved for loopback and cannot "
+                  u"be used as "
                   u"the IP address."_s });
         row("create: DHCP on writes a loopback address blank", u"create, IP 127.0.0.1", card,
             { created }, "", "[UserNetworkSetting]\r\nWIRED_DHCP=1\r\nWIRED_IP=\r\n");
@@ -85,6 +104,8 @@ private Q_SLOTS:
         if (!existing.isEmpty())
             QVERIFY(TestFiles::Write(file, existing));
         CSettingsDocument document;
+        if (command.startsWith(u"load"))
+            DocumentProbe::Prefill(document);
         MainWindowControls &c = document.m_controls;
         c.m_folderModeRadio = command.endsWith(u"bad folder") ? 1 : 0;
         c.m_deviceName.m_text = u"123"_s;
@@ -101,10 +122,17 @@ private Q_SLOTS:
         chooser.m_folder = picked.isEmpty() ? QString() : dir.filePath(picked);
         chooser.m_file = picked.isEmpty() ? QString() : file;
 
+        const QStringList before = DocumentProbe::Snapshot(document, true);
         if (command.startsWith(u"create"))
             CreateSettingFileCommand(document, recorder, chooser);
         else
             LoadSettingsCommand(document, recorder, chooser);
+        if (command.endsWith(u"refused")) {
+            QStringList after = DocumentProbe::Snapshot(document, true);
+            after.replaceInStrings(
+                u"messageText=Settings loading is finished with error.   "_s, u"messageText="_s);
+            QCOMPARE(after, before); // but for the text composed for the box
+        }
 
         QStringList shown;
         for (const CMessageRecorder::Message &m : recorder.m_messages) {
@@ -115,52 +143,6 @@ private Q_SLOTS:
         QCOMPARE(shown, messages);
         QCOMPARE(QFile::exists(file), !fileStart.isEmpty());
         QCOMPARE(TestFiles::ReadAll(file).left(fileStart.size()), fileStart);
-    }
-
-    void noSettingsFileIsRefused_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("reason"); // the detail under the load's failure message
-        const QString notSettings = u"The file holds none of the network settings, so it is not a "
-                                    u"settings file. Nothing was loaded."_s;
-        QTest::newRow("settings keys in the wrong section")
-            << QByteArray("[Common]\nWIRED_IP=10.0.0.1\n[UserNetworkSetting]\nNETWORK_PRIORITY=1\n")
-            << notSettings;
-        QTest::newRow("a profile key beyond the thirtieth")
-            << QByteArray("[UserNetworkSetting]\nWIRELESS_SSID_31=Far\n") << notSettings;
-        QTest::newRow("binary data") << QByteArray("\x7f"
-                                                   "ELF\x02\x01\x01\0\0\0",
-            10)
-                                     << u"The file holds binary data, not text, so it is not a "
-                                        u"settings file. Nothing was loaded."_s;
-    }
-
-    void noSettingsFileIsRefused()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, reason);
-        QTemporaryDir dir;
-        CScriptedPathChooser chooser;
-        chooser.m_file = dir.filePath(u"NetworkSetting.ini"_s);
-        QVERIFY(TestFiles::Write(chooser.m_file, bytes));
-        CSettingsDocument document;
-        DocumentProbe::Prefill(document);
-        const QStringList before = DocumentProbe::Snapshot(document, true);
-        CMessageRecorder recorder;
-
-        LoadSettingsCommand(document, recorder, chooser);
-
-        QCOMPARE(recorder.m_messages.size(), 1);
-        const CMessageRecorder::Message &m = recorder.m_messages.first();
-        QCOMPARE(MessageLine(m.text, m.caption, m.icon, m.buttons),
-            ExpectedMessage(
-                Msg::SettingsLoadedWithError, Msg::LoadSettingsCaption, MessageIcon::Error));
-        QCOMPARE(m.detail, reason);
-        // Only the message text the window composed for that box differs.
-        QStringList after = DocumentProbe::Snapshot(document, true);
-        after.replaceInStrings(
-            u"messageText=Settings loading is finished with error.   "_s, u"messageText="_s);
-        QCOMPARE(after, before);
     }
 };
 
