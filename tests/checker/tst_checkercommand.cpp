@@ -12,19 +12,15 @@
 #include <QTest>
 #include <QTextStream>
 
-#include <sys/stat.h>
-
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// The exit status and the lines of standard output and of standard error of one run of the
-// checker, as a script would run it (the suite runs under LC_ALL=C).
+// The exit status and the lines of standard output and error of one run (under LC_ALL=C).
 struct RunResult
 {
     int status = -1;
-    QStringList out;
-    QStringList err;
+    QStringList out, err;
 };
 
 RunResult Run(const QStringList &arguments)
@@ -48,153 +44,120 @@ const QString kCreated = u"Create setting: Settings file created successfully."_
 class TestCheckerCommand : public QObject
 {
     Q_OBJECT
-
-private Q_SLOTS:
-    void initTestCase();
-    void run_data();
-    void run();
-    void writeIsWhatTheWindowWrites();
-
-private:
     QTemporaryDir m_dir;
     QString m_clean;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_clean = QFINDTESTDATA("../core/data/clean.ini");
+        QVERIFY(!m_clean.isEmpty());
+        QVERIFY(QDir::setCurrent(m_dir.path()));
+    }
+
+    void run_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("setup"); // what input.ini holds
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("out"); // a first line "..." stands for any lines before
+        QTest::addColumn<QString>("err"); // the first line on standard error, after the name
+        QTest::addColumn<bool>("usage"); // the usage follows it
+        const auto row
+            = [](const char *rule, const QStringList &arguments, const QString &setup, int status,
+                  const QStringList &out, const QString &err = {}, bool usage = false) {
+                  QTest::newRow(rule) << arguments << setup << status << out << err << usage;
+              };
+        const QString write = u"--write"_s;
+        const QString input = u"input.ini"_s;
+        const QString failed = u"Create setting: Create setting file is failed."_s;
+        const QString damaged = u"[UserNetworkSetting]\nWIRED_IP=10.0.0.300\nWIRELESS_SSID_2=Lab\n"
+                                u"WIRELESS_SEQLITY_MODE_2=2\nWIRELESS_PSK_2=$seal(short)\n"_s;
+        const QString badIp
+            = u"Load settings: Invalid IP address value is detected in setting file."_s;
+        const QString badKey = u"Load settings: Invalid network key is detected in setting file."_s;
+
+        row("--version wins over a file", { u"x.ini"_s, u"--version"_s }, {}, 0,
+            { u"meridock-netconf-check 3.0.0"_s });
+        row("an unknown option", { u"--quiet"_s, input }, {}, 2, {}, u"Unknown option --quiet."_s,
+            true);
+        row("after --, a name starting with a dash is a file", { u"--"_s, u"-odd.ini"_s }, {}, 2,
+            {}, u"-odd.ini: Setting file is not exist in selected place."_s);
+        row("a damaged file", { input }, damaged, 1, { badIp, badKey, kLoadedWithError });
+        // Never the key itself.
+        row("--verbose adds where and why", { u"--verbose"_s, input }, damaged, 1,
+            { badIp, u"    Section [UserNetworkSetting], key WIRED_IP: “10.0.0.300”"_s, badKey,
+                u"    Wireless profile 2, SSID “Lab”"_s,
+                u"    Section [UserNetworkSetting], key WIRELESS_PSK_2"_s,
+                u"    A WPA or WPA2 key has 8 to 63 characters, or 64 hexadecimal digits."_s,
+                kLoadedWithError });
+
+        row("a proxy without address stops the write", { write, u"stopped.ini"_s, input },
+            u"[UserNetworkSetting]\nWIRED_PROXY=1\nWIRED_PROXY_PORT=8080\n"_s, 1,
+            { u"..."_s, kLoadedWithError, u"Wired LAN setting: Please input Proxy address."_s });
+        row("an output in a missing folder", { write, u"no-such-folder/out.ini"_s, m_clean }, {}, 2,
+            { kLoadedClean, failed },
+            u"no-such-folder/out.ini: The file could not be written: No such file or directory. An "
+            u"earlier file is unchanged."_s);
+        // In one step; the load's errors still show in the status.
+        row("the input repaired in place", { write, input, input },
+            u"[UserNetworkSetting]\nWIRED_IP=127.0.0.1\nWIRELESS_SSID_2=Kept\n"_s, 1,
+            { u"..."_s, kLoadedWithError, kCreated });
+    }
+
+    void run()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, setup);
+        QFETCH(int, status);
+        QFETCH(QStringList, out);
+        QFETCH(QString, err);
+        QFETCH(bool, usage);
+        const bool writes = arguments.value(0) == u"--write";
+        const QString output = writes ? arguments.at(1) : QString();
+        if (!setup.isEmpty())
+            QVERIFY(TestFiles::Write(u"input.ini"_s, TestFiles::Bytes(setup)));
+
+        const RunResult r = Run(arguments);
+        QCOMPARE(r.status, status);
+        const bool tail = out.value(0) == u"...";
+        if (tail)
+            out.removeFirst();
+        QCOMPARE(tail ? r.out.mid(r.out.size() - out.size()) : r.out, out);
+        QCOMPARE(r.err.mid(0, 1),
+            err.isEmpty() ? QStringList() : QStringList { u"meridock-netconf-check: "_s + err });
+        QCOMPARE(r.err.size() > 1 && r.err[1].startsWith(u"Usage: "_s), usage);
+        if (!writes)
+            return;
+        // An output only when the last line says so, and it passes every check.
+        const bool created = out.endsWith(kCreated);
+        QCOMPARE(QFileInfo(output).isFile(), created || output == arguments.last());
+        if (created)
+            QCOMPARE(Run({ output }).out, QStringList { kLoadedClean });
+    }
+
+    void writeIsWhatTheWindowWrites()
+    {
+        // In this process, so that the checker and the window draw from the same generator state.
+        SetTickSource([] { return quint32(123456); });
+        RuntimeRandom::Seed(1);
+        QString out;
+        QTextStream stream(&out);
+        const QStringList arguments { u"checker"_s, u"--write"_s, u"checker.ini"_s, m_clean };
+        QCOMPARE(RunNetconfCheck(arguments, stream, stream), 0);
+        stream.flush();
+        QCOMPARE(out, kLoadedClean + u'\n' + kCreated + u'\n');
+
+        CSettingsDocument document;
+        CMessageRecorder recorder;
+        QVERIFY(ReadSettingsFile(document, recorder, m_clean));
+        RuntimeRandom::Seed(1);
+        QVERIFY(WriteSettingsFile(document, u"window.ini"_s).Succeeded());
+        SetTickSource(nullptr);
+        QCOMPARE(TestFiles::ReadAll(u"checker.ini"_s), TestFiles::ReadAll(u"window.ini"_s));
+    }
 };
-
-void TestCheckerCommand::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    m_clean = QFINDTESTDATA("../core/data/clean.ini");
-    QVERIFY(!m_clean.isEmpty());
-    // Relative names below are in the temporary folder.
-    QVERIFY(QDir::setCurrent(m_dir.path()));
-}
-
-void TestCheckerCommand::run_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("setup"); // what input.ini holds, or what stands at the output
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QStringList>("out"); // a first line "..." stands for any lines before
-    QTest::addColumn<QString>("err"); // the first line of standard error after the program's name
-    QTest::addColumn<bool>("usage"); // the usage follows on standard error
-    const auto row
-        = [](const char *rule, const QStringList &arguments, const QString &setup, int status,
-              const QStringList &out, const QString &err = {}, bool usage = false) {
-              QTest::newRow(rule) << arguments << setup << status << out << err << usage;
-          };
-    const QString write = u"--write"_s;
-    const QString input = u"input.ini"_s;
-    const QString failed = u"Create setting: Create setting file is failed."_s;
-    const QString damaged = u"[UserNetworkSetting]\nWIRED_IP=10.0.0.300\nWIRELESS_SSID_2=Lab\n"
-                            u"WIRELESS_SEQLITY_MODE_2=2\nWIRELESS_PSK_2=$seal(short)\n"_s;
-    const QString badIp = u"Load settings: Invalid IP address value is detected in setting file."_s;
-    const QString badKey = u"Load settings: Invalid network key is detected in setting file."_s;
-
-    row("--version wins over a file", { u"x.ini"_s, u"--version"_s }, {}, 0,
-        { u"meridock-netconf-check 3.0.0"_s });
-    row("no arguments at all", {}, {}, 2, {}, u"No settings file to check was given."_s, true);
-    row("--write as the last word", { input, write }, {}, 2, {},
-        u"The option --write needs a file name."_s, true);
-    row("--write twice", { write, u"a.ini"_s, write, u"b.ini"_s, input }, {}, 2, {},
-        u"The option --write is given more than once."_s, true);
-    row("two files", { u"a.ini"_s, u"b.ini"_s }, {}, 2, {},
-        u"Only one settings file can be checked at a time."_s, true);
-    row("an unknown option", { u"--quiet"_s, input }, {}, 2, {}, u"Unknown option --quiet."_s,
-        true);
-    row("after --, a name starting with a dash is a file", { u"--"_s, u"-odd.ini"_s }, {}, 2, {},
-        u"-odd.ini: Setting file is not exist in selected place."_s);
-    row("a desktop entry is no settings file", { input }, u"[Desktop Entry]\nType=Application\n"_s,
-        2, {},
-        u"input.ini: The file holds none of the network settings, so it is not a settings file. "
-        u"Nothing was loaded."_s);
-    row("a damaged file", { input }, damaged, 1, { badIp, badKey, kLoadedWithError });
-    // Never the key itself.
-    row("--verbose adds where and why", { u"--verbose"_s, input }, damaged, 1,
-        { badIp, u"    Section [UserNetworkSetting], key WIRED_IP: “10.0.0.300”"_s, badKey,
-            u"    Wireless profile 2, SSID “Lab”"_s,
-            u"    Section [UserNetworkSetting], key WIRELESS_PSK_2"_s,
-            u"    A WPA or WPA2 key has 8 to 63 characters, or 64 hexadecimal digits."_s,
-            kLoadedWithError });
-
-    row("a missing file is not written", { write, u"never.ini"_s, u"absent.ini"_s }, {}, 2, {},
-        u"absent.ini: Setting file is not exist in selected place."_s);
-    // The load's own lines come first, and nothing after the one that stopped the write.
-    row("a proxy without address stops the write", { write, u"stopped.ini"_s, input },
-        u"[UserNetworkSetting]\nWIRED_PROXY=1\nWIRED_PROXY_PORT=8080\n"_s, 1,
-        { u"..."_s, kLoadedWithError, u"Wired LAN setting: Please input Proxy address."_s });
-    // A write the checker cannot make keeps the window's lines; the reason goes to standard error.
-    row("an output in a missing folder", { write, u"no-such-folder/out.ini"_s, m_clean }, {}, 2,
-        { kLoadedClean, failed },
-        u"no-such-folder/out.ini: The file could not be written: No such file or directory. An "
-        u"earlier file is unchanged."_s);
-    row("a dangling link, which would create a file elsewhere", { write, u"link.ini"_s, m_clean },
-        u"link"_s, 2, { kLoadedClean, failed },
-        u"link.ini: The output is a symbolic link; nothing was written."_s);
-    row("a FIFO, which must neither block nor be replaced", { write, u"fifo.ini"_s, m_clean },
-        u"fifo"_s, 2, { kLoadedClean, failed },
-        u"fifo.ini: The output is a device, pipe or socket, not a file; nothing was written."_s);
-    // The output replaces the input in one step; the load's errors still show in the status.
-    row("the input repaired in place", { write, input, input },
-        u"[UserNetworkSetting]\nWIRED_IP=127.0.0.1\nWIRELESS_SSID_2=Kept\n"_s, 1,
-        { u"..."_s, kLoadedWithError, kCreated });
-}
-
-void TestCheckerCommand::run()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, setup);
-    QFETCH(int, status);
-    QFETCH(QStringList, out);
-    QFETCH(QString, err);
-    QFETCH(bool, usage);
-    const bool writes = arguments.value(0) == u"--write";
-    const QString output = writes ? arguments.at(1) : QString();
-    if (setup == u"link")
-        QVERIFY(QFile::link(u"elsewhere.ini"_s, output));
-    else if (setup == u"fifo")
-        QCOMPARE(::mkfifo(QFile::encodeName(output).constData(), 0644), 0);
-    else if (!setup.isEmpty())
-        QVERIFY(TestFiles::Write(u"input.ini"_s, TestFiles::Bytes(setup)));
-
-    const RunResult r = Run(arguments);
-    QCOMPARE(r.status, status);
-    const bool tail = out.value(0) == u"...";
-    if (tail)
-        out.removeFirst();
-    QCOMPARE(tail ? r.out.mid(r.out.size() - out.size()) : r.out, out);
-    QCOMPARE(r.err.mid(0, 1),
-        err.isEmpty() ? QStringList() : QStringList { u"meridock-netconf-check: "_s + err });
-    QCOMPARE(r.err.size() > 1 && r.err[1].startsWith(u"Usage: "_s), usage);
-    if (!writes)
-        return;
-    // An output exists only when the last line says so, and what was written passes every check.
-    const bool created = out.endsWith(kCreated);
-    QCOMPARE(QFileInfo(output).isFile(), created || output == arguments.last());
-    QVERIFY(!QFileInfo::exists(u"elsewhere.ini"_s));
-    if (created)
-        QCOMPARE(Run({ output }).out, QStringList { kLoadedClean });
-}
-
-void TestCheckerCommand::writeIsWhatTheWindowWrites()
-{
-    // In this process, so that the checker and the window draw from the same generator state.
-    SetTickSource([] { return quint32(123456); });
-    RuntimeRandom::Seed(1);
-    QString out;
-    QTextStream stream(&out);
-    const QStringList arguments { u"checker"_s, u"--write"_s, u"checker.ini"_s, m_clean };
-    QCOMPARE(RunNetconfCheck(arguments, stream, stream), 0);
-    stream.flush();
-    QCOMPARE(out, kLoadedClean + u'\n' + kCreated + u'\n');
-
-    CSettingsDocument document;
-    CMessageRecorder recorder;
-    QVERIFY(ReadSettingsFile(document, recorder, m_clean));
-    RuntimeRandom::Seed(1);
-    QVERIFY(WriteSettingsFile(document, u"window.ini"_s).Succeeded());
-    SetTickSource(nullptr);
-    QCOMPARE(TestFiles::ReadAll(u"checker.ini"_s), TestFiles::ReadAll(u"window.ini"_s));
-}
 
 QTEST_GUILESS_MAIN(TestCheckerCommand)
 #include "tst_checkercommand.moc"

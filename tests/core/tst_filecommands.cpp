@@ -16,160 +16,135 @@ class TestFileCommands : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void commands_data();
-    void commands();
-    void noSettingsFileIsRefused_data();
-    void noSettingsFileIsRefused();
-};
+    void commands_data()
+    {
+        // "load", "load, refused" (nothing may change), or "create" with a bad folder or wired
+        // value, DHCP off, an IP address ("IP a.b.c.d"), or declining an overwrite
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("picked"); // under a new folder, "." for itself; empty for none
+        QTest::addColumn<QStringList>("messages"); // with the detail, the folder as "~"
+        QTest::addColumn<QByteArray>("existing"); // the settings file there before
+        QTest::addColumn<QByteArray>("fileStart"); // after; empty for none
+        const auto row = [](const char *rule, QStringView command, QStringView picked,
+                             const QStringList &messages, const QByteArray &existing = {},
+                             const QByteArray &fileStart = {}) {
+            QTest::newRow(rule) << command.toString() << picked.toString() << messages << existing
+                                << fileStart;
+        };
+        const QString file = u"|File: ~/SD card [1]/NetworkSetting.ini"_s;
+        const QString question
+            = ExpectedMessage(Msg::OverwriteExistingFile, Msg::CreateSettingCaption,
+                  MessageIcon::None, MessageButtons::OkCancel)
+            + file;
+        const QString created = ExpectedMessage(Msg::SettingsFileCreated, Msg::CreateSettingCaption,
+                                    MessageIcon::Information)
+            + file;
+        const QStringView card = u"SD card [1]";
+        const char *const clean = "[UserNetworkSetting]\r\nWIRED_DHCP=0\r\nWIRED_IP=10.0.0.5\r\n";
 
-void TestFileCommands::commands_data()
-{
-    // "load" or "create", the latter with a bad folder or wired value, DHCP off, an IP address
-    // ("IP a.b.c.d"), or declining an overwrite
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("picked"); // under a new folder, "." for itself; empty for none
-    QTest::addColumn<QStringList>("messages"); // with the detail, the folder as "~"
-    QTest::addColumn<QByteArray>("existing"); // the settings file there before
-    QTest::addColumn<QByteArray>("fileStart"); // how the file there begins after; empty for none
-    const auto row
-        = [](const char *rule, QStringView command, QStringView picked, const QStringList &messages,
-              const char *existing = "", const char *fileStart = "") {
-              QTest::newRow(rule) << command.toString() << picked.toString() << messages
-                                  << QByteArray(existing) << QByteArray(fileStart);
-          };
-    const QString file = u"|File: ~/SD card [1]/NetworkSetting.ini"_s;
-    const QString question = ExpectedMessage(Msg::OverwriteExistingFile, Msg::CreateSettingCaption,
-                                 MessageIcon::None, MessageButtons::OkCancel)
-        + file;
-    const QString created = ExpectedMessage(Msg::SettingsFileCreated, Msg::CreateSettingCaption,
-                                MessageIcon::Information)
-        + file;
-    const QStringView card = u"SD card [1]";
-    const char *const clean = "[UserNetworkSetting]\r\nWIRED_DHCP=0\r\nWIRED_IP=10.0.0.5\r\n";
-
-    row("load: no file picked", u"load", u"", {});
-    row("load: a clean file, left as it was", u"load", u".",
-        { ExpectedMessage(
-            Msg::SettingsLoaded, Msg::LoadSettingsCaption, MessageIcon::Information) },
-        clean, clean);
-    // The reader would take it for an empty file and report a clean load of nothing.
-    row("load: a file that vanished after it was picked", u"load", u".",
-        { ExpectedMessage(Msg::SettingFileMissing, Msg::LoadSettingsCaption, MessageIcon::Error) });
-    row("create: a bad folder value stops it first", u"create, bad folder", card,
-        { ExpectedMessage(
-            Msg::DeviceNameDigitsOnly, Msg::NetworkFolderCaption, MessageIcon::Error) });
-    row("create: a bad wired value stops it", u"create, bad wired", card,
-        { ExpectedMessage(Msg::WiredInputProxyAddress, Msg::WiredLanCaption, MessageIcon::Error) });
-    row("create: DHCP off refuses the loopback network, not only 127.0.0.1",
-        u"create, DHCP off, IP 127.200.3.4", card,
-        { ExpectedMessage(Msg::InvalidIpAddress, Msg::WiredLanCaption, MessageIcon::Error)
-            + u"|Addresses that begin with 127 are reserved for loopback and cannot be used as "
-              u"the IP address."_s });
-    row("create: DHCP on writes a loopback address blank", u"create, IP 127.0.0.1", card,
-        { created }, "", "[UserNetworkSetting]\r\nWIRED_DHCP=1\r\nWIRED_IP=\r\n");
-    row("create: DHCP off writes 126.255.255.255", u"create, DHCP off, IP 126.255.255.255", card,
-        { created }, "", "[UserNetworkSetting]\r\nWIRED_DHCP=0\r\nWIRED_IP=126.255.255.255\r\n");
-    row("create: no folder picked", u"create", u"", {});
-    row("create: overwrite declined keeps the file", u"create, decline", card, { question }, "old",
-        "old");
-    row("create: overwrite accepted replaces the file", u"create", card, { question, created },
-        "old", "[UserNetworkSetting]\r\nWIRED_DHCP=1\r\n");
-}
-
-void TestFileCommands::commands()
-{
-    QFETCH(QString, command);
-    QFETCH(QString, picked);
-    QFETCH(QStringList, messages);
-    QFETCH(QByteArray, existing);
-    QFETCH(QByteArray, fileStart);
-    QTemporaryDir dir;
-    const QString file = dir.path() + u'/' + picked + u"/NetworkSetting.ini"_s;
-    QVERIFY(QDir(dir.path()).mkpath(picked.isEmpty() ? u"."_s : picked));
-    if (!existing.isEmpty())
-        QVERIFY(TestFiles::Write(file, existing));
-    CSettingsDocument document;
-    MainWindowControls &c = document.m_controls;
-    c.m_folderModeRadio = command.endsWith(u"bad folder") ? 1 : 0;
-    c.m_deviceName.m_text = u"123"_s;
-    c.m_connection.m_useProxyChecked = command.contains(u"bad"); // with no address
-    if (command.contains(u"DHCP off"))
-        c.m_connection.m_dhcpRadio = 1;
-    const QStringList ip = command.section(u"IP "_s, 1).split(u'.');
-    for (qsizetype i = 0; i < 4 && ip.size() == 4; ++i)
-        c.m_connection.m_ipAddress.m_fields[size_t(i)] = ip.at(i).toInt();
-    CMessageRecorder recorder;
-    if (command.endsWith(u"decline"))
-        recorder.m_answers = { MessageAnswer::Cancel };
-    CScriptedPathChooser chooser;
-    chooser.m_folder = picked.isEmpty() ? QString() : dir.filePath(picked);
-    chooser.m_file = picked.isEmpty() ? QString() : file;
-
-    if (command.startsWith(u"create"))
-        CreateSettingFileCommand(document, recorder, chooser);
-    else
-        LoadSettingsCommand(document, recorder, chooser);
-
-    QStringList shown;
-    for (const CMessageRecorder::Message &m : recorder.m_messages) {
-        QString detail = m.detail;
-        shown.append(MessageLine(m.text, m.caption, m.icon, m.buttons)
-            + (detail.isEmpty() ? QString() : u'|' + detail.replace(dir.path(), u"~"_s)));
+        row("load: no file picked", u"load", u"", {});
+        row("load: a clean file, left as it was", u"load", u".",
+            { ExpectedMessage(
+                Msg::SettingsLoaded, Msg::LoadSettingsCaption, MessageIcon::Information) },
+            clean, clean);
+        // The reader would take it for an empty file and report a clean load of nothing.
+        row("load: a file that vanished after it was picked", u"load", u".",
+            { ExpectedMessage(
+                Msg::SettingFileMissing, Msg::LoadSettingsCaption, MessageIcon::Error) });
+        const QString refused = ExpectedMessage(
+            Msg::SettingsLoadedWithError, Msg::LoadSettingsCaption, MessageIcon::Error);
+        const QString notSettings = u"|The file holds none of the network settings, so it is not "
+                                    u"a settings file. Nothing was loaded."_s;
+        const QByteArray wrongSection = "[Common]\nWIRED_IP=10.0.0.1\n["
+                                        "UserNetworkSetting]\nNETWORK_PRIORITY=1\n";
+        const QByteArray binary("\x7f"
+                                "ELF\x02\x01\x01\0\0\0",
+            10);
+        row("load: settings keys in the wrong section", u"load, refused", u".",
+            { refused + notSettings }, wrongSection, wrongSection);
+        row("load: a profile key beyond the thirtieth", u"load, refused", u".",
+            { refused + notSettings }, "[UserNetworkSetting]\nWIRELESS_SSID_31=Far\n", "[User");
+        row("load: binary data", u"load, refused", u".",
+            { refused
+                + u"|The file holds binary data, not text, so it is not a "
+                  u"settings file. "
+                  u"Nothing was loaded."_s },
+            binary, binary);
+        row("create: a bad folder value stops it before a bad wired one", u"create, bad folder",
+            card,
+            { ExpectedMessage(
+                Msg::DeviceNameDigitsOnly, Msg::NetworkFolderCaption, MessageIcon::Error) });
+        row("create: DHCP off refuses the loopback network, not only 127.0.0.1",
+            u"create, DHCP off, IP 127.200.3.4", card,
+            { ExpectedMessage(Msg::InvalidIpAddress, Msg::WiredLanCaption, MessageIcon::Error)
+                + u"|Addresses that begin with 127 are reserved for loopback and cannot "
+                  u"be used as "
+                  u"the IP address."_s });
+        row("create: DHCP on writes a loopback address blank", u"create, IP 127.0.0.1", card,
+            { created }, "", "[UserNetworkSetting]\r\nWIRED_DHCP=1\r\nWIRED_IP=\r\n");
+        row("create: DHCP off writes 126.255.255.255", u"create, DHCP off, IP 126.255.255.255",
+            card, { created }, "",
+            "[UserNetworkSetting]\r\nWIRED_DHCP=0\r\nWIRED_IP=126.255.255.255\r\n");
+        row("create: overwrite declined keeps the file", u"create, decline", card, { question },
+            "old", "old");
+        row("create: overwrite accepted replaces the file", u"create", card, { question, created },
+            "old", "[UserNetworkSetting]\r\nWIRED_DHCP=1\r\n");
     }
-    QCOMPARE(shown, messages);
-    QCOMPARE(QFile::exists(file), !fileStart.isEmpty());
-    QCOMPARE(TestFiles::ReadAll(file).left(fileStart.size()), fileStart);
-}
 
-void TestFileCommands::noSettingsFileIsRefused_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("reason"); // the detail under the load's failure message
-    const QString notSettings = u"The file holds none of the network settings, so it is not a "
-                                u"settings file. Nothing was loaded."_s;
-    QTest::newRow("blank lines and comments only")
-        << QByteArray("\r\n; note\r\n\r\n") << notSettings;
-    QTest::newRow("settings keys in the wrong section")
-        << QByteArray("[Common]\nWIRED_IP=10.0.0.1\n[UserNetworkSetting]\nNETWORK_PRIORITY=1\n")
-        << notSettings;
-    QTest::newRow("a profile key beyond the thirtieth")
-        << QByteArray("[UserNetworkSetting]\nWIRELESS_SSID_31=Far\n") << notSettings;
-    QTest::newRow("only the state file's own section")
-        << QByteArray("[NetworkSettingUtility]\nLAST_PATS=/media\n") << notSettings;
-    QTest::newRow("binary data") << QByteArray("\x7f"
-                                               "ELF\x02\x01\x01\0\0\0",
-        10)
-                                 << u"The file holds binary data, not text, so it is not a "
-                                    u"settings file. Nothing was loaded."_s;
-}
+    void commands()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, picked);
+        QFETCH(QStringList, messages);
+        QFETCH(QByteArray, existing);
+        QFETCH(QByteArray, fileStart);
+        QTemporaryDir dir;
+        const QString file = dir.path() + u'/' + picked + u"/NetworkSetting.ini"_s;
+        QVERIFY(QDir(dir.path()).mkpath(picked.isEmpty() ? u"."_s : picked));
+        if (!existing.isEmpty())
+            QVERIFY(TestFiles::Write(file, existing));
+        CSettingsDocument document;
+        if (command.startsWith(u"load"))
+            DocumentProbe::Prefill(document);
+        MainWindowControls &c = document.m_controls;
+        c.m_folderModeRadio = command.endsWith(u"bad folder") ? 1 : 0;
+        c.m_deviceName.m_text = u"123"_s;
+        c.m_connection.m_useProxyChecked = command.contains(u"bad"); // with no address
+        if (command.contains(u"DHCP off"))
+            c.m_connection.m_dhcpRadio = 1;
+        const QStringList ip = command.section(u"IP "_s, 1).split(u'.');
+        for (qsizetype i = 0; i < 4 && ip.size() == 4; ++i)
+            c.m_connection.m_ipAddress.m_fields[size_t(i)] = ip.at(i).toInt();
+        CMessageRecorder recorder;
+        if (command.endsWith(u"decline"))
+            recorder.m_answers = { MessageAnswer::Cancel };
+        CScriptedPathChooser chooser;
+        chooser.m_folder = picked.isEmpty() ? QString() : dir.filePath(picked);
+        chooser.m_file = picked.isEmpty() ? QString() : file;
 
-void TestFileCommands::noSettingsFileIsRefused()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, reason);
-    QTemporaryDir dir;
-    CScriptedPathChooser chooser;
-    chooser.m_file = dir.filePath(u"NetworkSetting.ini"_s);
-    QVERIFY(TestFiles::Write(chooser.m_file, bytes));
-    CSettingsDocument document;
-    DocumentProbe::Prefill(document);
-    const QStringList before = DocumentProbe::Snapshot(document, true);
-    CMessageRecorder recorder;
+        const QStringList before = DocumentProbe::Snapshot(document, true);
+        if (command.startsWith(u"create"))
+            CreateSettingFileCommand(document, recorder, chooser);
+        else
+            LoadSettingsCommand(document, recorder, chooser);
+        if (command.endsWith(u"refused")) {
+            QStringList after = DocumentProbe::Snapshot(document, true);
+            after.replaceInStrings(
+                u"messageText=Settings loading is finished with error.   "_s, u"messageText="_s);
+            QCOMPARE(after, before); // but for the text composed for the box
+        }
 
-    LoadSettingsCommand(document, recorder, chooser);
-
-    QCOMPARE(recorder.m_messages.size(), 1);
-    const CMessageRecorder::Message &m = recorder.m_messages.first();
-    QCOMPARE(MessageLine(m.text, m.caption, m.icon, m.buttons),
-        ExpectedMessage(
-            Msg::SettingsLoadedWithError, Msg::LoadSettingsCaption, MessageIcon::Error));
-    QCOMPARE(m.detail, reason);
-    // Only the message text the window composed for that box differs.
-    QStringList after = DocumentProbe::Snapshot(document, true);
-    after.replaceInStrings(
-        u"messageText=Settings loading is finished with error.   "_s, u"messageText="_s);
-    QCOMPARE(after, before);
-}
+        QStringList shown;
+        for (const CMessageRecorder::Message &m : recorder.m_messages) {
+            QString detail = m.detail;
+            shown.append(MessageLine(m.text, m.caption, m.icon, m.buttons)
+                + (detail.isEmpty() ? QString() : u'|' + detail.replace(dir.path(), u"~"_s)));
+        }
+        QCOMPARE(shown, messages);
+        QCOMPARE(QFile::exists(file), !fileStart.isEmpty());
+        QCOMPARE(TestFiles::ReadAll(file).left(fileStart.size()), fileStart);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestFileCommands)
 #include "tst_filecommands.moc"

@@ -26,18 +26,13 @@ QStringList Texts(QStringView texts)
 QList<ValidationCode> Check(Rule rule, const QString &text)
 {
     CNetworkSetting setting;
-    setting.m_networkKey = text;
-    setting.m_proxyPort = text;
-    switch (rule) {
-    case Ssid:
+    setting.m_networkKey = setting.m_proxyPort = text;
+    if (rule == Ssid)
         return { CheckSsid(text) };
-    case Printable:
+    if (rule == Printable)
         return { CheckPrintableChars(text) };
-    case ProxyPort:
+    if (rule == ProxyPort)
         return { CheckProxyPort(setting) };
-    default:
-        break;
-    }
     static const QList<int> modes[] = { { 1 }, { 2, 3, 4, 5 }, { 1, 2, 3, 4, 5 } };
     QList<ValidationCode> codes;
     for (const int mode : modes[rule - WepKey]) {
@@ -54,64 +49,62 @@ class TestValidators : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void rules_data();
-    void rules();
-};
+    void rules_data()
+    {
+        // A load reads a key's hex form (ValidHexForm) and character form (Valid) differently.
+        QTest::addColumn<Rule>("rule");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<ValidationCode>("expected");
+        const auto row
+            = [](const char *name, Rule rule, QStringView texts, ValidationCode expected) {
+                  QTest::newRow(name) << rule << Texts(texts) << expected;
+              };
 
-void TestValidators::rules_data()
-{
-    // Every text of a row follows the same rule. A valid key gives ValidHexForm in hex form, Valid
-    // in character form: a load reads the two forms differently.
-    QTest::addColumn<Rule>("rule");
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<ValidationCode>("expected");
-    const auto row = [](const char *name, Rule rule, QStringView texts, ValidationCode expected) {
-        QTest::newRow(name) << rule << Texts(texts) << expected;
-    };
+        using Code = ValidationCode;
+        row("WEP 5 or 13 chars is character form", WepKey, u"a{5}|a{13}", Code::Valid);
+        row("WEP 10 or 26 hex digits is hex form", WepKey, u"F{10}|0123456789abcdefABCDEF0123",
+            Code::ValidHexForm);
+        row("WEP of any other length", WepKey, u"|a{4}|a{6}|a{8}|a{11}|a{27}|F{64}",
+            Code::BadLength);
+        row("WEP hex length with g", WepKey, u"01234g6789", Code::BadCharacter);
+        row("WPA 8 or 63 chars is character form", WpaKey, u"a{8}|a{63}", Code::Valid);
+        row("WPA 7 or 65 chars", WpaKey, u"a{7}|a{65}", Code::BadLength);
+        row("WPA 64 hex digits is hex form", WpaKey, u"F{64}", Code::ValidHexForm);
+        row("WPA 64 chars with one non-hex", WpaKey, u"a{63}g", Code::BadCharacter);
+        row("character form takes control characters and 255", AnyKey, u"a\t\x01\u00ffa{9}",
+            Code::Valid);
+        row("character form above 255", AnyKey, u"a{12}\u0100", Code::BadCharacter);
 
-    using Code = ValidationCode;
-    row("WEP 5 or 13 chars is character form", WepKey, u"a{5}|a{13}", Code::Valid);
-    row("WEP 10 or 26 hex digits is hex form", WepKey, u"F{10}|0123456789abcdefABCDEF0123",
-        Code::ValidHexForm);
-    row("WEP of any other length", WepKey, u"|a{4}|a{6}|a{8}|a{11}|a{27}|F{64}", Code::BadLength);
-    row("WEP hex length with g", WepKey, u"01234g6789", Code::BadCharacter);
-    row("WPA 8 or 63 chars is character form", WpaKey, u"a{8}|a{63}", Code::Valid);
-    row("WPA 7 or 65 chars", WpaKey, u"a{7}|a{65}", Code::BadLength);
-    row("WPA 64 hex digits is hex form", WpaKey, u"F{64}", Code::ValidHexForm);
-    row("WPA 64 chars with one non-hex", WpaKey, u"a{63}g", Code::BadCharacter);
-    row("character form takes control characters and 255", AnyKey, u"a\t\x01\u00ffa{9}",
-        Code::Valid);
-    row("character form above 255", AnyKey, u"a{12}\u0100", Code::BadCharacter);
+        row("SSID outside 1..32 chars, length before characters", Ssid, u"|a{33}|\u0100a{32}",
+            Code::BadLength);
+        row("SSID of 1..32 Latin-1 chars", Ssid, u"a|a{32}|a\t\u00ff", Code::Valid);
+        row("SSID with a char above 255", Ssid, u"abc\u0100", Code::BadCharacter);
 
-    row("SSID outside 1..32 chars, length before characters", Ssid, u"|a{33}|\u0100a{32}",
-        Code::BadLength);
-    row("SSID of 1..32 Latin-1 chars", Ssid, u"a|a{32}|a\t\u00ff", Code::Valid);
-    row("SSID with a char above 255", Ssid, u"abc\u0100", Code::BadCharacter);
+        row("printable 32..126 and 160..255", Printable, u"| ~\u00a0\u00ff", Code::Valid);
+        row("printable refuses 1..31, 127..159 and above 255", Printable,
+            u"a\u0001b|a\u001fb|a\u007fb|a\u009fb|a\u0100b", Code::BadCharacter);
 
-    row("printable 32..126 and 160..255", Printable, u"| ~\u00a0\u00ff", Code::Valid);
-    row("printable refuses 1..31, 127..159 and above 255", Printable,
-        u"a\u0001b|a\u001fb|a\u007fb|a\u009fb|a\u0100b", Code::BadCharacter);
-
-    row("port 1..65535 read as the C library reads it", ProxyPort, u"1|65535|  +80x|00080",
-        Code::Valid);
-    row("port outside 1..65535", ProxyPort, u"0|65536|-80|http", Code::OutOfRange);
-    row("port beyond 32 or 64 bits does not wrap into range", ProxyPort,
-        u"4294967376|18446744073709551696|-18446744073709551536", Code::OutOfRange);
-    row("port with a char that is not printable", ProxyPort, u"\t80|80\u0100", Code::BadCharacter);
-}
-
-void TestValidators::rules()
-{
-    QFETCH(Rule, rule);
-    QFETCH(QStringList, texts);
-    QFETCH(ValidationCode, expected);
-    QList<int> codes;
-    for (const QString &text : texts) {
-        for (const ValidationCode code : Check(rule, text))
-            codes.append(int(code));
+        row("port 1..65535 read as the C library reads it", ProxyPort, u"1|65535|  +80x|00080",
+            Code::Valid);
+        row("port outside 1..65535, also beyond 32 or 64 bits", ProxyPort,
+            u"0|65536|-80|http|4294967376|18446744073709551696|-18446744073709551536",
+            Code::OutOfRange);
+        row("port with a char that is not printable", ProxyPort, u"\t80|80\u0100",
+            Code::BadCharacter);
     }
-    QCOMPARE(codes, QList<int>(codes.size(), int(expected)));
-}
+
+    void rules()
+    {
+        QFETCH(Rule, rule);
+        QFETCH(QStringList, texts);
+        QFETCH(ValidationCode, expected);
+        QList<int> codes;
+        for (const QString &text : texts)
+            for (const ValidationCode code : Check(rule, text))
+                codes.append(int(code));
+        QCOMPARE(codes, QList<int>(codes.size(), int(expected)));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestValidators)
 #include "tst_validators.moc"

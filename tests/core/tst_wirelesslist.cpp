@@ -19,8 +19,8 @@ CNetworkSetting Profile(const QString &ssid)
     return profile;
 }
 
-// Stands in for the property dialog: notes what it was opened on ("new" for an empty profile)
-// and answers with the profile of the SSID it is given, or cancels.
+// Notes what it was opened on ("new" for an empty profile), answers with the profile of the SSID it
+// is given or cancels.
 class CScriptedDialog final : public IWifiPropertyDialog
 {
 public:
@@ -44,129 +44,102 @@ class TestWirelessList : public QObject
 
 private Q_SLOTS:
     void initTestCase() { SetCurrentLanguageSlot(0); }
-    void commands_data();
-    void commands();
-};
 
-void TestWirelessList::commands_data()
-{
-    // "A@2,B@0": entry "A" above entry "B", naming slots 2 and 0, each slot holding the profile
-    // of its entry. Commands run in turn; "add=N" answers the dialog with profile "N", "add"
-    // cancels it.
-    QTest::addColumn<QString>("entries");
-    QTest::addColumn<int>("selection");
-    QTest::addColumn<QString>("commands");
-    QTest::addColumn<QString>("entriesAfter");
-    QTest::addColumn<int>("selectionAfter");
-    QTest::addColumn<QString>("opened"); // what the dialog opened on, in turn
-    QTest::addColumn<int>("message"); // -1 for none
-    const auto row = [](const char *rule, QStringView entries, int selection, QStringView commands,
-                         QStringView after, int selectionAfter, QStringView opened = {},
-                         int message = -1) {
-        QTest::newRow(rule) << entries.toString() << selection << commands.toString()
-                            << after.toString() << selectionAfter << opened.toString() << message;
-    };
-    QStringList thirty;
-    for (int i = 0; i < MaxWirelessProfiles; ++i)
-        thirty.append(u"net%1@%1"_s.arg(i));
-    const QString full = thirty.join(u',');
-    thirty.removeAt(3);
-    const QString refilled = thirty.join(u',') + u",N@3"_s;
+    void commands_data()
+    {
+        // "A@2,B@0#1": entry "A" above entry "B", naming slots 2 and 0 that hold their profiles,
+        // "B" selected. "add=N" answers the dialog with profile "N", "add" cancels it.
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("commands");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("shown"); // what the dialog opened on, then any message
+        const auto row = [](const char *rule, QStringView before, QStringView commands,
+                             QStringView after, const QString &shown = {}) {
+            QTest::newRow(rule) << before.toString() << commands.toString() << after.toString()
+                                << shown;
+        };
+        const auto told = [](MessageId text) {
+            return ExpectedMessage(text, Msg::WirelessSettingCaption, MessageIcon::Information);
+        };
+        QStringList thirty;
+        for (int i = 0; i < MaxWirelessProfiles; ++i)
+            thirty.append(u"net%1@%1"_s.arg(i));
+        const QString full = thirty.join(u',') + u"#3"_s;
 
-    const QStringView abc = u"A@0,B@1,C@2";
-    const QStringView ab = u"A@2,B@0";
-    row("Up on the first entry", abc, 0, u"up", abc, 0);
-    row("Down on the last entry", abc, 2, u"down", abc, 2);
-    row("Down with a selection past the end", abc, 7, u"down", abc, 7);
-    row("drag past the end lands last, selected", abc, -1, u"move=0,9", u"B@1,C@2,A@0", 2);
-    row("drag before the start lands first, selected", abc, -1, u"move=2,-5", u"C@2,A@0,B@1", 0);
-    row("drag from outside the list", abc, 1, u"move=3,0", abc, 1);
-
-    row("Delete the first entry selects the new first", abc, 0, u"delete", u"B@1,C@2", 0);
-    row("Delete a later entry selects the one above", abc, 2, u"delete", u"A@0,B@1", 1);
-    row("Delete the only entry selects nothing", u"A@4", 0, u"delete", u"", -1);
-    row("Delete without a selection", abc, -1, u"delete", abc, -1);
-    row("Delete on an empty list says so", u"", -1, u"delete", u"", -1, u"", Msg::NoSettingExists);
-
-    row("Add appends in the lowest free slot, selected; SSIDs may repeat", ab, 0, u"add=A",
-        u"A@2,B@0,A@1", 2, u"new");
-    row("Add answered with an empty SSID", ab, 0, u"add=", ab, 0, u"new");
-    row("Add of a 31st profile is refused", full, 3, u"add=N", full, 3, u"",
-        Msg::MaximumWirelessSettings);
-    row("Add after Delete reuses the freed slot", full, 3, u"delete;add=N", refilled, 29, u"new");
-    // Sharing it would let one profile overwrite the other.
-    row("Add skips a free-looking slot that an entry still names", u"@0,B@1", 1, u"add=N",
-        u"@0,B@1,N@2", 2, u"new");
-
-    // The entry would name a slot that reads as free.
-    row("Property answered with an empty SSID", ab, 1, u"edit=", ab, 1, u"B");
-    row("Property without a selection opens nothing", ab, -1, u"edit=X", ab, -1);
-    row("an entry without a valid slot is left alone", u"A@0,B@30", 1, u"up;move=1,0;delete;edit=X",
-        u"A@0,B@30", 1);
-}
-
-void TestWirelessList::commands()
-{
-    QFETCH(QString, entries);
-    QFETCH(int, selection);
-    QFETCH(QString, commands);
-    QFETCH(QString, entriesAfter);
-    QFETCH(int, selectionAfter);
-    QFETCH(QString, opened);
-    QFETCH(int, message);
-
-    CSettingsDocument document;
-    QList<WirelessListEntry> &list = document.m_controls.m_wirelessList;
-    for (const QString &entry : entries.split(u',', Qt::SkipEmptyParts)) {
-        const int slot = entry.section(u'@', 1).toInt();
-        list.append({ entry.section(u'@', 0, 0), slot });
-        if (slot < MaxWirelessProfiles)
-            document.m_wirelessSettings[size_t(slot)] = Profile(list.last().m_text);
-    }
-    document.m_controls.m_wirelessSelection = selection;
-    CScriptedDialog dialog;
-    CMessageRecorder box;
-    for (const QString &command : commands.split(u';')) {
-        const QString name = command.section(u'=', 0, 0);
-        const QString argument = command.section(u'=', 1);
-        dialog.m_answer = command.contains(u'=') ? std::optional(argument) : std::nullopt;
-        if (name == u"up")
-            RaiseWirelessPriority(document);
-        else if (name == u"down")
-            LowerWirelessPriority(document);
-        else if (name == u"move")
-            MoveWirelessProfile(
-                document, argument.section(u',', 0, 0).toInt(), argument.section(u',', 1).toInt());
-        else if (name == u"delete")
-            DeleteWirelessProfile(document, box);
-        else if (name == u"add")
-            AddWirelessProfile(document, box, dialog);
-        else
-            EditWirelessProfile(document, dialog);
+        row("Up on the first entry", u"A@0,B@1,C@2#0", u"up", u"A@0,B@1,C@2#0");
+        row("Down with a selection past the end", u"A@0,B@1,C@2#7", u"down", u"A@0,B@1,C@2#7");
+        row("drag past the end lands last, selected", u"A@0,B@1,C@2#-1", u"move=0,9",
+            u"B@1,C@2,A@0#2");
+        row("drag from outside the list", u"A@0,B@1,C@2#1", u"move=3,0", u"A@0,B@1,C@2#1");
+        row("Delete the first entry selects the new first", u"A@0,B@1,C@2#0", u"delete",
+            u"B@1,C@2#0");
+        row("Delete a later entry selects the one above", u"A@0,B@1,C@2#2", u"delete",
+            u"A@0,B@1#1");
+        row("Delete on an empty list says so", u"#-1", u"delete", u"#-1",
+            told(Msg::NoSettingExists));
+        row("Add appends in the lowest free slot, selected; SSIDs may repeat", u"A@2,B@0#0",
+            u"add=A", u"A@2,B@0,A@1#2", u"new"_s);
+        row("Add answered with an empty SSID", u"A@2,B@0#0", u"add=", u"A@2,B@0#0", u"new"_s);
+        row("Add of a 31st profile is refused", full, u"add=N", full,
+            told(Msg::MaximumWirelessSettings));
+        row("Add skips a free-looking slot that an entry still names", u"@0,B@1#1", u"add=N",
+            u"@0,B@1,N@2#2", u"new"_s);
+        row("Property answered with an empty SSID", u"A@2,B@0#1", u"edit=", u"A@2,B@0#1", u"B"_s);
+        row("an entry without a valid slot is left alone", u"A@0,B@30#1",
+            u"up;move=1,0;delete;edit=X", u"A@0,B@30#1");
     }
 
-    QStringList after;
-    for (const WirelessListEntry &entry : list)
-        after.append(entry.m_text + u'@' + QString::number(entry.m_slot));
-    QCOMPARE(after.join(u','), entriesAfter);
-    QCOMPARE(document.m_controls.m_wirelessSelection, selectionAfter);
-    // Every slot holds the profile of the entry that names it; no other slot holds anything.
-    for (int slot = 0; slot < MaxWirelessProfiles; ++slot) {
-        CNetworkSetting expected;
-        for (const WirelessListEntry &entry : list) {
-            if (entry.m_slot == slot)
-                expected = Profile(entry.m_text);
+    void commands()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, commands);
+        CSettingsDocument document;
+        QList<WirelessListEntry> &list = document.m_controls.m_wirelessList;
+        for (const QString &entry : before.section(u'#', 0, 0).split(u',', Qt::SkipEmptyParts)) {
+            const int slot = entry.section(u'@', 1).toInt();
+            list.append({ entry.section(u'@', 0, 0), slot });
+            if (slot < MaxWirelessProfiles)
+                document.m_wirelessSettings[size_t(slot)] = Profile(list.last().m_text);
         }
-        QVERIFY2(
-            document.m_wirelessSettings[size_t(slot)] == expected, qPrintable(after.join(u',')));
+        document.m_controls.m_wirelessSelection = before.section(u'#', 1).toInt();
+        CScriptedDialog dialog;
+        CMessageRecorder box;
+        for (const QString &command : commands.split(u';')) {
+            const QString name = command.section(u'=', 0, 0);
+            const QString argument = command.section(u'=', 1);
+            dialog.m_answer = command.contains(u'=') ? std::optional(argument) : std::nullopt;
+            if (name == u"up")
+                RaiseWirelessPriority(document);
+            else if (name == u"down")
+                LowerWirelessPriority(document);
+            else if (name == u"move")
+                MoveWirelessProfile(document, argument.section(u',', 0, 0).toInt(),
+                    argument.section(u',', 1).toInt());
+            else if (name == u"delete")
+                DeleteWirelessProfile(document, box);
+            else if (name == u"add")
+                AddWirelessProfile(document, box, dialog);
+            else
+                EditWirelessProfile(document, dialog);
+        }
+
+        QStringList after;
+        for (const WirelessListEntry &entry : list)
+            after.append(entry.m_text + u'@' + QString::number(entry.m_slot));
+        QTEST(after.join(u',') + u'#' + QString::number(document.m_controls.m_wirelessSelection),
+            "after");
+        // Each slot holds the profile of the entry naming it, or nothing.
+        for (int slot = 0; slot < MaxWirelessProfiles; ++slot) {
+            CNetworkSetting expected;
+            for (const WirelessListEntry &entry : list)
+                expected = entry.m_slot == slot ? Profile(entry.m_text) : expected;
+            QVERIFY2(document.m_wirelessSettings[size_t(slot)] == expected, qPrintable(before));
+        }
+        for (const CMessageRecorder::Message &m : box.m_messages)
+            dialog.m_openedOn.append(MessageLine(m.text, m.caption, m.icon, m.buttons));
+        QTEST(dialog.m_openedOn.join(u','), "shown");
     }
-    QCOMPARE(dialog.m_openedOn.join(u','), opened);
-    QCOMPARE(box.m_messages.size(), message < 0 ? 0 : 1);
-    for (const CMessageRecorder::Message &m : box.m_messages)
-        QCOMPARE(MessageLine(m.text, m.caption, m.icon, m.buttons),
-            ExpectedMessage(
-                MessageId(message), Msg::WirelessSettingCaption, MessageIcon::Information));
-}
+};
 
 QTEST_APPLESS_MAIN(TestWirelessList)
 #include "tst_wirelesslist.moc"
