@@ -36,30 +36,21 @@ QStringList Entries(const QString &folder)
 class CTmpfs
 {
 public:
-    explicit CTmpfs(const QByteArray &options)
-    {
-        if (!m_dir.isValid())
-            return;
-        const QByteArray where = QFile::encodeName(m_dir.path());
-        if (::mount("tmpfs", where.constData(), "tmpfs", 0, options.constData()) == 0)
-            m_mounted = true;
-        else
-            m_error = errno;
-    }
+    explicit CTmpfs(const QByteArray &options) { m_mounted = Mount(0, options), m_error = errno; }
     ~CTmpfs()
     {
         if (m_mounted)
-            ::umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
+            ::umount2(QFile::encodeName(Path()).constData(), MNT_DETACH);
     }
-    bool Remount(unsigned long flags, const QByteArray &options)
+    bool Mount(unsigned long flags, const QByteArray &options)
     {
-        return ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs",
-                   MS_REMOUNT | flags, options.constData())
+        return ::mount("tmpfs", QFile::encodeName(Path()).constData(), "tmpfs", flags,
+                   options.constData())
             == 0;
     }
+    QString Path() const { return m_dir.path(); }
     bool m_mounted = false;
     int m_error = 0;
-    QString Path() const { return m_dir.path(); }
 
 private:
     QTemporaryDir m_dir;
@@ -213,7 +204,7 @@ void TestAtomicFile::failureReasons()
     } else if (setup == u"readonly") {
         QVERIFY(TestFiles::Write(path, kOld));
         before = kOld;
-        QVERIFY(fs.Remount(MS_RDONLY, "size=64k"));
+        QVERIFY(fs.Mount(MS_REMOUNT | MS_RDONLY, "size=64k"));
     } else if (setup == u"inodes" || setup == u"full") {
         QVERIFY(TestFiles::Write(path, kOld));
         before = kOld;
