@@ -84,10 +84,8 @@ QMap<QString, QString> Describe(const CSettingsDocument &document, bool allSlots
         DescribeProfile(out, u"wiredRecord."_s, document.m_wiredSetting);
         out.insert(u"listSlots"_s, slots.join(u','));
         out.insert(u"radios"_s,
-            u"%1 %2 %3 %4"_s.arg(c.m_folderModeRadio)
-                .arg(c.m_connection.m_dhcpRadio)
-                .arg(int(c.m_connection.m_useProxyChecked))
-                .arg(int(c.m_useWirelessChecked)));
+            QString::asprintf("%d %d %d %d", c.m_folderModeRadio, c.m_connection.m_dhcpRadio,
+                int(c.m_connection.m_useProxyChecked), int(c.m_useWirelessChecked)));
         out.insert(u"messageText"_s, document.m_messageText);
     }
     return out;

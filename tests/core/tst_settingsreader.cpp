@@ -19,8 +19,6 @@ using TestFiles::Bytes;
 
 namespace {
 
-constexpr int kNobody = 65534;
-
 const QString kNoFolder = u"folder.mode=0|folder.enabled=0|folder.name=|folder.uid=|"
                           u"folder.password=|folder.confirm="_s;
 // What a load of a file without keys leaves in a prefilled document.
@@ -148,10 +146,9 @@ void TestSettingsReader::load()
         QVERIFY(QFile::link(u"/dev/zero"_s, path));
     else if (bytes == "(fifo)")
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    else if (bytes == "(huge)")
-        QVERIFY(TestFiles::Write(path, valid + QByteArray(MaxSettingsFileSize, '\n')));
-    else if (bytes == "(unreadable)")
-        QVERIFY(TestFiles::Write(path, valid));
+    else if (bytes == "(huge)" || bytes == "(unreadable)")
+        QVERIFY(TestFiles::Write(
+            path, valid + QByteArray(bytes == "(huge)" ? MaxSettingsFileSize : 0, '\n')));
     else if (!bytes.isNull())
         QVERIFY(TestFiles::Write(path, bytes));
     if (bytes == "(unreadable)") {
@@ -163,7 +160,7 @@ void TestSettingsReader::load()
     const QStringList before = Snapshot(document, true);
     CMessageRecorder recorder;
     // As nobody, so that only the missing read permission refuses the file (root reads all).
-    const int asNobody = bytes == "(unreadable)" ? kNobody : -1;
+    const int asNobody = bytes == "(unreadable)" ? 65534 : -1;
     const int uid = ::setfsuid(asNobody);
     const int gid = ::setfsgid(asNobody);
     const bool visible = QFileInfo::exists(path);
