@@ -73,7 +73,7 @@ private Q_SLOTS:
         record.m_ipAddress = ip;
         record.m_subnetMask = IpAddressField::Complete(255, 255, 255, 0);
         record.m_secondaryDns = IpAddressField::Complete(8, 8, 4, 4);
-            record.m_useProxy = useProxy;
+        record.m_useProxy = useProxy;
         record.m_proxyAddress = u" proxy = ; \"x\" "_s;
         record.m_proxyPort = u"80a"_s;
 

@@ -55,12 +55,14 @@ private Q_SLOTS:
                                     u"a settings file. Nothing was loaded."_s;
         const QByteArray wrongSection = "[Common]\nWIRED_IP=10.0.0.1\n["
                                         "UserNetworkSetting]\nNETWORK_PRIORITY=1\n";
-        const QByteArray binary("\x7f" "ELF\x02\x01\x01\0\0\0", 10);
+        const QByteArray binary = QByteArray::fromHex("7f454c46020101000000");
         row("load: settings keys in the wrong section", u"load, refused", u".",
             { refused + notSettings }, wrongSection, wrongSection);
         row("load: binary data", u"load, refused", u".",
-            { refused + u"|The file holds binary data, not text, so it is not a settings file. "
-                        u"Nothing was loaded."_s }, binary, binary);
+            { refused
+                + u"|The file holds binary data, not text, so it is not a settings file. "
+                  u"Nothing was loaded."_s },
+            binary, binary);
         row("create: DHCP off refuses the loopback network, not only 127.0.0.1",
             u"create, DHCP off, IP 127.200.3.4", card,
             { ExpectedMessage(Msg::InvalidIpAddress, Msg::WiredLanCaption, MessageIcon::Error)
