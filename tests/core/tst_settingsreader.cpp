@@ -73,12 +73,6 @@ void TestSettingsReader::load_data()
         return Bytes(u"[UserNetworkSetting]\n"_s.append(keys));
     };
 
-    row("name, user ID and password at their longest make the folder customised",
-        folder(u"NETFOLDER_NAME=abcdefghijklmno\nNETFOLDER_UID="_s + Chars(32)
-            + u"\nNETFOLDER_PASS=$seal("_s + Chars(32) + u")\n"_s),
-        1, {},
-        u"folder.mode=1|folder.enabled=1|folder.name=abcdefghijklmno|folder.uid="_s + Chars(32)
-            + u"|folder.password="_s + Chars(32) + u"|folder.confirm="_s + Chars(32));
     row("user ID alone is the default setting; its bad password still reports 49",
         folder(u"NETFOLDER_UID=u\nNETFOLDER_PASS=0123\n"), 0, { 49 }, kNoFolder);
     row("name of 16, user ID and password of 33 chars report 50, 51, 52",
@@ -87,12 +81,6 @@ void TestSettingsReader::load_data()
         0, { 50, 51, 52 },
         u"folder.mode=1|folder.name=|folder.uid=|folder.password=|folder.confirm="_s);
 
-    row("address parts are up to three decimal digits, none empty, no blanks",
-        wired(
-            u"WIRED_IP=001.002.010.099\nWIRED_SUBNET_MASK=1.2.3..5\n"
-            u"WIRED_DEFAULT_GATEWAY=1.2.3.4.56\nWIRED_DNS=1.2.3.\nWIRED_DNS_SECONDARY=1 2.3.4.5\n"),
-        0, { 54, 55, 56, 56 },
-        u"wired.ip=1.2.10.99|wired.mask=|wired.gateway=|wired.dns=|wired.dns2="_s);
     row("key sets 1 to 30 load in order whatever the count says, closing up gaps",
         wired(u"WIRELESS_SSID=First\nWIRELESS_SSID_3=Third\nWIRELESS_SEQLITY_MODE_3=2\n"
               u"WIRELESS_PSK_3=$seal(password3)\nWIRELESS_SSID_30=Thirty\nWIRELESS_SSID_31=31st\n"
