@@ -102,8 +102,6 @@ private Q_SLOTS:
         row("manual IPv4 on the loopback network",
             u"wireless.ssid=Lab|ipv4.method=manual|ipv4.address-data=127.0.0.2/8",
             Refused(Msg::InvalidIpAddress));
-        row("automatic IPv4 is DHCP, its servers ignored",
-            u"wireless.ssid=Lab|ipv4.method=auto|ipv4.dns-data=192.168.5.2", u"ssid=Lab");
 
         row("QR: fields out of order, WEP", u"WIFI:P:abcde;H:false;S:Old;T:WEP;;",
             u"key=abcde|mode=1|ssid=Old");
