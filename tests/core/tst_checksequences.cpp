@@ -27,10 +27,8 @@ private Q_SLOTS:
         };
 
         const QString longPass = Chars(33) + u'|' + Chars(33);
-        const QString limits
-            = u"123456789012-34|Reader_1-"_s + Chars(23) + u'|' + Chars(32) + u'|' + Chars(32);
         row("default setting checks nothing", 0, u"12_|a.b|x|y", -1, u"12_|a.b|x|y");
-        row("all valid, at the limits", 1, limits, -1, limits);
+        row("valid values pass", 1, u"nas-01|reader_1|p w|p w", -1, u"nas-01|reader_1|p w|p w");
         row("empty name is asked for", 1, u"|u|p|p", 71, u"|u|p|p");
         row("name of 16 chars", 1, Chars(16) + u"|u|p|p"_s, 72, u"|u|p|p");
         row("name of digits only", 1, u"123|u|p|p", 74, u"|u|p|p");
@@ -41,6 +39,8 @@ private Q_SLOTS:
         row("every field wrong: the first is reported, a silent check empties all", 1,
             u"a_b|a.b|"_s + longPass, 73, u"|||", u"|a.b|"_s + longPass);
 
+        row("proxy on, address and port valid", 1, u"proxy.example|8080", -1,
+            u"proxy.example|8080");
         row("proxy on, empty address", 1, u"|8080", 84, u"|8080");
         row("proxy on, address of 1024 chars", 1, Chars(1024) + u"|8080"_s, 88, u"|8080");
         row("proxy on, empty port", 1, u"p|", 85, u"p|");
