@@ -27,22 +27,19 @@ public:
         qDBusRegisterMetaType<QList<uint>>();
         qDBusRegisterMetaType<QList<QByteArray>>();
         m_daemon.start(u"dbus-daemon"_s, { u"--session"_s, u"--nofork"_s, u"--print-address"_s });
-        if (!QTest::qWaitFor([this] { return m_daemon.canReadLine(); }, 20000)) {
-            m_error = u"dbus-daemon did not start: "_s + m_daemon.errorString();
-            return;
-        }
-        m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
+        if (QTest::qWaitFor([this] { return m_daemon.canReadLine(); }, 20000))
+            m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
         const QDBusConnection bus = QDBusConnection::connectToBus(m_address, m_name);
         if (!bus.isConnected())
-            m_error = u"cannot connect to the private bus: "_s + bus.lastError().message();
+            m_error = u"no private bus: "_s + m_daemon.errorString() + bus.lastError().message();
         if (service.isEmpty() || !m_error.isEmpty())
             return;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(u"DBUS_SYSTEM_BUS_ADDRESS"_s, m_address);
         m_mock.setProcessEnvironment(environment);
         m_mock.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_mock.start(u"/usr/bin/python3"_s,
-            QStringList { u"-m"_s, u"dbusmock"_s, u"--system"_s } + mockArguments);
+        m_mock.start(
+            u"python3"_s, QStringList { u"-m"_s, u"dbusmock"_s, u"--system"_s } + mockArguments);
         if (!QTest::qWaitFor(
                 [&] { return bus.interface()->isServiceRegistered(service).value(); }, 20000))
             m_error = u"python3-dbusmock did not bring "_s + service + u" onto the bus"_s;
@@ -78,12 +75,9 @@ protected:
     QTemporaryDir m_dir;
 
 private:
-    QProcess m_daemon;
-    QProcess m_mock;
-    QString m_service;
-    QString m_address;
+    QProcess m_daemon, m_mock;
+    QString m_service, m_address, m_error;
     QString m_name = u"mock-bus-"_s + QUuid::createUuid().toString(QUuid::Id128);
-    QString m_error;
 };
 
 // NetworkManager from dbusmock's template. The template keeps a connection's secrets with its
@@ -170,12 +164,11 @@ public:
     bool AddFilesystem(const QString &name, const QString &drive, const QString &label,
         const QStringList &mountPoints, const QString &then = {}, bool hintIgnore = false)
     {
-        const QString path = BlockPath(name);
+        const QString path = BlockPath(name), filesystem = u"org.freedesktop.UDisks2.Filesystem"_s;
         const QString driveObject = drive.isEmpty() ? u"/"_s : Root() + u"/drives/"_s + drive;
         QList<QByteArray> points; // stored with their terminating NUL
         for (const QString &point : mountPoints)
             points.append(point.toUtf8() + '\0');
-        const QString filesystem = u"org.freedesktop.UDisks2.Filesystem"_s;
         return AddObject(path, u"org.freedesktop.UDisks2.Block"_s,
                    { { u"Drive"_s, QVariant::fromValue(QDBusObjectPath(driveObject)) },
                        { u"IdLabel"_s, label }, { u"HintIgnore"_s, hintIgnore } })
