@@ -162,7 +162,7 @@ public:
 
     // A filesystem on drive `drive` (empty: none), mounted at `mountPoints`.
     bool AddFilesystem(const QString &name, const QString &drive, const QString &label,
-        const QStringList &mountPoints, const QString &then = {}, bool hintIgnore = false)
+        const QStringList &mountPoints, const QString &then = {})
     {
         const QString path = BlockPath(name), filesystem = u"org.freedesktop.UDisks2.Filesystem"_s;
         const QString driveObject = drive.isEmpty() ? u"/"_s : Root() + u"/drives/"_s + drive;
@@ -171,7 +171,7 @@ public:
             points.append(point.toUtf8() + '\0');
         return AddObject(path, u"org.freedesktop.UDisks2.Block"_s,
                    { { u"Drive"_s, QVariant::fromValue(QDBusObjectPath(driveObject)) },
-                       { u"IdLabel"_s, label }, { u"HintIgnore"_s, hintIgnore } })
+                       { u"IdLabel"_s, label } })
             && Mock(path, u"AddProperties"_s,
                 { filesystem, QVariantMap { { u"MountPoints"_s, QVariant::fromValue(points) } } })
             && AddRecordedMethod(path, filesystem, u"Unmount"_s, then);
