@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString TestKey = QStringLiteral("netconf-test");
+const QString TestKey = u"netconf-test"_s;
 
 // Found in place, not through a link, of this user and for this user alone.
 bool IsOwnPrivate(const QString &path, mode_t type)
