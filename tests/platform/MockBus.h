@@ -38,8 +38,8 @@ public:
         environment.insert(u"DBUS_SYSTEM_BUS_ADDRESS"_s, m_address);
         m_mock.setProcessEnvironment(environment);
         m_mock.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_mock.start(
-            u"python3"_s, QStringList { u"-m"_s, u"dbusmock"_s, u"--system"_s } + mockArguments);
+        m_mock.start(u"/usr/bin/python3"_s,
+            QStringList { u"-m"_s, u"dbusmock"_s, u"--system"_s } + mockArguments);
         if (!QTest::qWaitFor(
                 [&] { return bus.interface()->isServiceRegistered(service).value(); }, 20000))
             m_error = u"python3-dbusmock did not bring "_s + service + u" onto the bus"_s;
@@ -171,7 +171,7 @@ public:
             points.append(point.toUtf8() + '\0');
         return AddObject(path, u"org.freedesktop.UDisks2.Block"_s,
                    { { u"Drive"_s, QVariant::fromValue(QDBusObjectPath(driveObject)) },
-                       { u"IdLabel"_s, label } })
+                       { u"IdLabel"_s, label }, { u"HintIgnore"_s, false } })
             && Mock(path, u"AddProperties"_s,
                 { filesystem, QVariantMap { { u"MountPoints"_s, QVariant::fromValue(points) } } })
             && AddRecordedMethod(path, filesystem, u"Unmount"_s, then);
