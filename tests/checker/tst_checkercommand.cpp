@@ -82,8 +82,6 @@ private Q_SLOTS:
             { u"meridock-netconf-check 3.0.0"_s });
         row("an unknown option", { u"--quiet"_s, input }, {}, 2, {}, u"Unknown option --quiet."_s,
             true);
-        row("after --, a name starting with a dash is a file", { u"--"_s, u"-odd.ini"_s }, {}, 2,
-            {}, u"-odd.ini: Setting file is not exist in selected place."_s);
         row("a damaged file", { input }, damaged, 1, { badIp, badKey, kLoadedWithError });
         // Never the key itself.
         row("--verbose adds where and why", { u"--verbose"_s, input }, damaged, 1,

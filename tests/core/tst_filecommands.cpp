@@ -18,8 +18,7 @@ class TestFileCommands : public QObject
 private Q_SLOTS:
     void commands_data()
     {
-        // "load", "load, refused" (nothing may change), or "create" with a bad folder or wired
-        // value, DHCP off, an IP address ("IP a.b.c.d"), or declining an overwrite
+        // "load", "load, refused" (nothing may change), or "create" with its variations
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("picked"); // under a new folder, "." for itself; empty for none
         QTest::addColumn<QStringList>("messages"); // with the detail, the folder as "~"
@@ -42,7 +41,6 @@ private Q_SLOTS:
         const QStringView card = u"SD card [1]";
         const char *const clean = "[UserNetworkSetting]\r\nWIRED_DHCP=0\r\nWIRED_IP=10.0.0.5\r\n";
 
-        row("load: no file picked", u"load", u"", {});
         row("load: a clean file, left as it was", u"load", u".",
             { ExpectedMessage(
                 Msg::SettingsLoaded, Msg::LoadSettingsCaption, MessageIcon::Information) },
@@ -57,19 +55,12 @@ private Q_SLOTS:
                                     u"a settings file. Nothing was loaded."_s;
         const QByteArray wrongSection = "[Common]\nWIRED_IP=10.0.0.1\n["
                                         "UserNetworkSetting]\nNETWORK_PRIORITY=1\n";
-        const QByteArray binary("\x7f"
-                                "ELF\x02\x01\x01\0\0\0",
-            10);
+        const QByteArray binary("\x7f" "ELF\x02\x01\x01\0\0\0", 10);
         row("load: settings keys in the wrong section", u"load, refused", u".",
             { refused + notSettings }, wrongSection, wrongSection);
-        row("load: a profile key beyond the thirtieth", u"load, refused", u".",
-            { refused + notSettings }, "[UserNetworkSetting]\nWIRELESS_SSID_31=Far\n", "[User");
         row("load: binary data", u"load, refused", u".",
-            { refused
-                + u"|The file holds binary data, not text, so it is not a "
-                  u"settings file. "
-                  u"Nothing was loaded."_s },
-            binary, binary);
+            { refused + u"|The file holds binary data, not text, so it is not a settings file. "
+                        u"Nothing was loaded."_s }, binary, binary);
         row("create: a bad folder value stops it before a bad wired one", u"create, bad folder",
             card,
             { ExpectedMessage(
@@ -78,13 +69,9 @@ private Q_SLOTS:
             u"create, DHCP off, IP 127.200.3.4", card,
             { ExpectedMessage(Msg::InvalidIpAddress, Msg::WiredLanCaption, MessageIcon::Error)
                 + u"|Addresses that begin with 127 are reserved for loopback and cannot "
-                  u"be used as "
-                  u"the IP address."_s });
+                  u"be used as the IP address."_s });
         row("create: DHCP on writes a loopback address blank", u"create, IP 127.0.0.1", card,
             { created }, "", "[UserNetworkSetting]\r\nWIRED_DHCP=1\r\nWIRED_IP=\r\n");
-        row("create: DHCP off writes 126.255.255.255", u"create, DHCP off, IP 126.255.255.255",
-            card, { created }, "",
-            "[UserNetworkSetting]\r\nWIRED_DHCP=0\r\nWIRED_IP=126.255.255.255\r\n");
         row("create: overwrite declined keeps the file", u"create, decline", card, { question },
             "old", "old");
         row("create: overwrite accepted replaces the file", u"create", card, { question, created },

@@ -24,12 +24,9 @@ namespace {
 constexpr int kCount = 250;
 constexpr quint64 kSeed = 20261207;
 
-class CGenerator
+struct CGenerator
 {
-public:
-    explicit CGenerator(quint64 seed)
-        : m_random(seed)
-    { }
+    std::mt19937_64 m_random;
 
     int Int(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
     bool Chance(int percent) { return Int(1, 100) <= percent; }
@@ -58,17 +55,15 @@ public:
             a->Clear();
             for (int &field : a->m_fields)
                 field = kind == 0 ? -1 : Int(0, 255);
-            if (kind == 2)
-                a->m_fields[size_t(Int(0, 3))] = -1;
-            if (kind == 3)
-                a->m_fields[0] = 127;
+            if (kind >= 2)
+                a->m_fields[kind == 2 ? size_t(Int(0, 3)) : 0] = kind == 2 ? -1 : 127;
         }
         block.m_proxyAddress.m_text = Chance(30) ? QString() : Text(Int(1, 60), u"aas");
         block.m_proxyPort.m_text = Chance(30) ? QString() : QString::number(Int(1, 65535));
     }
 
-    // One profile as a user enters it in the property dialog; nullopt when OK refuses it.
-    std::optional<CNetworkSetting> Profile()
+    // One profile as a user enters it in the property dialog, listed when OK takes it.
+    void AddProfile(CSettingsDocument &document)
     {
         CWifiPropertyEditor editor;
         editor.Open();
@@ -87,9 +82,11 @@ public:
         editor.ChangeUseProxy(Chance(40));
         FillConnection(v.m_connection);
         CMessageRecorder refusals;
-        if (!editor.Accept(refusals))
-            return std::nullopt;
-        return editor.m_profile;
+        QList<WirelessListEntry> &list = document.m_controls.m_wirelessList;
+        if (editor.Accept(refusals)) {
+            document.m_wirelessSettings[size_t(list.size())] = editor.m_profile;
+            list.append(WirelessListEntry { editor.m_profile.m_ssid, int(list.size()) });
+        }
     }
 
     // The window as a user leaves it: wired values, profiles, the hidden folder values.
@@ -112,55 +109,36 @@ public:
         document.m_lastPath = Chance(20) ? QString() : u"/media/"_s + Text(Int(0, 12), u"au");
 
         const int count = Chance(5) ? MaxWirelessProfiles : Int(0, 4);
-        for (int tries = 0; c.m_wirelessList.size() < count && tries < 4 * count; ++tries) {
-            const std::optional<CNetworkSetting> profile = Profile();
-            if (!profile)
-                continue;
-            const int slot = int(c.m_wirelessList.size());
-            document.m_wirelessSettings[size_t(slot)] = *profile;
-            c.m_wirelessList.append(WirelessListEntry { profile->m_ssid, slot });
-        }
+        for (int tries = 0; c.m_wirelessList.size() < count && tries < 4 * count; ++tries)
+            AddProfile(document);
         c.m_wirelessSelection = c.m_wirelessList.isEmpty() ? -1 : 0;
         document.Gather();
     }
-
-private:
-    std::mt19937_64 m_random;
 };
 
 // What a settings file can hold of a document: only complete addresses are written.
 void KeepWhatTheFileHolds(CSettingsDocument &document)
 {
-    for (AddressControl *a : document.m_controls.m_connection.Addresses()) {
+    for (AddressControl *a : document.m_controls.m_connection.Addresses())
         if (!a->Address().IsComplete())
             a->Clear();
-    }
-    for (CNetworkSetting &p : document.m_wirelessSettings) {
+    for (CNetworkSetting &p : document.m_wirelessSettings)
         for (IpAddressField *a :
-            { &p.m_ipAddress, &p.m_subnetMask, &p.m_defaultGateway, &p.m_dns, &p.m_secondaryDns }) {
+            { &p.m_ipAddress, &p.m_subnetMask, &p.m_defaultGateway, &p.m_dns, &p.m_secondaryDns })
             if (!a->IsComplete())
                 *a = IpAddressField();
-        }
-    }
 }
 
 // A settings file holds no folder values, no last folder, and no enabled states (a load derives
 // them from the switches).
 QStringList SettingsPart(const CSettingsDocument &document)
 {
-    QStringList lines;
-    for (const QString &line : DocumentProbe::Snapshot(document)) {
-        if (!line.startsWith(u"folder.") && !line.startsWith(u"lastPath=")
-            && !line.contains(u"Enabled="))
-            lines.append(line);
-    }
+    QStringList lines = DocumentProbe::Snapshot(document);
+    lines.removeIf([](const QString &line) {
+        return line.startsWith(u"folder.") || line.startsWith(u"lastPath=")
+            || line.contains(u"Enabled=");
+    });
     return lines;
-}
-
-QByteArray Report(const QByteArray &where, const QStringList &got, const QStringList &expected = {})
-{
-    return where + "\n  got:      " + got.join(u" | ").toUtf8()
-        + "\n  expected: " + expected.join(u" | ").toUtf8();
 }
 
 QStringList Shown(const CMessageRecorder &recorder)
@@ -179,74 +157,72 @@ class TestRoundTrip : public QObject
 
 private Q_SLOTS:
     void initTestCase() { SetCurrentLanguageSlot(0); }
+    void everyWrittenFileLoadsBackClean_data()
+    {
+        QTest::addColumn<quint64>("seed");
+        for (quint64 seed = kSeed; seed < kSeed + kCount; ++seed)
+            QTest::addRow("seed %llu", static_cast<unsigned long long>(seed)) << seed;
+    }
     void everyWrittenFileLoadsBackClean();
+    // A run that wrote few files proved little.
+    void cleanupTestCase() { QVERIFY(m_created * 3 >= kCount); }
 
 private:
     QTemporaryDir m_dir;
+    int m_created = 0;
 };
 
 void TestRoundTrip::everyWrittenFileLoadsBackClean()
 {
+    QFETCH(quint64, seed);
     const QString settingsPath = SettingsFilePathInFolder(m_dir.path());
     const QString checkerPath = m_dir.filePath(u"checker.ini"_s);
     const QString statePath = m_dir.filePath(u"state.dat"_s);
-    const auto loadsAs = [](const QString &path, const QStringList &expected, QByteArray where) {
-        CSettingsDocument loaded;
-        CMessageRecorder box;
-        const bool read = ReadSettingsFile(loaded, box, path);
-        const QStringList got = box.m_messages.isEmpty() ? SettingsPart(loaded) : Shown(box);
-        return read && got == expected ? QByteArray() : Report(where, got, expected);
-    };
-    int created = 0;
-    for (int i = 0; i < kCount; ++i) {
-        const QByteArray where = "document from seed " + QByteArray::number(kSeed + quint64(i));
-        CGenerator generator(kSeed + quint64(i));
-        CSettingsDocument document;
-        generator.Fill(document);
+    CSettingsDocument document;
+    CGenerator { std::mt19937_64(seed) }.Fill(document);
 
-        // Either a check stops Create and nothing is written, or the file and the checker's
-        // --write of it load back clean.
-        QFile::remove(settingsPath);
-        CMessageRecorder createMessages;
-        CScriptedPathChooser chooser;
-        chooser.m_folder = m_dir.path();
-        CreateSettingFileCommand(document, createMessages, chooser);
-        const bool written = QFile::exists(settingsPath);
-        CSettingsDocument expected = document;
-        KeepWhatTheFileHolds(expected);
-        QVERIFY2(!createMessages.m_messages.isEmpty()
-                && written == (createMessages.m_messages.last().icon == MessageIcon::Information),
-            Report(where, Shown(createMessages)).constData());
-        if (written) {
-            ++created;
-            QByteArray failure = loadsAs(settingsPath, SettingsPart(expected), where + " created");
-            QVERIFY2(failure.isEmpty(), failure.constData());
-            QString output;
-            QTextStream stream(&output);
-            QCOMPARE(RunNetconfCheck(
-                         { u"checker"_s, u"--write"_s, checkerPath, settingsPath }, stream, stream),
-                0);
-            failure = loadsAs(checkerPath, SettingsPart(expected), where + " checked");
-            QVERIFY2(failure.isEmpty(), failure.constData());
+    // Either a check stops Create and nothing is written, or the file and the checker's --write
+    // of it load back clean.
+    QFile::remove(settingsPath);
+    CMessageRecorder box;
+    CScriptedPathChooser chooser;
+    chooser.m_folder = m_dir.path();
+    CreateSettingFileCommand(document, box, chooser);
+    const bool written = QFile::exists(settingsPath);
+    CSettingsDocument expected = document;
+    KeepWhatTheFileHolds(expected);
+    QVERIFY2(!box.m_messages.isEmpty()
+            && written == (box.m_messages.last().icon == MessageIcon::Information),
+        qPrintable(Shown(box).join(u" | ")));
+    if (written) {
+        ++m_created;
+        QString output;
+        QTextStream stream(&output);
+        QCOMPARE(RunNetconfCheck(
+                     { u"checker"_s, u"--write"_s, checkerPath, settingsPath }, stream, stream),
+            0);
+        for (const QString &path : { settingsPath, checkerPath }) {
+            CSettingsDocument loaded;
+            CMessageRecorder loadBox;
+            const bool read = ReadSettingsFile(loaded, loadBox, path);
+            QCOMPARE(Shown(loadBox), QStringList());
+            QVERIFY(read);
+            QCOMPARE(SettingsPart(loaded), SettingsPart(expected));
         }
-
-        // The close sequence's state file opens the next run as the close left this one.
-        document.m_stateFilePath = statePath;
-        CloseSession(document);
-        CSettingsDocument next;
-        CMessageRecorder openMessages;
-        OpenSession(next, openMessages, statePath);
-        expected = document;
-        KeepWhatTheFileHolds(expected);
-        next.m_stateFilePath.clear();
-        expected.m_stateFilePath.clear();
-        const QStringList got = openMessages.m_messages.isEmpty() ? DocumentProbe::Snapshot(next)
-                                                                  : Shown(openMessages);
-        QVERIFY2(got == DocumentProbe::Snapshot(expected),
-            Report(where + " state file", got, DocumentProbe::Snapshot(expected)).constData());
     }
-    // A run that wrote few files proved little.
-    QVERIFY(created * 3 >= kCount);
+
+    // The close sequence's state file opens the next run as the close left this one.
+    document.m_stateFilePath = statePath;
+    CloseSession(document);
+    CSettingsDocument next;
+    CMessageRecorder openBox;
+    OpenSession(next, openBox, statePath);
+    expected = document;
+    KeepWhatTheFileHolds(expected);
+    next.m_stateFilePath.clear();
+    expected.m_stateFilePath.clear();
+    QCOMPARE(Shown(openBox), QStringList());
+    QCOMPARE(DocumentProbe::Snapshot(next), DocumentProbe::Snapshot(expected));
 }
 
 QTEST_GUILESS_MAIN(TestRoundTrip)
