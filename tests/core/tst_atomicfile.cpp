@@ -43,7 +43,8 @@ struct CTmpfs
     }
     bool Mount(unsigned long flags, const char *options)
     {
-        return ::mount("tmpfs", QFile::encodeName(Path()).constData(), "tmpfs", flags, options) == 0;
+        const QByteArray path = QFile::encodeName(Path());
+        return ::mount("tmpfs", path.constData(), "tmpfs", flags, options) == 0;
     }
     QString Path() const { return m_dir.path(); }
     QTemporaryDir m_dir;

@@ -62,8 +62,6 @@ private Q_SLOTS:
             "33 22 8:32 / /mnt/disc rw - vfat /dev/sdc rw\n"
             "34 22 8:17 /photos /srv/photos rw - vfat /dev/sdb1 rw\n"
             "35 22 8:17 / /media/u/STICK rw - vfat /dev/sdb1 rw\n"
-            "36 22 8:17 / /mnt/short rw - vfat\n"
-            "37 22 8:17 / /mnt/nosep rw vfat /dev/sdb1 rw\n"
             "garbage line\n"));
 
         CKernelVolumes kernel(table, sys);

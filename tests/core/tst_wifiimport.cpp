@@ -111,8 +111,6 @@ private Q_SLOTS:
             u"ssid=Cafe");
         row("QR: escaped separators", u"WIFI:S:a\\;b\\,c\\:d\\\\e\\\"f;T:WPA;P:pa\\;ss\\\\word;;",
             u"key=pa;ss\\word|mode=4|ssid=a;b,c:d\\e\"f");
-        row("QR: enterprise", u"WIFI:T:WPA2-EAP;S:Work;E:PEAP;;",
-            Refused(Msg::ImportEnterpriseSecurity));
         row("QR: unknown type", u"WIFI:T:XYZ;S:Odd;;", Refused(Msg::ImportUnknownSecurity));
         row("QR: empty SSID", u"WIFI:S:;T:nopass;;", u"malformed");
         row("QR: dangling escape", u"WIFI:S:Home;P:abc\\", u"malformed");

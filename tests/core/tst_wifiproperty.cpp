@@ -38,8 +38,9 @@ QStringList Changes(const QStringList &from, QStringList to) // the lines that d
     return to;
 }
 
-// Opens the dialog on the choices of `lines` ("dhcp=1" is DHCP Off) and types the rest ("ip=1..3.4"
-// leaves a part blank; the SSID is "Home" unless given); "clear" presses Clear, then types the SSID.
+// Opens the dialog on the choices of `lines` ("dhcp=1" is DHCP Off) and types the rest
+// ("ip=1..3.4" leaves a part blank; the SSID is "Home" unless given); "clear" presses Clear, then
+// types the SSID.
 void Type(CWifiPropertyEditor &editor, const QStringList &lines)
 {
     QMap<QString, QString> typed { { u"ssid"_s, u"Home"_s }, { u"auto"_s, u"1"_s } };

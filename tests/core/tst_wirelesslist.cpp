@@ -66,7 +66,7 @@ private Q_SLOTS:
         full.back() = u'#';
         full += u'3';
 
-        row("Up on the first entry", u"A@0,B@1,C@2#0", u"up", u"A@0,B@1,C@2#0");
+        row("Up moves the selected entry, selection follows", u"A@0,B@1#1", u"up", u"B@1,A@0#0");
         row("drag past the end lands last, selected", u"A@0,B@1,C@2#-1", u"move=0,9",
             u"B@1,C@2,A@0#2");
         row("Delete a later entry selects the one above", u"A@0,B@1,C@2#2", u"delete",
