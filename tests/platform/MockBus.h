@@ -27,14 +27,11 @@ public:
         qDBusRegisterMetaType<QList<uint>>();
         qDBusRegisterMetaType<QList<QByteArray>>();
         m_daemon.start(u"dbus-daemon"_s, { u"--session"_s, u"--nofork"_s, u"--print-address"_s });
-        if (!QTest::qWaitFor([this] { return m_daemon.canReadLine(); }, 20000)) {
-            m_error = u"dbus-daemon did not start: "_s + m_daemon.errorString();
-            return;
-        }
-        m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
+        if (QTest::qWaitFor([this] { return m_daemon.canReadLine(); }, 20000))
+            m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
         const QDBusConnection bus = QDBusConnection::connectToBus(m_address, m_name);
         if (!bus.isConnected())
-            m_error = u"cannot connect to the private bus: "_s + bus.lastError().message();
+            m_error = u"no private bus: "_s + m_daemon.errorString() + bus.lastError().message();
         if (service.isEmpty() || !m_error.isEmpty())
             return;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -78,12 +75,9 @@ protected:
     QTemporaryDir m_dir;
 
 private:
-    QProcess m_daemon;
-    QProcess m_mock;
-    QString m_service;
-    QString m_address;
+    QProcess m_daemon, m_mock;
+    QString m_service, m_address, m_error;
     QString m_name = u"mock-bus-"_s + QUuid::createUuid().toString(QUuid::Id128);
-    QString m_error;
 };
 
 // NetworkManager from dbusmock's template. The template keeps a connection's secrets with its
@@ -168,17 +162,16 @@ public:
 
     // A filesystem on drive `drive` (empty: none), mounted at `mountPoints`.
     bool AddFilesystem(const QString &name, const QString &drive, const QString &label,
-        const QStringList &mountPoints, const QString &then = {}, bool hintIgnore = false)
+        const QStringList &mountPoints, const QString &then = {})
     {
-        const QString path = BlockPath(name);
+        const QString path = BlockPath(name), filesystem = u"org.freedesktop.UDisks2.Filesystem"_s;
         const QString driveObject = drive.isEmpty() ? u"/"_s : Root() + u"/drives/"_s + drive;
         QList<QByteArray> points; // stored with their terminating NUL
         for (const QString &point : mountPoints)
             points.append(point.toUtf8() + '\0');
-        const QString filesystem = u"org.freedesktop.UDisks2.Filesystem"_s;
         return AddObject(path, u"org.freedesktop.UDisks2.Block"_s,
                    { { u"Drive"_s, QVariant::fromValue(QDBusObjectPath(driveObject)) },
-                       { u"IdLabel"_s, label }, { u"HintIgnore"_s, hintIgnore } })
+                       { u"IdLabel"_s, label }, { u"HintIgnore"_s, false } })
             && Mock(path, u"AddProperties"_s,
                 { filesystem, QVariantMap { { u"MountPoints"_s, QVariant::fromValue(points) } } })
             && AddRecordedMethod(path, filesystem, u"Unmount"_s, then);

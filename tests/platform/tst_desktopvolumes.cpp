@@ -12,10 +12,10 @@
 
 namespace {
 
-QVariantMap Drive(const QString &kind, bool canPowerOff = true)
+QVariantMap Drive(const QString &bus)
 {
-    return { { u"Removable"_s, kind == u"removable" }, { u"MediaRemovable"_s, kind == u"media" },
-        { u"ConnectionBus"_s, kind }, { u"CanPowerOff"_s, canPowerOff } };
+    return { { u"Removable"_s, false }, { u"MediaRemovable"_s, false }, { u"ConnectionBus"_s, bus },
+        { u"CanPowerOff"_s, true } };
 }
 
 QStringList Listed(const QList<RemovableVolume> &volumes)
@@ -49,39 +49,32 @@ private Q_SLOTS:
 
     void listsRemovableFilesystems_data()
     {
-        QTest::addColumn<QString>("drive"); // its bus, or "removable", "media"
-        QTest::addColumn<bool>("hintIgnore");
+        QTest::addColumn<QString>("drive"); // its bus
         QTest::addColumn<QString>("label");
         QTest::addColumn<QStringList>("mountPoints");
         QTest::addColumn<QStringList>("listed"); // mount point|label
 
         const QString accents = u"Mes Fichiers \u00e9t\u00e9"_s;
         QTest::newRow("USB stick without a label: the mount point's name")
-            << u"usb"_s << false << QString() << QStringList { u"/media/u/1A2B-3C4D"_s }
+            << u"usb"_s << QString() << QStringList { u"/media/u/1A2B-3C4D"_s }
             << QStringList { u"/media/u/1A2B-3C4D|1A2B-3C4D"_s };
         QTest::newRow("card in a built-in reader, mounted twice")
-            << u"sdio"_s << false << accents << QStringList { u"/media/u/C"_s, u"/mnt/c"_s }
+            << u"sdio"_s << accents << QStringList { u"/media/u/C"_s, u"/mnt/c"_s }
             << QStringList { u"/media/u/C|"_s + accents, u"/mnt/c|"_s + accents };
-        QTest::newRow("drive with removable media")
-            << u"media"_s << false << u"DISC"_s << QStringList { u"/mnt/disc"_s }
-            << QStringList { u"/mnt/disc|DISC"_s };
         QTest::newRow("internal disk")
-            << u"ata"_s << false << u"DATA"_s << QStringList { u"/data"_s } << QStringList();
-        QTest::newRow("marked to be ignored")
-            << u"usb"_s << true << u"S"_s << QStringList { u"/media/u/S"_s } << QStringList();
+            << u"ata"_s << u"DATA"_s << QStringList { u"/data"_s } << QStringList();
         QTest::newRow("system started from a stick")
-            << u"usb"_s << false << u"LIVE"_s << QStringList { u"/"_s } << QStringList();
+            << u"usb"_s << u"LIVE"_s << QStringList { u"/"_s } << QStringList();
     }
 
     void listsRemovableFilesystems()
     {
         QFETCH(QString, drive);
-        QFETCH(bool, hintIgnore);
         QFETCH(QString, label);
         QFETCH(QStringList, mountPoints);
         QFETCH(QStringList, listed);
         QVERIFY(m_udisks.AddDrive(u"disk"_s, Drive(drive)));
-        QVERIFY(m_udisks.AddFilesystem(u"sdb1"_s, u"disk"_s, label, mountPoints, {}, hintIgnore));
+        QVERIFY(m_udisks.AddFilesystem(u"sdb1"_s, u"disk"_s, label, mountPoints));
         // A filesystem without a drive (a loop device) is never offered.
         QVERIFY(m_udisks.AddFilesystem(u"loop0"_s, QString(), u"LOOP"_s, { u"/mnt/loop"_s }));
 
@@ -109,8 +102,8 @@ private Q_SLOTS:
             QCOMPARE(Listed(found), QStringList { u"/media/u/STICK|STICK|"_s });
             // Found this way, a volume cannot be removed.
             EjectStatus removal = EjectStatus::Removed;
-            volumes.Eject(found.value(0),
-                [&removal](const EjectResult &result) { removal = result.status; });
+            volumes.Eject(
+                found.value(0), [&removal](const EjectResult &result) { removal = result.status; });
             QCOMPARE(removal, EjectStatus::NotPossible);
         }
     }
@@ -119,7 +112,6 @@ private Q_SLOTS:
     // that says the file was created: the calls made on the bus and every message shown.
     void createThenRemove_data()
     {
-        // "", "cannot power off", "other filesystem mounted", "answer OK", "folder elsewhere"
         QTest::addColumn<QString>("situation");
         QTest::addColumn<QString>("unmount"); // Python the call runs
         QTest::addColumn<QString>("powerOff");
@@ -146,8 +138,6 @@ private Q_SLOTS:
         const QStringList unmount { u"card1 Unmount"_s };
         QTest::newRow("unmounted, then powered off")
             << QString() << QString() << QString() << removed << both;
-        QTest::newRow("drive that cannot power off: unmount only")
-            << u"cannot power off"_s << QString() << QString() << removed << unmount;
         QTest::newRow("another filesystem on the drive still mounted: no power off")
             << u"other filesystem mounted"_s << QString() << QString() << removed << unmount;
         QTest::newRow("power off refused: unmounted is enough")
@@ -161,9 +151,6 @@ private Q_SLOTS:
             << QString()
             << QStringList { offer,
                    notRemoved + MessageText(Msg::VolumeBusy).toString() + u"\ntarget is busy"_s }
-            << unmount;
-        QTest::newRow("refused: the system's words are shown")
-            << QString() << denied << QString() << QStringList { offer, notRemoved + u"No"_s }
             << unmount;
         QTest::newRow("folder not on a card: no offer")
             << u"folder elsewhere"_s << QString() << QString()
@@ -179,8 +166,7 @@ private Q_SLOTS:
         QFETCH(QString, powerOff);
         QFile::remove(m_card.filePath(u"NetworkSetting.ini"_s));
         QFile::remove(m_elsewhere.filePath(u"NetworkSetting.ini"_s));
-        QVERIFY(m_udisks.AddDrive(
-            u"card"_s, Drive(u"sdio"_s, situation != u"cannot power off"), powerOff));
+        QVERIFY(m_udisks.AddDrive(u"card"_s, Drive(u"sdio"_s), powerOff));
         QVERIFY(m_udisks.AddFilesystem(
             u"card1"_s, u"card"_s, u"MY CARD"_s, { m_card.path() }, unmount));
         QVERIFY(m_udisks.AddFilesystem(u"card2"_s, u"card"_s, u"OTHER"_s,
@@ -200,9 +186,9 @@ private Q_SLOTS:
         const auto shown = [&box] {
             QStringList lines;
             for (const CMessageRecorder::Message &message : box.m_messages)
-                lines.append(MessageLine(message.text, message.caption, message.icon,
-                                 message.buttons)
-                    + u'|' + message.detail);
+                lines.append(
+                    MessageLine(message.text, message.caption, message.icon, message.buttons) + u'|'
+                    + message.detail);
             return lines;
         };
         // The removal's outcome comes from the event loop.

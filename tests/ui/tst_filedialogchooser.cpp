@@ -33,7 +33,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("cards");
         QTest::addColumn<QString>("opensOn"); // "card0" or "home"
         // The remembered folder is gone in every row: the one card stands in for it.
-        QTest::newRow("folder, one card") << true << 1 << u"card0"_s;
         QTest::newRow("file, one card") << false << 1 << u"card0"_s;
         QTest::newRow("folder, two cards") << true << 2 << u"home"_s;
     }

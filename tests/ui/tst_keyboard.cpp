@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -24,13 +23,11 @@ class CNamingDialog final : public IWifiPropertyDialog
 public:
     DialogResult RunPropertyDialog(CNetworkSetting &profile) override
     {
-        m_shown.append(profile.m_ssid);
         profile.m_ssid = m_names.isEmpty() ? u"X"_s : m_names.takeFirst();
         return DialogResult::Ok;
     }
 
     QStringList m_names;
-    QStringList m_shown;
 };
 
 bool Reached(QWidget *w, QWidget *window, const QList<QWidget *> &order)
@@ -53,15 +50,15 @@ void ReadingOrder(QAccessibleInterface *face, QWidget *window, QList<QWidget *> 
 
 // Every control a screen reader visits has a name without its key marking, and the reader
 // visits them in the order Tab does.
-void VerifyScreenReaderView(QWidget *window, const char *where)
+void VerifyScreenReaderView(QWidget *window)
 {
     for (QWidget *widget : window->findChildren<QWidget *>()) {
         if (!widget->isVisibleTo(window) || !(widget->focusPolicy() & Qt::TabFocus))
             continue;
         QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
         const QString name = face ? face->text(QAccessible::Name) : QString();
-        const QString what = QLatin1String(where) + u": "_s + widget->objectName() + u'=' + name;
-        QVERIFY2(!name.trimmed().isEmpty() && StripMnemonic(name) == name, qPrintable(what));
+        QVERIFY2(!name.trimmed().isEmpty() && StripMnemonic(name) == name,
+            qPrintable(widget->objectName() + u'=' + name));
     }
     // An address reads as a whole: the label's words, then the address as shown.
     for (QLabel *label : window->findChildren<QLabel *>()) {
@@ -71,9 +68,8 @@ void VerifyScreenReaderView(QWidget *window, const char *where)
         address->SetFields({ 192, 168, 7, CIpAddressEdit::BlankField });
         QAccessibleInterface *face = QAccessible::queryAccessibleInterface(address);
         const QString name = face->text(QAccessible::Name);
-        const QString what = QLatin1String(where) + u": "_s + label->text() + u'=' + name;
-        QVERIFY2(
-            name.size() > 1 && StripMnemonic(label->text()).startsWith(name), qPrintable(what));
+        QVERIFY2(name.size() > 1 && StripMnemonic(label->text()).startsWith(name),
+            qPrintable(label->text() + u'=' + name));
         QCOMPARE(face->text(QAccessible::Description), u"192.168.7."_s);
     }
     QList<QWidget *> reading, tabbing;
@@ -95,7 +91,7 @@ class TestKeyboard : public QObject
     CNamingDialog m_dialog;
     QListWidget *m_list = nullptr;
 
-    void OpenWindowWithProfiles(int count)
+    void OpenWindowWithThreeProfiles()
     {
         m_window = std::make_unique<CNetSetUtilDlg>();
         m_window->SetMessageBox(&m_box);
@@ -104,9 +100,8 @@ class TestKeyboard : public QObject
         m_window->show();
         m_list = Find<QListWidget>(*m_window, "wirelessList");
         m_dialog.m_names = { u"A"_s, u"B"_s, u"C"_s, u"D"_s };
-        for (int i = 0; i < count; ++i)
+        for (int i = 0; i < 3; ++i)
             Press(*m_window, "addButton");
-        m_dialog.m_shown.clear();
     }
 
     QStringList Entries() const
@@ -129,38 +124,23 @@ private Q_SLOTS:
         SetCurrentLanguageSlot(0);
     }
 
-    void tabsSwitchFromAnywhere_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::addColumn<int>("from");
-        const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
-        const Qt::KeyboardModifiers ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
-        QTest::newRow("Ctrl+Tab wraps") << int(Qt::Key_Tab) << ctrl << 1;
-        QTest::newRow("Ctrl+PageUp wraps") << int(Qt::Key_PageUp) << ctrl << 0;
-        QTest::newRow("Ctrl+Shift+Tab as X11 sends it") << int(Qt::Key_Backtab) << ctrlShift << 1;
-        QTest::newRow("Ctrl+Shift+Tab") << int(Qt::Key_Tab) << ctrlShift << 1;
-    }
     void tabsSwitchFromAnywhere()
     {
-        QFETCH(int, key);
-        QFETCH(Qt::KeyboardModifiers, modifiers);
-        QFETCH(int, from);
         CNetSetUtilDlg window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         auto *tabs = Find<QTabWidget>(window, "tabControl");
-        window.ShowPage(from);
-        // Focus on a command outside the tab control; with two tabs every switch is to the other.
+        window.ShowPage(1);
+        // From a command outside the tab control, and each switch wraps round to the other tab;
+        // the last one as X11 sends Ctrl+Shift+Tab.
         QWidget *load = Find<QPushButton>(window, "loadSettingsButton");
-        load->setFocus();
-        QTest::keyClick(load, Qt::Key(key), modifiers);
-        QCOMPARE(tabs->currentIndex(), 1 - from);
-        // The tabs tell which keys do it.
-        const QString tip = tabs->tabBar()->tabToolTip(1 - from);
-        for (const QKeyCombination keys : { Qt::CTRL | Qt::Key_Tab, Qt::CTRL | Qt::Key_PageUp })
-            QVERIFY2(tip.contains(QKeySequence(keys).toString(QKeySequence::NativeText)),
-                qPrintable(tip));
+        for (const QKeyCombination key : { Qt::CTRL | Qt::Key_Tab, Qt::CTRL | Qt::Key_PageUp,
+                 Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab }) {
+            const int from = tabs->currentIndex();
+            load->setFocus();
+            QTest::keyClick(load, key.key(), key.keyboardModifiers());
+            QCOMPARE(tabs->currentIndex(), 1 - from);
+        }
     }
 
     void listKeys_data()
@@ -168,36 +148,25 @@ private Q_SLOTS:
         QTest::addColumn<int>("row");
         QTest::addColumn<QKeySequence>("key");
         QTest::addColumn<QStringList>("entries");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QStringList>("dialogShown");
-        QTest::addColumn<QByteArray>("button");
-        const QKeySequence up(Qt::CTRL | Qt::Key_Up), down(Qt::CTRL | Qt::Key_Down);
-        QTest::newRow("Ctrl+Up moves up") << 1 << up << QStringList { u"B"_s, u"A"_s, u"C"_s } << 0
-                                          << QStringList() << QByteArray("priorityUpButton");
-        QTest::newRow("Ctrl+Down moves down")
-            << 1 << down << QStringList { u"A"_s, u"C"_s, u"B"_s } << 2 << QStringList()
-            << QByteArray("priorityDownButton");
+        QTest::addColumn<int>("selected"); // -2: not checked
+        QTest::newRow("Ctrl+Up moves up") << 1 << QKeySequence(Qt::CTRL | Qt::Key_Up)
+                                          << QStringList { u"B"_s, u"A"_s, u"C"_s } << 0;
         QTest::newRow("F2 opens the selected profile")
-            << 2 << QKeySequence(Qt::Key_F2) << QStringList { u"A"_s, u"B"_s, u"D"_s } << -2
-            << QStringList { u"C"_s } << QByteArray("propertyButton");
+            << 2 << QKeySequence(Qt::Key_F2) << QStringList { u"A"_s, u"B"_s, u"D"_s } << -2;
         QTest::newRow("Delete deletes the selected profile")
-            << 1 << QKeySequence(QKeySequence::Delete) << QStringList { u"A"_s, u"C"_s } << -2
-            << QStringList() << QByteArray("deleteButton");
+            << 1 << QKeySequence(QKeySequence::Delete) << QStringList { u"A"_s, u"C"_s } << -2;
     }
     void listKeys()
     {
-        QFETCH(int, row);
         QFETCH(QKeySequence, key);
-        QFETCH(QStringList, entries);
         QFETCH(int, selected);
-        QFETCH(QByteArray, button);
-        OpenWindowWithProfiles(3);
+        OpenWindowWithThreeProfiles();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QFETCH(int, row);
         m_list->setCurrentRow(row);
         m_list->setFocus();
         QTest::keySequence(m_list, key);
-        QCOMPARE(Entries(), entries);
-        QTEST(m_dialog.m_shown, "dialogShown");
+        QTEST(Entries(), "entries");
         if (selected >= -1)
             QCOMPARE(m_list->currentRow(), selected);
         // The greying follows the selection the command left.
@@ -205,25 +174,18 @@ private Q_SLOTS:
         QCOMPARE(Enabled("priorityUpButton"), now > 0);
         QCOMPARE(Enabled("priorityDownButton"), now >= 0 && now < m_list->count() - 1);
         QCOMPARE(Enabled("propertyButton"), now >= 0);
-        m_list->clearSelection(); // add and delete stay enabled for their messages
-        QVERIFY(!Enabled("priorityUpButton") && !Enabled("priorityDownButton"));
-        QVERIFY(!Enabled("propertyButton") && Enabled("addButton") && Enabled("deleteButton"));
-        // The button says which key does its work.
-        const QString tip = Find<QPushButton>(*m_window, button.constData())->toolTip();
-        QVERIFY2(tip.contains(key.toString(QKeySequence::NativeText)), qPrintable(tip));
     }
 
     // In German, whose texts differ most from the English ones the names could fall back to.
     void screenReaders()
     {
         SetCurrentLanguageSlot(3);
-        OpenWindowWithProfiles(3);
+        OpenWindowWithThreeProfiles();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         for (int page = 0; page < 2; ++page) {
             m_window->ShowPage(page);
-            VerifyScreenReaderView(m_window.get(), page == 0 ? "wired page" : "wireless page");
+            VerifyScreenReaderView(m_window.get());
         }
-
         // Each entry says its place in the order.
         const QString format = MessageTextInSlot(Msg::WirelessEntryPriority, 3).toString();
         for (int row = 0; row < 3; ++row) {
@@ -231,11 +193,10 @@ private Q_SLOTS:
             QVERIFY(entry && entry->text(QAccessible::Name) == Entries()[row]);
             QCOMPARE(entry->text(QAccessible::Description), format.arg(row + 1).arg(3));
         }
-
         CWifiSecurity dialog(m_window.get());
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        VerifyScreenReaderView(&dialog, "property dialog");
+        VerifyScreenReaderView(&dialog);
     }
 };
 

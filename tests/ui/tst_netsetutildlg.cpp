@@ -15,6 +15,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 
+using namespace Qt::StringLiterals;
+
 constexpr int B = CIpAddressEdit::BlankField;
 
 class TestNetSetUtilDlg : public QObject
@@ -22,9 +24,9 @@ class TestNetSetUtilDlg : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { SetCurrentLanguageSlot(0); }
     void init()
     {
+        SetCurrentLanguageSlot(0);
         m_config = std::make_unique<QTemporaryDir>();
         QVERIFY(m_config->isValid());
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config->path()));
@@ -42,12 +44,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<int>("result");
-        QTest::newRow("Exit button") << "exit" << int(QDialog::Rejected);
         QTest::newRow("close box") << "close" << int(QDialog::Rejected);
         QTest::newRow("Enter in the proxy address field") << "enter" << int(QDialog::Accepted);
     }
     // The last run's folder values come back at the start, the typed wired values are added, and
-    // the close saves both, by button, close box or Enter.
+    // the close saves both, by close box or Enter.
     void sessionSurvivesTheClose()
     {
         QFETCH(QString, how);
@@ -59,15 +60,13 @@ private Q_SLOTS:
         m_window->show();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         Click(Find<QRadioButton>(*m_window, "dhcpOffRadio"));
-        TypeAddress(Find<CIpAddressEdit>(*m_window, "ipAddressEdit"), QStringLiteral("10.1.2.3"));
+        TypeAddress(Find<CIpAddressEdit>(*m_window, "ipAddressEdit"), u"10.1.2.3"_s);
         Click(Find<QCheckBox>(*m_window, "useProxyCheck"));
         auto *proxy = Find<QLineEdit>(*m_window, "proxyAddressEdit");
-        QTest::keyClicks(proxy, QStringLiteral("proxy.example"));
-        QTest::keyClicks(Find<QLineEdit>(*m_window, "proxyPortEdit"), QStringLiteral("80a80"));
+        QTest::keyClicks(proxy, u"proxy.example"_s);
+        QTest::keyClicks(Find<QLineEdit>(*m_window, "proxyPortEdit"), u"80a80"_s);
 
-        if (how == QStringLiteral("exit")) {
-            Press(*m_window, "exitButton");
-        } else if (how == QStringLiteral("close")) {
+        if (how == u"close"_s) {
             QVERIFY(m_window->close());
         } else {
             proxy->setFocus();
@@ -108,23 +107,21 @@ private Q_SLOTS:
         for (AddressControl *a : in.m_connection.Addresses())
             a->m_enabled = on;
         if (on) {
-            in.m_deviceName.m_text = QStringLiteral("  blanks  ");
-            in.m_userId.m_text = QStringLiteral("user_1");
-            in.m_password.m_text = QStringLiteral("p w=;\"'");
-            in.m_passwordConfirm.m_text = QStringLiteral("other");
+            in.m_deviceName.m_text = u"  blanks  "_s;
+            in.m_userId.m_text = u"user_1"_s;
+            in.m_password.m_text = u"p w=;\"'"_s;
+            in.m_passwordConfirm.m_text = u"other"_s;
             in.m_connection.m_ipAddress.m_fields = { 10, B, 3, B };
             in.m_connection.m_subnetMask.m_fields = { 255, 255, 255, 0 };
             in.m_connection.m_defaultGateway.m_fields = { 0, 0, 0, 0 };
             in.m_connection.m_dns.m_fields = { B, B, B, 0 };
             in.m_connection.m_secondaryDns.m_fields = { 1, 1, 1, 1 };
             in.m_connection.m_useProxyChecked = true;
-            in.m_connection.m_proxyAddress.m_text
-                = QString(1024, u'x') + QStringLiteral(" =;\"\xe9\x263a");
-            in.m_connection.m_proxyPort.m_text
-                = QStringLiteral(" 80a "); // no digit rule on what a file gave
+            in.m_connection.m_proxyAddress.m_text = QString(1024, u'x') + u" =;\"\xe9\x263a"_s;
+            in.m_connection.m_proxyPort.m_text = u" 80a "_s; // no digit rule on what a file gave
             in.m_useWirelessChecked = true;
-            in.m_wirelessList = { { QStringLiteral("office"), 4 },
-                { QStringLiteral(" lead and trail "), 29 }, { QStringLiteral("office"), 2 } };
+            in.m_wirelessList
+                = { { u"office"_s, 4 }, { u" lead and trail "_s, 29 }, { u"office"_s, 2 } };
             in.m_wirelessSelection = variant == 1 ? 2 : -1;
         }
 
@@ -171,18 +168,18 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         Click(Find<QRadioButton>(*m_window, "dhcpOffRadio"));
         auto *ip = Find<CIpAddressEdit>(*m_window, "ipAddressEdit");
-        TypeAddress(ip, QStringLiteral("127.9.9.9"));
+        TypeAddress(ip, u"127.9.9.9"_s);
         // The user moves on to the other tab before creating the file.
         Find<QTabWidget>(*m_window, "tabControl")->setCurrentIndex(1);
-        QTest::mouseClick(Find<QPushButton>(*m_window, "createSettingFileButton"), Qt::LeftButton);
+        Press(*m_window, "createSettingFileButton");
 
         QCOMPARE(m_recorder.m_messages.size(), 1);
-        QCOMPARE(m_recorder.m_messages[0].text, QStringLiteral("Invalid IP address.   "));
-        QCOMPARE(m_recorder.m_messages[0].caption, QStringLiteral("Wired LAN setting"));
+        QCOMPARE(m_recorder.m_messages[0].text, u"Invalid IP address.   "_s);
+        QCOMPARE(m_recorder.m_messages[0].caption, u"Wired LAN setting"_s);
         QCOMPARE(chooser.m_calls, QStringList());
         QCOMPARE(Find<QTabWidget>(*m_window, "tabControl")->currentIndex(), 0);
         QVERIFY(ip->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == ip);
-        QVERIFY(!QFile::exists(m_config->filePath(QStringLiteral("NetworkSetting.ini"))));
+        QVERIFY(!QFile::exists(m_config->filePath(u"NetworkSetting.ini"_s)));
     }
 
 private:

@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString TestKey = QStringLiteral("netconf-test");
+const QString TestKey = u"netconf-test"_s;
 
 // Found in place, not through a link, of this user and for this user alone.
 bool IsOwnPrivate(const QString &path, mode_t type)
@@ -31,16 +31,6 @@ bool Answers(const QString &key)
     QLocalSocket probe;
     probe.connectToServer(CSingleInstance::ServerName(key));
     return probe.waitForConnected(100);
-}
-
-// Sends `bytes`, ends the sending side and waits until the holder has acted and hung up.
-bool SendAndWaitForHangUp(const QString &name, const QByteArray &bytes)
-{
-    QLocalSocket socket;
-    socket.connectToServer(name);
-    return socket.waitForConnected(1000) && socket.write(bytes) == bytes.size() && socket.flush()
-        && ::shutdown(static_cast<int>(socket.socketDescriptor()), SHUT_WR) == 0
-        && QTest::qWaitFor([&] { return socket.state() == QLocalSocket::UnconnectedState; }, 10000);
 }
 
 } // namespace
@@ -64,11 +54,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("sent");
         QTest::addColumn<QByteArray>("received");
-        const QByteArray longest(CSingleInstance::MaxActivationTokenLength, 'x');
         QTest::newRow("Wayland token")
             << QByteArray("6d7f2a90-1c4e_a:b") << QByteArray("6d7f2a90-1c4e_a:b");
-        QTest::newRow("longest token") << longest << longest;
-        QTest::newRow("longer token dropped") << longest + 'x' << QByteArray();
+        QTest::newRow("longer token dropped")
+            << QByteArray(CSingleInstance::MaxActivationTokenLength + 1, 'x') << QByteArray();
         QTest::newRow("token with a newline dropped") << QByteArray("ab\nraise x") << QByteArray();
     }
     void firstCopyIsRaisedWithTheToken()
@@ -99,14 +88,10 @@ private Q_SLOTS:
         QTest::addColumn<QByteArrayList>("tokens"); // of each raise
         const QByteArray tooLong
             = "raise " + QByteArray(CSingleInstance::MaxActivationTokenLength + 1, 'a') + '\n';
-        QTest::newRow("bare request") << QByteArray("raise\n") << QByteArrayList { QByteArray() };
-        QTest::newRow("request with token")
-            << QByteArray("raise t0k\n") << QByteArrayList { "t0k" };
         QTest::newRow("only the first line is read")
             << QByteArray("raise\nraise other\n") << QByteArrayList { QByteArray() };
         QTest::newRow("control character: token dropped")
             << QByteArray("raise a\tb\n") << QByteArrayList { QByteArray() };
-        QTest::newRow("other verb") << QByteArray("raised\n") << QByteArrayList();
         QTest::newRow("no newline before hang-up") << QByteArray("raise ab") << QByteArrayList();
         QTest::newRow("over-long request") << tooLong << QByteArrayList();
     }
@@ -116,7 +101,12 @@ private Q_SLOTS:
         CSingleInstance first(TestKey);
         QSignalSpy raised(&first, &CSingleInstance::RaiseRequested);
         QVERIFY(first.Claim());
-        QVERIFY(SendAndWaitForHangUp(CSingleInstance::ServerName(TestKey), bytes));
+        // The sending side ends; the holder must act and hang up.
+        QLocalSocket socket;
+        socket.connectToServer(CSingleInstance::ServerName(TestKey));
+        QVERIFY(socket.waitForConnected(1000) && socket.write(bytes) == bytes.size());
+        QVERIFY(socket.flush() && ::shutdown(int(socket.socketDescriptor()), SHUT_WR) == 0);
+        QTRY_COMPARE_WITH_TIMEOUT(socket.state(), QLocalSocket::UnconnectedState, 10000);
         QByteArrayList tokens;
         for (const QList<QVariant> &arguments : raised)
             tokens.append(arguments.first().toByteArray());
