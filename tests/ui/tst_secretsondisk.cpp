@@ -14,8 +14,6 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 
-using namespace Qt::StringLiterals;
-
 // After a window session no file it wrote holds a password or key in any text form, while the
 // sealed values open back to the secrets.
 
@@ -42,9 +40,9 @@ const bool g_redirected = [] {
 }();
 
 // Each secret with its bytes in code pages 437 and 850, which agree on these letters.
-const QString FolderPassword = u"Ordner-Pa\u00dfwort-\u00fc7"_s;
-const QString LoadedKey = u"B\u00fcro-Schl\u00fcssel-\u00e4\u00f6-2024"_s;
-const QString TypedKey = u"Labor-W\u00e4rme-\u00d1and\u00fa-99"_s;
+const QString FolderPassword = QStringLiteral("Ordner-Pa\u00dfwort-\u00fc7");
+const QString LoadedKey = QStringLiteral("B\u00fcro-Schl\u00fcssel-\u00e4\u00f6-2024");
+const QString TypedKey = QStringLiteral("Labor-W\u00e4rme-\u00d1and\u00fa-99");
 const std::pair<QString, QByteArray> Secrets[] = { { FolderPassword, "Ordner-Pa\xe1wort-\x81\x37" },
     { LoadedKey, "B\x81ro-Schl\x81ssel-\x84\x94-2024" },
     { TypedKey, "Labor-W\x84rme-\xa5\x61nd\xa3-99" } };
@@ -56,7 +54,7 @@ QString Opened(const QString &path, const QByteArray &key)
         if (line.startsWith(key + '=')
             && DecryptSecret(QString::fromLatin1(line.mid(key.size() + 1).trimmed()), plain))
             return plain;
-    return u"<%1 does not open>"_s.arg(QLatin1String(key));
+    return QStringLiteral("<%1 does not open>").arg(QLatin1String(key));
 }
 
 } // namespace
@@ -96,7 +94,7 @@ private Q_SLOTS:
         Press(*window, "loadSettingsButton");
         Find<QTabWidget>(*window, "tabControl")->setCurrentIndex(1);
         CDialogScript script([](CWifiSecurity &dialog) {
-            QTest::keyClicks(Find<QLineEdit>(dialog, "ssid"), u"lab-net"_s);
+            QTest::keyClicks(Find<QLineEdit>(dialog, "ssid"), QStringLiteral("lab-net"));
             Find<QComboBox>(dialog, "security")->setCurrentIndex(5); // WPA2-PSK (AES)
             for (const char *field : { "networkKey", "keyConfirm" })
                 for (const QChar c : TypedKey) // as a layout with these letters sends them
@@ -109,7 +107,7 @@ private Q_SLOTS:
         Press(*window, "createSettingFileButton");
         Press(*window, "exitButton");
         window.reset();
-        const QString card = Folder("card") + u"/NetworkSetting.ini"_s;
+        const QString card = Folder("card") + QStringLiteral("/NetworkSetting.ini");
         QStringList found, written { card, StateFilePath() };
         QDirIterator files(
             g_root.path(), QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
@@ -125,7 +123,7 @@ private Q_SLOTS:
                          QByteArray(QStringEncoder(QStringEncoder::Utf16LE)(plain)),
                          QByteArray(QStringEncoder(QStringEncoder::Utf16BE)(plain)) })
                     if (content.contains(form) || lower.contains(form.toHex()))
-                        found.append(path + u": "_s + plain);
+                        found.append(path + QStringLiteral(": ") + plain);
             }
         }
         QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
