@@ -78,8 +78,6 @@ private Q_SLOTS:
             = u"Load settings: Invalid IP address value is detected in setting file."_s;
         const QString badKey = u"Load settings: Invalid network key is detected in setting file."_s;
 
-        row("--version wins over a file", { u"x.ini"_s, u"--version"_s }, {}, 0,
-            { u"meridock-netconf-check 3.0.0"_s });
         row("an unknown option", { u"--quiet"_s, input }, {}, 2, {}, u"Unknown option --quiet."_s,
             true);
         row("a damaged file", { input }, damaged, 1, { badIp, badKey, kLoadedWithError });
