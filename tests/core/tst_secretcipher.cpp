@@ -91,6 +91,23 @@ private Q_SLOTS:
         QCOMPARE(text, plain);
     }
 
+    // Any character that is no hex digit reads as a nibble of 0, as on the device.
+    void openingReadsEveryCharacterAsANibble()
+    {
+        const QByteArray plain("ASCII-secret-of-twenty-nine-b");
+        const QByteArray key = QByteArray::fromHex(MERIDOCK_DEVICE_KEY_HEX);
+        const QByteArray padded = plain.leftJustified(32, '\0');
+        const unsigned char zeroIv[16] = {};
+        QByteArray cipher(32, '\0');
+        QVERIFY(AesCbc128(true, Bytes(key), zeroIv, Bytes(padded), 32,
+            reinterpret_cast<unsigned char *>(cipher.data())));
+        QString opened;
+        QVERIFY(DecryptSecret(QStringLiteral("/:@G`g \x01\x7f~zZ.-_,/:@G`g \x01\x7f~zZ.-_,")
+                + QString::fromLatin1(cipher.toHex()),
+            opened));
+        QCOMPARE(opened, QString::fromLatin1(plain));
+    }
+
     void codePage_data()
     {
         QTest::addColumn<quint32>("lcid");

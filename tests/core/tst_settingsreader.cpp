@@ -5,9 +5,11 @@
 #include "core/settings/SettingsReader.h"
 #include "core/settings/SettingsWriter.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/fsuid.h>
 #include <sys/stat.h>
 
 using namespace DocumentProbe;
@@ -99,6 +101,7 @@ void TestSettingsReader::load_data()
     row("UTF-16 without byte-order mark is refused", QByteArray("[\0C\0]\0", 6), 0, {}, QString());
     row("link to /dev/zero is refused", "(zero)", 0, {}, QString());
     row("FIFO without writer is refused at once", "(fifo)", 0, {}, QString());
+    row("file without read permission is refused", "(unreadable)", 0, {}, QString());
     row("a single Common key makes a settings file", "[Common]\nNETWORK_PRIORITY=0\n", 1, {},
         kDefaults);
 }
@@ -111,21 +114,35 @@ void TestSettingsReader::load()
     QFETCH(QString, expectations); // null: the document stays as it was
 
     const QString path = Path(u"rule.ini"_s);
-    const QByteArray valid = "[Common]\r\nNETWORK_PRIORITY=0\r\n"; // but for its size
+    const QByteArray valid = "[Common]\r\nNETWORK_PRIORITY=0\r\n"; // but for its size or mode
     QFile::remove(path);
     if (bytes == "(zero)")
         QVERIFY(QFile::link(u"/dev/zero"_s, path));
     else if (bytes == "(fifo)")
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    else if (bytes == "(huge)")
-        QVERIFY(TestFiles::Write(path, valid + QByteArray(MaxSettingsFileSize, '\n')));
+    else if (bytes == "(huge)" || bytes == "(unreadable)")
+        QVERIFY(TestFiles::Write(
+            path, valid + QByteArray(bytes == "(huge)" ? MaxSettingsFileSize : 0, '\n')));
     else if (!bytes.isNull())
         QVERIFY(TestFiles::Write(path, bytes));
     CSettingsDocument document;
     Prefill(document);
     const QStringList before = Snapshot(document, true);
     CMessageRecorder recorder;
-    QCOMPARE(int(ReadSettingsFile(document, recorder, path)), result);
+    if (bytes == "(unreadable)") {
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+        QCOMPARE(::chmod(QFile::encodeName(m_dir.path()).constData(), 0755), 0);
+    }
+    // As nobody, so that only the missing read permission refuses the file (root reads all).
+    const int asNobody = bytes == "(unreadable)" ? 65534 : -1;
+    const int uid = ::setfsuid(asNobody);
+    const int gid = ::setfsgid(asNobody);
+    const bool visible = QFileInfo::exists(path);
+    const bool loaded = ReadSettingsFile(document, recorder, path);
+    ::setfsgid(gid);
+    ::setfsuid(uid);
+    QVERIFY(visible || bytes.isNull());
+    QCOMPARE(int(loaded), result);
     QCOMPARE(IdsOf(recorder), messages);
     if (expectations.isNull()) {
         QCOMPARE(Snapshot(document, true), before);
