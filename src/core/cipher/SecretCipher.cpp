@@ -156,13 +156,13 @@ void ParseHexDigits(const Digit *digits, qsizetype count, unsigned char *bytes)
                                               | kNibble[digits[2 * i + 1]]);
 }
 
-// Bytes to upper-case hex digits, 2 * count of them.
+// Bytes to upper-case hex digits, 2 * count of them; each pair is copied as one unit.
 void WriteHexDigits(const unsigned char *bytes, qsizetype count, QChar *digits)
 {
-    for (qsizetype i = 0; i < count; ++i) {
-        digits[2 * i] = QChar(kHexPairs[bytes[i]][0]);
-        digits[2 * i + 1] = QChar(kHexPairs[bytes[i]][1]);
-    }
+    static_assert(sizeof(kHexPairs[0]) == 2 * sizeof(QChar));
+    for (qsizetype i = 0; i < count; ++i)
+        std::memcpy(static_cast<void *>(digits + 2 * i), kHexPairs[bytes[i]].data(),
+                    sizeof(kHexPairs[0]));
 }
 
 // Plaintext on the stack; the part in use is wiped when it goes out of scope.
