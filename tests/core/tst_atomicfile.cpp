@@ -160,8 +160,8 @@ void TestAtomicFile::refusedOutput_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<MessageId>("detail");
-    QTest::newRow("a link to another file") << u"link"_s << Msg::OutputIsLink;
-    QTest::newRow("a FIFO, which must not block") << u"fifo"_s << Msg::OutputIsSpecial;
+    QTest::newRow("a link to another file") << u"link"_s << MessageId(Msg::OutputIsLink);
+    QTest::newRow("a FIFO, which must not block") << u"fifo"_s << MessageId(Msg::OutputIsSpecial);
 }
 
 void TestAtomicFile::refusedOutput()

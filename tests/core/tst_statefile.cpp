@@ -22,9 +22,10 @@ private Q_SLOTS:
     void stateFilePath()
     {
         // A relative XDG_CONFIG_HOME is ignored.
-        qputenv("HOME", "/home/reader");
+        const QTemporaryDir home;
+        qputenv("HOME", QFile::encodeName(home.path()));
         qputenv("XDG_CONFIG_HOME", "cfg");
-        QCOMPARE(StateFilePath(), u"/home/reader/.config/MeridockSettingUtil.dat"_s);
+        QCOMPARE(StateFilePath(), home.path() + u"/.config/MeridockSettingUtil.dat"_s);
     }
 
     void sessionRoundTrip_data()
@@ -51,10 +52,9 @@ private Q_SLOTS:
         QFETCH(MessageIds, messages);
         QFETCH(QString, opened);
         QTemporaryDir dir;
-        const QString folder = dir.filePath(u".config"_s);
-        const QString path = folder + u"/MeridockSettingUtil.dat"_s;
+        const QString path = dir.filePath(u".config/MeridockSettingUtil.dat"_s);
         if (!found.isNull())
-            QVERIFY(QDir().mkpath(folder) && TestFiles::Write(path, found)
+            QVERIFY(QDir(dir.path()).mkdir(u".config"_s) && TestFiles::Write(path, found)
                 && ::chmod(QFile::encodeName(path).constData(), 0644) == 0);
 
         CMessageRecorder recorder;
@@ -83,7 +83,7 @@ private Q_SLOTS:
         CloseSession(document);
         QCOMPARE(TestFiles::Mode(path), 0600);
         if (found.isNull())
-            QCOMPARE(TestFiles::Mode(folder), 0700);
+            QCOMPARE(TestFiles::Mode(dir.filePath(u".config"_s)), 0700);
         OpenSession(next, recorder, path);
         QCOMPARE(IdsOf(recorder), messages); // nothing more
         const QString filled = u"folder.mode=1|folder.enabled=1|folder.name=nas-01|"
