@@ -61,11 +61,9 @@ QMap<QString, QString> Describe(const CSettingsDocument &d, bool allSlots)
                      w.m_secondaryDns) } })
         out.insert(QString::fromLatin1(name), value);
 
-    for (int i = 0; i < MaxWirelessProfiles; ++i) {
-        const CNetworkSetting &slot = d.m_wirelessSettings[size_t(i)];
-        if (allSlots || !slot.m_ssid.isEmpty())
-            DescribeProfile(out, u"p%1."_s.arg(i), slot);
-    }
+    for (int i = 0; i < MaxWirelessProfiles; ++i)
+        if (allSlots || !d.m_wirelessSettings[size_t(i)].m_ssid.isEmpty())
+            DescribeProfile(out, u"p%1."_s.arg(i), d.m_wirelessSettings[size_t(i)]);
     if (allSlots) {
         DescribeProfile(out, u"wiredRecord."_s, d.m_wiredSetting);
         out.insert(u"listSlots"_s, slots.join(u','));
