@@ -7,32 +7,10 @@
 #include "core/settings/SettingsWriter.h"
 #include "i18n/MessageCatalog.h"
 
-#include <QFile>
-
 #include <cerrno>
 #include <cstring>
 
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <unistd.h>
-#endif
-
 namespace {
-
-// The file's pages are clean after the sync; dropped, the next read goes to the device.
-void DropCachedPages(const QString &path)
-{
-#ifdef Q_OS_UNIX
-    const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-    if (fd < 0)
-        return;
-    ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
-    ::close(fd);
-#else
-    Q_UNUSED(path);
-#endif
-}
 
 // What the file keeps of a record: a partly filled address is stored blank.
 CNetworkSetting Stored(CNetworkSetting record)
@@ -71,10 +49,11 @@ bool SameValues(const CSettingsDocument &meant, CSettingsDocument &loaded)
 ReadBackResult CheckWrittenSettings(
     const QString &path, const QByteArray &meant, const CSettingsDocument &document)
 {
-    DropCachedPages(path);
+    // The file's pages are clean after the sync; dropped, the read goes to the device.
     QByteArray bytes;
     QString error;
-    const BoundedReadStatus read = ReadBoundedFile(path, MaxSettingsFileSize, bytes, &error);
+    const BoundedReadStatus read
+        = ReadBoundedFile(path, MaxSettingsFileSize, bytes, &error, CachedPages::Drop);
     if (read != BoundedReadStatus::Read) {
         if (read == BoundedReadStatus::Missing)
             error = QString::fromLocal8Bit(strerror(ENOENT));
