@@ -74,13 +74,8 @@ VerifiedWriteResult WriteVerifiedSettingsFile(
     CSettingsDocument &document, const QString &path, IFileSteps &steps)
 {
     VerifiedWriteResult result;
-    CProfileFile file;
-    if (!ComposeSettingsFile(document, file)) {
-        result.write.status = FileWriteStatus::Unstorable;
-        return result;
-    }
-    const QByteArray bytes = file.ToBytes();
-    result.write = CommitFileAtomically(path, bytes, FileAccess::Shared, steps);
+    QByteArray bytes;
+    result.write = WriteSettingsFile(document, path, steps, &bytes);
     if (result.write)
         result.readBack = CheckWrittenSettings(path, bytes, document);
     return result;

@@ -119,12 +119,16 @@ bool ComposeSettingsFile(CSettingsDocument &document, CProfileFile &file)
 }
 
 FileWriteResult WriteSettingsFile(CSettingsDocument &document, const QString &path,
-                                  IFileSteps &steps)
+                                  IFileSteps &steps, QByteArray *written)
 {
     CProfileFile file;
     if (!ComposeSettingsFile(document, file))
         return FileWriteResult { FileWriteStatus::Unstorable, FileStep::OpenFolder, 0, {} };
-    return CommitFileAtomically(path, file.ToBytes(), FileAccess::Shared, steps);
+    QByteArray bytes = file.ToBytes();
+    FileWriteResult result = CommitFileAtomically(path, bytes, FileAccess::Shared, steps);
+    if (written)
+        *written = std::move(bytes);
+    return result;
 }
 
 QString WriteFailureDetail(const FileWriteResult &result)

@@ -12,9 +12,11 @@ class CProfileFile;
 bool ComposeSettingsFile(CSettingsDocument &document, CProfileFile &file);
 
 // Replaces the file at `path` with a freshly composed settings file through CommitFileAtomically.
-// The result says whether it was written, and if not, why.
+// The result says whether it was written, and if not, why; `written`, when given, receives the
+// bytes composed for the file.
 FileWriteResult WriteSettingsFile(CSettingsDocument &document, const QString &path,
-                                  IFileSteps &steps = DefaultFileSteps());
+                                  IFileSteps &steps = DefaultFileSteps(),
+                                  QByteArray *written = nullptr);
 
 // The detail under a failed write's message, in the user's language: what stood in the way and
 // the system's reason. Empty for a success.
