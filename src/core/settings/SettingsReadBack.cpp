@@ -27,12 +27,8 @@ CNetworkSetting Stored(CNetworkSetting record)
 QList<CNetworkSetting> ListedProfiles(const CSettingsDocument &document)
 {
     QList<CNetworkSetting> profiles;
-    for (const WirelessListEntry &entry : document.m_controls.m_wirelessList) {
-        if (profiles.size() == MaxWirelessProfiles)
-            break;
-        if (entry.m_slot >= 0 && entry.m_slot < MaxWirelessProfiles)
-            profiles.append(Stored(document.m_wirelessSettings[size_t(entry.m_slot)]));
-    }
+    for (const CNetworkSetting *profile : WrittenProfiles(document))
+        profiles.append(Stored(*profile));
     return profiles;
 }
 

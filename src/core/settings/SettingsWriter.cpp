@@ -101,21 +101,27 @@ bool ComposeSettingsFile(CSettingsDocument &document, CProfileFile &file)
         || !file.SetValue(common, Key::PowerManagement.toString(), useWireless))
         return false;
 
-    int count = 0;
-    for (const WirelessListEntry &entry : document.m_controls.m_wirelessList) {
-        if (count == MaxWirelessProfiles)
-            break;
-        if (entry.m_slot < 0 || entry.m_slot >= MaxWirelessProfiles)
-            continue;
-        const CNetworkSetting &profile = document.m_wirelessSettings[size_t(entry.m_slot)];
+    const QList<const CNetworkSetting *> profiles = WrittenProfiles(document);
+    for (int n = 0; n < profiles.size(); ++n) {
         for (int field = 0; field < ConnectionFieldCount; ++field) {
-            if (!ComposeValue(profile, field, value)
-                || !file.SetValue(network, ProfileKeyName(count, field), value))
+            if (!ComposeValue(*profiles[n], field, value)
+                || !file.SetValue(network, ProfileKeyName(n, field), value))
                 return false;
         }
-        ++count;
     }
-    return file.SetValue(common, Key::WirelessTotal.toString(), QString::number(count));
+    return file.SetValue(common, Key::WirelessTotal.toString(), QString::number(profiles.size()));
+}
+
+QList<const CNetworkSetting *> WrittenProfiles(const CSettingsDocument &document)
+{
+    QList<const CNetworkSetting *> profiles;
+    for (const WirelessListEntry &entry : document.m_controls.m_wirelessList) {
+        if (profiles.size() == MaxWirelessProfiles)
+            break;
+        if (entry.m_slot >= 0 && entry.m_slot < MaxWirelessProfiles)
+            profiles.append(&document.m_wirelessSettings[size_t(entry.m_slot)]);
+    }
+    return profiles;
 }
 
 FileWriteResult WriteSettingsFile(CSettingsDocument &document, const QString &path,

@@ -11,6 +11,10 @@ class CProfileFile;
 // value cannot be stored (a line break in a text, a secret too long to seal).
 bool ComposeSettingsFile(CSettingsDocument &document, CProfileFile &file);
 
+// The profiles a settings file holds, in list order: the first MaxWirelessProfiles entries that
+// name a slot.
+QList<const CNetworkSetting *> WrittenProfiles(const CSettingsDocument &document);
+
 // Replaces the file at `path` with a freshly composed settings file through CommitFileAtomically.
 // The result says whether it was written, and if not, why; `written`, when given, receives the
 // bytes composed for the file.
