@@ -60,7 +60,8 @@ ReadBackResult CheckWrittenSettings(
 
     CSettingsDocument loaded;
     CSilentMessageBox box;
-    if (!ReadSettingsProfile(loaded, box, CProfileFile::FromBytes(bytes)) || box.m_count != 0
+    // The reader fails exactly when it shows a message.
+    if (!ReadSettingsProfile(loaded, box, CProfileFile::FromBytes(bytes))
         || !SameValues(document, loaded))
         return { ReadBackStatus::ValuesDiffer, {} };
     return {};
