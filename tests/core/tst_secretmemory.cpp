@@ -79,9 +79,9 @@ int CountCopies(QByteArrayView needle, QByteArrayView allowed = {})
         unsigned long begin = 0, end = 0, inode = 0;
         char perms[5] = {};
         std::sscanf(line, "%lx-%lx %4s %*s %*s %lu", &begin, &end, perms, &inode);
-        if (std::strncmp(perms, "rw", 2) != 0 || inode != 0) // not heap, stack or anonymous
-            continue;
-        if (!kHeapScanned && !std::strstr(line, "[stack]"))
+        // Not heap, stack or anonymous; or the heap where the scan leaves it alone.
+        if (std::strncmp(perms, "rw", 2) != 0 || inode != 0
+            || (!kHeapScanned && !std::strstr(line, "[stack]")))
             continue;
         const auto *at = reinterpret_cast<const char *>(begin);
         while ((at = Find(at, reinterpret_cast<const char *>(end), needle.data(),
@@ -145,8 +145,7 @@ private Q_SLOTS:
 #endif
 
         QString sealed, opened;
-        QVERIFY(EncryptSecret(plain, sealed));
-        QVERIFY(DecryptSecret(sealed, opened));
+        QVERIFY(EncryptSecret(plain, sealed) && DecryptSecret(sealed, opened));
 
         // The caller's result is the one copy there is to be.
         const QByteArrayView result(
