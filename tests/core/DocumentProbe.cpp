@@ -19,12 +19,11 @@ void DescribeProfile(QMap<QString, QString> &out, const QString &prefix, const C
     const auto n = [](int value) { return QString::number(value); };
     for (const auto &[name, value] : std::initializer_list<std::pair<const char *, QString>> {
              { "ssid", p.m_ssid }, { "mode", n(p.m_securityMode) }, { "key", p.m_networkKey },
-             { "force", n(p.m_stealthSsid) }, { "auto", n(p.m_connectAutomatically) },
-             { "dhcp", n(p.m_dhcp) }, { "ip", Dotted(p.m_ipAddress) },
+             { "force", n(p.m_stealthSsid) }, { "dhcp", n(p.m_dhcp) }, { "proxy", n(p.m_useProxy) },
+             { "auto", n(p.m_connectAutomatically) }, { "ip", Dotted(p.m_ipAddress) },
              { "mask", Dotted(p.m_subnetMask) }, { "gateway", Dotted(p.m_defaultGateway) },
              { "dns", Dotted(p.m_dns) }, { "dns2", Dotted(p.m_secondaryDns) },
-             { "proxy", n(p.m_useProxy) }, { "proxyAddress", p.m_proxyAddress },
-             { "proxyPort", p.m_proxyPort } })
+             { "proxyAddress", p.m_proxyAddress }, { "proxyPort", p.m_proxyPort } })
         out.insert(prefix + QString::fromLatin1(name), value);
 }
 
@@ -33,13 +32,12 @@ QString Dotted(const AddressControl &control)
     QStringList parts;
     for (const int f : control.m_fields)
         parts.append(f < 0 ? QString() : QString::number(f));
-    const QString text = parts.join(u'.');
-    return text == u"..." ? QString() : text;
+    return parts.join(u'.') == u"..." ? QString() : parts.join(u'.');
 }
 
-QMap<QString, QString> Describe(const CSettingsDocument &document, bool allSlots)
+QMap<QString, QString> Describe(const CSettingsDocument &d, bool allSlots)
 {
-    const MainWindowControls &c = document.m_controls;
+    const MainWindowControls &c = d.m_controls;
     const ConnectionControls &w = c.m_connection;
     const auto n = [](int value) { return QString::number(value); };
     QStringList list, slots;
@@ -47,37 +45,31 @@ QMap<QString, QString> Describe(const CSettingsDocument &document, bool allSlots
         list.append(e.m_text), slots.append(n(e.m_slot));
     QMap<QString, QString> out;
     for (const auto &[name, value] : std::initializer_list<std::pair<const char *, QString>> {
-             { "folder.mode", n(document.m_folderSettingMode) }, { "folder.enabled",
+             { "folder.mode", n(d.m_folderSettingMode) }, { "folder.uid", c.m_userId.m_text },
+             { "folder.name", c.m_deviceName.m_text }, { "folder.enabled",
                  EnabledState(c.m_deviceName, c.m_userId, c.m_password, c.m_passwordConfirm) },
-             { "folder.name", c.m_deviceName.m_text }, { "folder.uid", c.m_userId.m_text },
-             { "folder.password", c.m_password.m_text },
-             { "folder.confirm", c.m_passwordConfirm.m_text },
-             { "wired.dhcpMode", n(document.m_dhcpMode) }, { "wired.addressesEnabled",
-                 EnabledState(w.m_ipAddress, w.m_subnetMask, w.m_defaultGateway, w.m_dns,
-                     w.m_secondaryDns) },
+             { "folder.password", c.m_password.m_text }, { "wired.dhcpMode", n(d.m_dhcpMode) },
+             { "folder.confirm", c.m_passwordConfirm.m_text }, { "wired.dns", Dotted(w.m_dns) },
              { "wired.ip", Dotted(w.m_ipAddress) }, { "wired.mask", Dotted(w.m_subnetMask) },
-             { "wired.gateway", Dotted(w.m_defaultGateway) }, { "wired.dns", Dotted(w.m_dns) },
-             { "wired.dns2", Dotted(w.m_secondaryDns) },
-             { "wired.proxy", n(document.m_wiredUseProxy) },
+             { "wired.gateway", Dotted(w.m_defaultGateway) }, { "useWireless", n(d.m_useWireless) },
+             { "wired.dns2", Dotted(w.m_secondaryDns) }, { "wired.proxy", n(d.m_wiredUseProxy) },
              { "wired.proxyEnabled", EnabledState(w.m_proxyAddress, w.m_proxyPort) },
-             { "wired.proxyAddress", w.m_proxyAddress.m_text },
-             { "wired.proxyPort", w.m_proxyPort.m_text },
-             { "useWireless", n(document.m_useWireless) },
-             { "list", list.join(u',') }, { "selection", n(c.m_wirelessSelection) },
-             { "lastPath", document.m_lastPath } })
+             { "wired.proxyAddress", w.m_proxyAddress.m_text }, { "list", list.join(u',') },
+             { "wired.proxyPort", w.m_proxyPort.m_text }, { "selection", n(c.m_wirelessSelection) },
+             { "lastPath", d.m_lastPath }, { "wired.addressesEnabled",
+                 EnabledState(w.m_ipAddress, w.m_subnetMask, w.m_defaultGateway, w.m_dns,
+                     w.m_secondaryDns) } })
         out.insert(QString::fromLatin1(name), value);
 
-    for (int i = 0; i < MaxWirelessProfiles; ++i) {
-        const CNetworkSetting &slot = document.m_wirelessSettings[size_t(i)];
-        if (allSlots || !slot.m_ssid.isEmpty())
-            DescribeProfile(out, u"p%1."_s.arg(i), slot);
-    }
+    for (int i = 0; i < MaxWirelessProfiles; ++i)
+        if (allSlots || !d.m_wirelessSettings[size_t(i)].m_ssid.isEmpty())
+            DescribeProfile(out, u"p%1."_s.arg(i), d.m_wirelessSettings[size_t(i)]);
     if (allSlots) {
-        DescribeProfile(out, u"wiredRecord."_s, document.m_wiredSetting);
+        DescribeProfile(out, u"wiredRecord."_s, d.m_wiredSetting);
         out.insert(u"listSlots"_s, slots.join(u','));
         out.insert(u"radios"_s, QString::asprintf("%d %d %d %d", c.m_folderModeRadio, w.m_dhcpRadio,
                                     int(w.m_useProxyChecked), int(c.m_useWirelessChecked)));
-        out.insert(u"messageText"_s, document.m_messageText);
+        out.insert(u"messageText"_s, d.m_messageText);
     }
     return out;
 }
