@@ -1,8 +1,7 @@
 #include "platform/QrImageDecoder.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <QImage>
-#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,14 +21,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QrImageStatus>("status");
         const auto ok = QrImageStatus::Ok;
-        QTest::newRow("router sticker") << u"as made"_s << u"WIFI:T:WPA;S:Home;P:pa\\;ss;;"_s << ok;
         QTest::newRow("UTF-8 SSID from a phone")
-            << u"as made"_s << u"WIFI:S:Caf\u00e9 \u00e0 c\u00f4t\u00e9;T:nopass;;"_s << ok;
+            << u"as made"_s << u"WIFI:S:Caf\u00e9 \u00e0 c\u00f4t\u00e9;T:WPA;P:pa\\;ss;;"_s << ok;
         QTest::newRow("photo turned on its side") << u"rotated"_s << u"WIFI:S:Turned;;"_s << ok;
         QTest::newRow("black on a transparent background")
             << u"transparent"_s << u"WIFI:S:Clear;;"_s << ok;
-        QTest::newRow("small code in a large screenshot") << u"large"_s << u"WIFI:S:Big;;"_s << ok;
-        QTest::newRow("blank image") << u"blank"_s << QString() << QrImageStatus::NoCode;
+        QTest::newRow("blank image") << u"blank"_s << u"WIFI:S:Home;;"_s << QrImageStatus::NoCode;
         QTest::newRow("truncated PNG")
             << u"truncated"_s << u"WIFI:S:Home;;"_s << QrImageStatus::Unreadable;
     }
@@ -42,36 +39,25 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(u"code.png"_s);
         SetQrCodeModule(QStringLiteral(MERIDOCK_QR_MODULE));
-        QFile file(path);
-        if (!text.isEmpty()) {
-            // 8-bit mode keeps UTF-8 as it is.
-            QProcess qrencode;
-            qrencode.start(u"qrencode"_s, { u"-8"_s, u"-s"_s, u"6"_s, u"-o"_s, path, text });
-            QVERIFY(qrencode.waitForFinished(20000) && qrencode.exitCode() == 0);
-        }
+        QProcess qrencode; // 8-bit mode keeps UTF-8 as it is
+        qrencode.start(u"qrencode"_s, { u"-8"_s, u"-s"_s, u"6"_s, u"-o"_s, path, text });
+        QVERIFY(qrencode.waitForFinished(20000) && qrencode.exitCode() == 0);
         QImage code(path);
         if (image == u"rotated") {
-            QVERIFY(code.transformed(QTransform().rotate(90)).save(path));
+            code = code.transformed(QTransform().rotate(90));
         } else if (image == u"transparent") {
             // Transparent pixels are black too: only the alpha channel tells the modules apart.
             QImage alpha = code.convertToFormat(QImage::Format_Grayscale8);
             alpha.invertPixels();
-            QImage changed(code.size(), QImage::Format_ARGB32);
-            changed.fill(Qt::black);
-            changed.setAlphaChannel(alpha);
-            QVERIFY(changed.save(path));
-        } else if (image == u"large") {
-            QImage canvas(3000, 2500, QImage::Format_RGB32);
-            canvas.fill(Qt::white);
-            QPainter(&canvas).drawImage(1200, 900, code.scaled(code.size() * 4));
-            QVERIFY(canvas.save(path));
+            code = QImage(code.size(), QImage::Format_ARGB32);
+            code.fill(Qt::black);
+            code.setAlphaChannel(alpha);
         } else if (image == u"blank") {
-            QImage blank(300, 300, QImage::Format_RGB32);
-            blank.fill(Qt::white);
-            QVERIFY(blank.save(path));
-        } else if (image == u"truncated") {
-            QVERIFY(file.resize(file.size() / 3));
+            code.fill(Qt::white);
         }
+        QVERIFY(code.save(path));
+        if (image == u"truncated")
+            QVERIFY(QFile::resize(path, QFileInfo(path).size() / 3));
         const QrImageText decoded = DecodeQrImageFile(path);
         QCOMPARE(decoded.m_status, status);
         QCOMPARE(decoded.m_text, status == QrImageStatus::Ok ? text : QString());
