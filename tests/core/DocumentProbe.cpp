@@ -16,18 +16,15 @@ template<typename... Controls> QString EnabledState(const Controls &...controls)
 
 void DescribeProfile(QMap<QString, QString> &out, const QString &prefix, const CNetworkSetting &p)
 {
-    const auto n = [](int value) {
-        return QString::number(value);
-    };
-    for (const auto &[name, value] : std::initializer_list<std::pair<QString, QString>> {
-             { u"ssid"_s, p.m_ssid }, { u"mode"_s, n(p.m_securityMode) },
-             { u"key"_s, p.m_networkKey }, { u"force"_s, n(p.m_stealthSsid) },
-             { u"auto"_s, n(p.m_connectAutomatically) }, { u"dhcp"_s, n(p.m_dhcp) },
-             { u"ip"_s, Dotted(p.m_ipAddress) }, { u"mask"_s, Dotted(p.m_subnetMask) },
-             { u"gateway"_s, Dotted(p.m_defaultGateway) }, { u"dns"_s, Dotted(p.m_dns) },
-             { u"dns2"_s, Dotted(p.m_secondaryDns) }, { u"proxy"_s, n(p.m_useProxy) },
-             { u"proxyAddress"_s, p.m_proxyAddress }, { u"proxyPort"_s, p.m_proxyPort } })
-        out.insert(prefix + name, value);
+    const auto n = [](int value) { return QString::number(value); };
+    for (const auto &[name, value] : std::initializer_list<std::pair<const char *, QString>> {
+             { "ssid", p.m_ssid }, { "mode", n(p.m_securityMode) }, { "key", p.m_networkKey },
+             { "force", n(p.m_stealthSsid) }, { "dhcp", n(p.m_dhcp) }, { "proxy", n(p.m_useProxy) },
+             { "auto", n(p.m_connectAutomatically) }, { "ip", Dotted(p.m_ipAddress) },
+             { "mask", Dotted(p.m_subnetMask) }, { "gateway", Dotted(p.m_defaultGateway) },
+             { "dns", Dotted(p.m_dns) }, { "dns2", Dotted(p.m_secondaryDns) },
+             { "proxyAddress", p.m_proxyAddress }, { "proxyPort", p.m_proxyPort } })
+        out.insert(prefix + QString::fromLatin1(name), value);
 }
 
 QString Dotted(const AddressControl &control)
@@ -35,58 +32,44 @@ QString Dotted(const AddressControl &control)
     QStringList parts;
     for (const int f : control.m_fields)
         parts.append(f < 0 ? QString() : QString::number(f));
-    const QString text = parts.join(u'.');
-    return text == u"..." ? QString() : text;
+    return parts.join(u'.') == u"..." ? QString() : parts.join(u'.');
 }
 
-QMap<QString, QString> Describe(const CSettingsDocument &document, bool allSlots)
+QMap<QString, QString> Describe(const CSettingsDocument &d, bool allSlots)
 {
-    const MainWindowControls &c = document.m_controls;
-    QMap<QString, QString> out;
-    out.insert(u"folder.mode"_s, QString::number(document.m_folderSettingMode));
-    out.insert(u"folder.enabled"_s,
-        EnabledState(c.m_deviceName, c.m_userId, c.m_password, c.m_passwordConfirm));
-    out.insert(u"folder.name"_s, c.m_deviceName.m_text);
-    out.insert(u"folder.uid"_s, c.m_userId.m_text);
-    out.insert(u"folder.password"_s, c.m_password.m_text);
-    out.insert(u"folder.confirm"_s, c.m_passwordConfirm.m_text);
-
+    const MainWindowControls &c = d.m_controls;
     const ConnectionControls &w = c.m_connection;
-    out.insert(u"wired.dhcpMode"_s, QString::number(document.m_dhcpMode));
-    out.insert(u"wired.addressesEnabled"_s,
-        EnabledState(w.m_ipAddress, w.m_subnetMask, w.m_defaultGateway, w.m_dns, w.m_secondaryDns));
-    out.insert(u"wired.ip"_s, Dotted(w.m_ipAddress));
-    out.insert(u"wired.mask"_s, Dotted(w.m_subnetMask));
-    out.insert(u"wired.gateway"_s, Dotted(w.m_defaultGateway));
-    out.insert(u"wired.dns"_s, Dotted(w.m_dns));
-    out.insert(u"wired.dns2"_s, Dotted(w.m_secondaryDns));
-    out.insert(u"wired.proxy"_s, QString::number(document.m_wiredUseProxy));
-    out.insert(u"wired.proxyEnabled"_s, EnabledState(w.m_proxyAddress, w.m_proxyPort));
-    out.insert(u"wired.proxyAddress"_s, w.m_proxyAddress.m_text);
-    out.insert(u"wired.proxyPort"_s, w.m_proxyPort.m_text);
-    out.insert(u"useWireless"_s, QString::number(document.m_useWireless));
-    QStringList list;
-    QStringList slots;
-    for (const WirelessListEntry &e : c.m_wirelessList) {
-        list.append(e.m_text);
-        slots.append(QString::number(e.m_slot));
-    }
-    out.insert(u"list"_s, list.join(u','));
-    out.insert(u"selection"_s, QString::number(c.m_wirelessSelection));
-    out.insert(u"lastPath"_s, document.m_lastPath);
+    const auto n = [](int value) { return QString::number(value); };
+    QStringList list, slots;
+    for (const WirelessListEntry &e : c.m_wirelessList)
+        list.append(e.m_text), slots.append(n(e.m_slot));
+    QMap<QString, QString> out;
+    for (const auto &[name, value] : std::initializer_list<std::pair<const char *, QString>> {
+             { "folder.mode", n(d.m_folderSettingMode) }, { "folder.uid", c.m_userId.m_text },
+             { "folder.name", c.m_deviceName.m_text }, { "folder.enabled",
+                 EnabledState(c.m_deviceName, c.m_userId, c.m_password, c.m_passwordConfirm) },
+             { "folder.password", c.m_password.m_text }, { "wired.dhcpMode", n(d.m_dhcpMode) },
+             { "folder.confirm", c.m_passwordConfirm.m_text }, { "wired.dns", Dotted(w.m_dns) },
+             { "wired.ip", Dotted(w.m_ipAddress) }, { "wired.mask", Dotted(w.m_subnetMask) },
+             { "wired.gateway", Dotted(w.m_defaultGateway) }, { "useWireless", n(d.m_useWireless) },
+             { "wired.dns2", Dotted(w.m_secondaryDns) }, { "wired.proxy", n(d.m_wiredUseProxy) },
+             { "wired.proxyEnabled", EnabledState(w.m_proxyAddress, w.m_proxyPort) },
+             { "wired.proxyAddress", w.m_proxyAddress.m_text }, { "list", list.join(u',') },
+             { "wired.proxyPort", w.m_proxyPort.m_text }, { "selection", n(c.m_wirelessSelection) },
+             { "lastPath", d.m_lastPath }, { "wired.addressesEnabled",
+                 EnabledState(w.m_ipAddress, w.m_subnetMask, w.m_defaultGateway, w.m_dns,
+                     w.m_secondaryDns) } })
+        out.insert(QString::fromLatin1(name), value);
 
-    for (int n = 0; n < MaxWirelessProfiles; ++n) {
-        const CNetworkSetting &slot = document.m_wirelessSettings[size_t(n)];
-        if (allSlots || !slot.m_ssid.isEmpty())
-            DescribeProfile(out, u"p%1."_s.arg(n), slot);
-    }
+    for (int i = 0; i < MaxWirelessProfiles; ++i)
+        if (allSlots || !d.m_wirelessSettings[size_t(i)].m_ssid.isEmpty())
+            DescribeProfile(out, u"p%1."_s.arg(i), d.m_wirelessSettings[size_t(i)]);
     if (allSlots) {
-        DescribeProfile(out, u"wiredRecord."_s, document.m_wiredSetting);
+        DescribeProfile(out, u"wiredRecord."_s, d.m_wiredSetting);
         out.insert(u"listSlots"_s, slots.join(u','));
-        out.insert(u"radios"_s,
-            QString::asprintf("%d %d %d %d", c.m_folderModeRadio, c.m_connection.m_dhcpRadio,
-                int(c.m_connection.m_useProxyChecked), int(c.m_useWirelessChecked)));
-        out.insert(u"messageText"_s, document.m_messageText);
+        out.insert(u"radios"_s, QString::asprintf("%d %d %d %d", c.m_folderModeRadio, w.m_dhcpRadio,
+                                    int(w.m_useProxyChecked), int(c.m_useWirelessChecked)));
+        out.insert(u"messageText"_s, d.m_messageText);
     }
     return out;
 }
@@ -137,9 +120,7 @@ QStringList Mismatches(const CSettingsDocument &document, QStringView expectatio
 
 void Prefill(CSettingsDocument &document)
 {
-    document.m_folderSettingMode = 1;
-    document.m_dhcpMode = 1;
-    document.m_wiredUseProxy = 1;
+    document.m_folderSettingMode = document.m_dhcpMode = document.m_wiredUseProxy = 1;
     document.m_useWireless = 0;
     document.Push();
     MainWindowControls &c = document.m_controls;

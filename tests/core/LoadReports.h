@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // What the load checks reported, as message ids in order; -1 for a text that is no catalogue
 // message followed by three blanks, and -100 after any box not captioned `caption` with the
@@ -34,4 +35,13 @@ inline MessageIds IdsOf(const CMessageRecorder &recorder,
             ids.append(-100); // shows where the form of a message is wrong
     }
     return ids;
+}
+
+// The detail under each message, in order.
+inline QStringList DetailsOf(const CMessageRecorder &recorder)
+{
+    QStringList details;
+    for (const CMessageRecorder::Message &m : recorder.m_messages)
+        details.append(m.detail);
+    return details;
 }

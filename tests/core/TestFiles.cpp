@@ -2,6 +2,7 @@
 
 #include "core/cipher/SecretCipher.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -44,6 +45,20 @@ int Mode(const QString &path)
     struct stat info = {};
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777)
                                                                     : -1;
+}
+
+QStringList Entries(const QString &folder)
+{
+    QStringList names = QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
+    names.sort();
+    return names;
+}
+
+CSettingsFolder::CSettingsFolder(const QByteArray &bytes)
+{
+    if (!Write(m_path, bytes))
+        qFatal("cannot write a test settings file");
 }
 
 } // namespace TestFiles

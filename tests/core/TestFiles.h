@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
 
 // Helpers for tests that write files from literal text.
 namespace TestFiles {
@@ -16,5 +18,16 @@ QByteArray ReadAll(const QString &path);
 
 // The permission bits of what stands at `path` (links not followed); -1 when nothing does.
 int Mode(const QString &path);
+
+// Everything in a folder, hidden entries included, in code point order.
+QStringList Entries(const QString &folder);
+
+// A temporary folder that holds a settings file of the given bytes.
+struct CSettingsFolder
+{
+    explicit CSettingsFolder(const QByteArray &bytes);
+    QTemporaryDir m_dir;
+    const QString m_path = m_dir.filePath(QStringLiteral("NetworkSetting.ini"));
+};
 
 } // namespace TestFiles

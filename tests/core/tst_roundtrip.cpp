@@ -1,19 +1,16 @@
-// Every file the utility writes (Create, the checker's --write, the state file) loads back with
-// no message and the same values, over documents a seeded generator makes the way a user does.
+// Every file the utility writes (Create, the state file) loads back with no message and the same
+// values, over documents a seeded generator makes the way a user does.
 #include "DocumentProbe.h"
-#include "MessageRecorder.h"
+#include "LoadReports.h"
 #include "ScriptedPathChooser.h"
-#include "checker/CheckerCommand.h"
-#include "core/commands/FileCommands.h"
 #include "core/commands/WifiProperty.h"
-#include "core/file/ProfileFile.h"
 #include "core/settings/SettingsReader.h"
 #include "core/settings/StateFile.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextStream>
 
 #include <random>
 
@@ -47,16 +44,16 @@ struct CGenerator
         return text;
     }
 
-    // Each address blank, complete, partly filled or in the loopback net.
+    // Each address blank, complete or in the loopback net. A part left blank writes a blank
+    // address, which the writer's own test shows.
     void FillConnection(ConnectionControls &block)
     {
         for (AddressControl *a : block.Addresses()) {
-            const int kind = Int(0, 3);
-            a->Clear();
+            const int kind = Int(0, 2);
             for (int &field : a->m_fields)
                 field = kind == 0 ? -1 : Int(0, 255);
-            if (kind >= 2)
-                a->m_fields[kind == 2 ? size_t(Int(0, 3)) : 0] = kind == 2 ? -1 : 127;
+            if (kind == 2)
+                a->m_fields[0] = 127;
         }
         block.m_proxyAddress.m_text = Chance(30) ? QString() : Text(Int(1, 60), u"aas");
         block.m_proxyPort.m_text = Chance(30) ? QString() : QString::number(Int(1, 65535));
@@ -72,13 +69,12 @@ struct CGenerator
         const int mode = Int(0, 5);
         editor.ChangeSecurity(mode);
         // Character keys may hold what the reader's code page cannot; OK refuses those.
-        v.m_networkKey.m_text = mode == SecurityModeNone ? QString()
+        v.m_keyConfirm.m_text = v.m_networkKey.m_text = mode == SecurityModeNone ? QString()
             : mode == SecurityModeWep ? (Chance(50) ? Text(13, u"aasl") : Text(26, u"h"))
             : Chance(30)              ? Text(64, u"h")
                                       : Text(Int(8, 63), u"aasl");
-        v.m_keyConfirm.m_text = v.m_networkKey.m_text;
         v.m_stealthChecked = Chance(30);
-        editor.ChooseDhcp(Chance(50) ? 0 : 1);
+        editor.ChooseDhcp(Chance(50));
         editor.ChangeUseProxy(Chance(40));
         FillConnection(v.m_connection);
         CMessageRecorder refusals;
@@ -93,17 +89,15 @@ struct CGenerator
     void Fill(CSettingsDocument &document)
     {
         MainWindowControls &c = document.m_controls;
-        c.m_folderModeRadio = Chance(50) ? 1 : 0;
-        document.SetFolderSettingMode(c.m_folderModeRadio);
+        document.SetFolderSettingMode(c.m_folderModeRadio = Chance(50));
         c.m_deviceName.m_text = Text(Int(1, 15), u"h");
         c.m_userId.m_text = Chance(80) ? Text(Int(1, 32), u"h") : Text(Int(1, 32), u"au");
         c.m_password.m_text = c.m_passwordConfirm.m_text = Text(Int(0, 32), u"aas");
 
         ConnectionControls &wired = c.m_connection;
-        wired.m_dhcpRadio = Chance(50) ? 0 : 1;
+        wired.m_dhcpRadio = Chance(50);
         wired.EnableAddresses(wired.m_dhcpRadio == 1);
-        wired.m_useProxyChecked = Chance(40);
-        wired.EnableProxy(wired.m_useProxyChecked);
+        wired.EnableProxy(wired.m_useProxyChecked = Chance(40));
         FillConnection(wired);
         c.m_useWirelessChecked = Chance(70);
         document.m_lastPath = Chance(20) ? QString() : u"/media/"_s + Text(Int(0, 12), u"au");
@@ -116,37 +110,12 @@ struct CGenerator
     }
 };
 
-// What a settings file can hold of a document: only complete addresses are written.
-void KeepWhatTheFileHolds(CSettingsDocument &document)
-{
-    for (AddressControl *a : document.m_controls.m_connection.Addresses())
-        if (!a->Address().IsComplete())
-            a->Clear();
-    for (CNetworkSetting &p : document.m_wirelessSettings)
-        for (IpAddressField *a :
-            { &p.m_ipAddress, &p.m_subnetMask, &p.m_defaultGateway, &p.m_dns, &p.m_secondaryDns })
-            if (!a->IsComplete())
-                *a = IpAddressField();
-}
-
 // A settings file holds no folder values, no last folder, and no enabled states (a load derives
 // them from the switches).
 QStringList SettingsPart(const CSettingsDocument &document)
 {
-    QStringList lines = DocumentProbe::Snapshot(document);
-    lines.removeIf([](const QString &line) {
-        return line.startsWith(u"folder.") || line.startsWith(u"lastPath=")
-            || line.contains(u"Enabled=");
-    });
-    return lines;
-}
-
-QStringList Shown(const CMessageRecorder &recorder)
-{
-    QStringList shown;
-    for (const CMessageRecorder::Message &m : recorder.m_messages)
-        shown.append(m.caption + u": "_s + m.text + u" / "_s + m.detail);
-    return shown;
+    static const QRegularExpression inFile(u"^(?!folder\\.|lastPath=|.*Enabled=)"_s);
+    return DocumentProbe::Snapshot(document).filter(inFile);
 }
 
 } // namespace
@@ -163,67 +132,44 @@ private Q_SLOTS:
         for (quint64 seed = kSeed; seed < kSeed + kCount; ++seed)
             QTest::addRow("seed %llu", static_cast<unsigned long long>(seed)) << seed;
     }
-    void everyWrittenFileLoadsBackClean();
+    void everyWrittenFileLoadsBackClean()
+    {
+        QFETCH(quint64, seed);
+        QTemporaryDir dir;
+        const QString settingsPath = SettingsFilePathInFolder(dir.path());
+        CSettingsDocument document, loaded, next;
+        CGenerator { std::mt19937_64(seed) }.Fill(document);
+
+        // Either a check stops Create and nothing is written, or the file loads back clean.
+        CMessageRecorder box, loadBox, openBox;
+        CScriptedPathChooser chooser;
+        chooser.m_folder = dir.path();
+        CreateSettingFileCommand(document, box, chooser);
+        const bool written = QFile::exists(settingsPath);
+        QVERIFY2(!box.m_messages.isEmpty()
+                && written == (box.m_messages.last().icon == MessageIcon::Information),
+            qPrintable(DetailsOf(box).join(u" | ")));
+        if (written) {
+            ++m_created;
+            const bool read = ReadSettingsFile(loaded, loadBox, settingsPath);
+            QCOMPARE(IdsOf(loadBox), MessageIds {});
+            QVERIFY(read);
+            QCOMPARE(SettingsPart(loaded), SettingsPart(document));
+        }
+
+        // The close sequence's state file opens the next run as the close left this one.
+        document.m_stateFilePath = dir.filePath(u"state.dat"_s);
+        CloseSession(document);
+        OpenSession(next, openBox, document.m_stateFilePath);
+        QCOMPARE(IdsOf(openBox), MessageIds {});
+        QCOMPARE(DocumentProbe::Snapshot(next), DocumentProbe::Snapshot(document));
+    }
     // A run that wrote few files proved little.
     void cleanupTestCase() { QVERIFY(m_created * 3 >= kCount); }
 
 private:
-    QTemporaryDir m_dir;
     int m_created = 0;
 };
-
-void TestRoundTrip::everyWrittenFileLoadsBackClean()
-{
-    QFETCH(quint64, seed);
-    const QString settingsPath = SettingsFilePathInFolder(m_dir.path());
-    const QString checkerPath = m_dir.filePath(u"checker.ini"_s);
-    const QString statePath = m_dir.filePath(u"state.dat"_s);
-    CSettingsDocument document;
-    CGenerator { std::mt19937_64(seed) }.Fill(document);
-
-    // Either a check stops Create and nothing is written, or the file and the checker's --write
-    // of it load back clean.
-    QFile::remove(settingsPath);
-    CMessageRecorder box;
-    CScriptedPathChooser chooser;
-    chooser.m_folder = m_dir.path();
-    CreateSettingFileCommand(document, box, chooser);
-    const bool written = QFile::exists(settingsPath);
-    CSettingsDocument expected = document;
-    KeepWhatTheFileHolds(expected);
-    QVERIFY2(!box.m_messages.isEmpty()
-            && written == (box.m_messages.last().icon == MessageIcon::Information),
-        qPrintable(Shown(box).join(u" | ")));
-    if (written) {
-        ++m_created;
-        QString output;
-        QTextStream stream(&output);
-        QCOMPARE(RunNetconfCheck(
-                     { u"checker"_s, u"--write"_s, checkerPath, settingsPath }, stream, stream),
-            0);
-        for (const QString &path : { settingsPath, checkerPath }) {
-            CSettingsDocument loaded;
-            CMessageRecorder loadBox;
-            const bool read = ReadSettingsFile(loaded, loadBox, path);
-            QCOMPARE(Shown(loadBox), QStringList());
-            QVERIFY(read);
-            QCOMPARE(SettingsPart(loaded), SettingsPart(expected));
-        }
-    }
-
-    // The close sequence's state file opens the next run as the close left this one.
-    document.m_stateFilePath = statePath;
-    CloseSession(document);
-    CSettingsDocument next;
-    CMessageRecorder openBox;
-    OpenSession(next, openBox, statePath);
-    expected = document;
-    KeepWhatTheFileHolds(expected);
-    next.m_stateFilePath.clear();
-    expected.m_stateFilePath.clear();
-    QCOMPARE(Shown(openBox), QStringList());
-    QCOMPARE(DocumentProbe::Snapshot(next), DocumentProbe::Snapshot(expected));
-}
 
 QTEST_GUILESS_MAIN(TestRoundTrip)
 #include "tst_roundtrip.moc"

@@ -10,6 +10,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 // Sealing and opening a secret must leave no copy of its plaintext behind in the process's
 // memory, freed blocks included: the only copy afterwards is the caller's own string.
 
@@ -79,9 +81,9 @@ int CountCopies(QByteArrayView needle, QByteArrayView allowed = {})
         unsigned long begin = 0, end = 0, inode = 0;
         char perms[5] = {};
         std::sscanf(line, "%lx-%lx %4s %*s %*s %lu", &begin, &end, perms, &inode);
-        if (std::strncmp(perms, "rw", 2) != 0 || inode != 0) // not heap, stack or anonymous
-            continue;
-        if (!kHeapScanned && !std::strstr(line, "[stack]"))
+        // Not heap, stack or anonymous; or the heap where the scan leaves it alone.
+        if (std::strncmp(perms, "rw", 2) != 0 || inode != 0
+            || (!kHeapScanned && !std::strstr(line, "[stack]")))
             continue;
         const auto *at = reinterpret_cast<const char *>(begin);
         while ((at = Find(at, reinterpret_cast<const char *>(end), needle.data(),
@@ -110,9 +112,7 @@ private Q_SLOTS:
         QTest::newRow("ASCII") << 437u << QStringLiteral("Qz7!ascii#Kw9$seal-A1")
                                << QByteArrayLiteral("Qz7!ascii#Kw9$seal-A1");
         QTest::newRow("Japanese in 932, two bytes a character")
-            << 932u
-            << QStringLiteral(
-                   "\u30d1\u30b9\u30ef\u30fc\u30c9\u79d8\u5bc6\u9375\u30c6\u30b9\u30c8\u4e09")
+            << 932u << u"\u30d1\u30b9\u30ef\u30fc\u30c9\u79d8\u5bc6\u9375\u30c6\u30b9\u30c8\u4e09"_s
             << QByteArrayLiteral("\x83\x70\x83\x58\x83\x8f\x81\x5b\x83\x68\x94\xe9\x96\xa7\x8c\xae"
                                  "\x83\x65\x83\x58\x83\x67\x8e\x4f");
     }
@@ -128,8 +128,7 @@ private Q_SLOTS:
             g_area, QStringEncoder(QStringEncoder::Utf32LE).appendToBuffer(g_area, plain) - g_area);
         const std::pair<const char *, QByteArrayView> forms[] = {
             { "UTF-16", { reinterpret_cast<const char *>(plain.constData()), plain.size() * 2 } },
-            { "code page", oemForm },
-            { "UTF-32", utf32 },
+            { "code page", oemForm }, { "UTF-32", utf32 },
         };
         // Six characters at either end: a copy cut short, or the part after an ASCII start, is
         // still found.
@@ -145,8 +144,7 @@ private Q_SLOTS:
 #endif
 
         QString sealed, opened;
-        QVERIFY(EncryptSecret(plain, sealed));
-        QVERIFY(DecryptSecret(sealed, opened));
+        QVERIFY(EncryptSecret(plain, sealed) && DecryptSecret(sealed, opened));
 
         // The caller's result is the one copy there is to be.
         const QByteArrayView result(

@@ -3,8 +3,6 @@
 #include "core/settings/SettingsWriter.h"
 #include "TestFiles.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -22,10 +20,8 @@ private Q_SLOTS:
 // profiles go out in list order under the key set of their place in it, keys sealed.
 void TestSettingsWriter::writesTheWholeFileByteForByte()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"NetworkSetting.ini"_s);
-    QVERIFY(TestFiles::Write(
-        path, "[UserNetworkSetting]\r\nWIRELESS_SSID_7=old\r\n[Other]\r\nX=1\r\n"));
+    const TestFiles::CSettingsFolder folder(
+        "[UserNetworkSetting]\r\nWIRELESS_SSID_7=old\r\n[Other]\r\nX=1\r\n");
     CSettingsDocument document;
     MainWindowControls &c = document.m_controls;
     c.m_connection.m_dhcpRadio = 0; // DHCP on, yet the disabled controls still hold addresses
@@ -34,7 +30,7 @@ void TestSettingsWriter::writesTheWholeFileByteForByte()
     c.m_connection.m_subnetMask.m_fields = { 255, 255, -1, 0 }; // three parts only: blank
     c.m_connection.m_defaultGateway.m_fields = { 0, 0, 0, 0 };
     c.m_connection.m_proxyAddress.m_text = u"proxy.example"_s; // the proxy is off
-    c.m_connection.m_proxyPort.m_text = u"8080"_s;
+    c.m_connection.m_proxyPort.m_text = u"80x"_s; // not a port, yet written as it stands
     c.m_useWirelessChecked = true;
     CNetworkSetting &library = document.m_wirelessSettings[5];
     library.m_ssid = u"Library"_s;
@@ -49,14 +45,13 @@ void TestSettingsWriter::writesTheWholeFileByteForByte()
     cafe.m_stealthSsid = 1;
     cafe.m_useProxy = 2; // only exactly 1 means "on"
     cafe.m_proxyAddress = u" spaced = ; \"quoted\" "_s;
-    cafe.m_proxyPort = u"80x"_s;
     cafe.m_connectAutomatically = 0;
     cafe.m_secondaryDns = IpAddressField::Complete(8, 8, 4, 4);
     // The last item refers to no slot and is passed over.
     c.m_wirelessList = { { u"Library"_s, 5 }, { u"Cafe"_s, 2 }, { u"Stray"_s, 57 } };
-    QVERIFY(WriteSettingsFile(document, path).Succeeded());
+    QVERIFY(WriteSettingsFile(document, folder.m_path).Succeeded());
 
-    QByteArray bytes = TestFiles::ReadAll(path);
+    QByteArray bytes = TestFiles::ReadAll(folder.m_path);
     // A 16-byte IV and one cipher block, in hex, that open to the key.
     const QString sealed
         = CProfileFile::FromBytes(bytes).Value(u"UserNetworkSetting", u"WIRELESS_PSK_2");
@@ -66,37 +61,33 @@ void TestSettingsWriter::writesTheWholeFileByteForByte()
     QCOMPARE(plain, cafe.m_networkKey);
     QCOMPARE(bytes.replace(sealed.toLatin1(), "<sealed>"),
         QByteArray(
-            "[UserNetworkSetting]\r\nWIRED_DHCP=1\r\nWIRED_IP=10.0.0.7\r\n"
-            "WIRED_SUBNET_MASK=\r\nWIRED_DEFAULT_GATEWAY=0.0.0.0\r\nWIRED_DNS=\r\n"
-            "WIRED_DNS_SECONDARY=\r\nWIRED_PROXY=0\r\nWIRED_PROXY_ADDRESS=proxy.example\r\n"
-            "WIRED_PROXY_PORT=8080\r\nWIRELESS_DHCP=0\r\nWIRELESS_IP=192.168.0.20\r\n"
-            "WIRELESS_SUBNET_MASK=255.255.255.0\r\nWIRELESS_DEFAULT_GATEWAY=192.168.0.1\r\n"
-            "WIRELESS_DNS=192.168.0.1\r\nWIRELESS_DNS_SECONDARY=\r\nWIRELESS_PROXY=0\r\n"
-            "WIRELESS_PROXY_ADDRESS=\r\nWIRELESS_PROXY_PORT=\r\nWIRELESS_SSID=Library\r\n"
-            "WIRELESS_SEQLITY_MODE=0\r\nWIRELESS_PSK=\r\nWIRELESS_FORCE=0\r\n"
-            "WIRELESS_CONNECTION_AUTOMATICALLY=1\r\nWIRELESS_DHCP_2=1\r\nWIRELESS_IP_2=\r\n"
-            "WIRELESS_SUBNET_MASK_2=\r\nWIRELESS_DEFAULT_GATEWAY_2=\r\nWIRELESS_DNS_2=\r\n"
-            "WIRELESS_DNS_SECONDARY_2=8.8.4.4\r\nWIRELESS_PROXY_2=0\r\n"
-            "WIRELESS_PROXY_ADDRESS_2= spaced = ; \"quoted\" \r\nWIRELESS_PROXY_PORT_2=80x\r\n"
-            "WIRELESS_SSID_2=Cafe\r\nWIRELESS_SEQLITY_MODE_2=4\r\nWIRELESS_PSK_2=<sealed>\r\n"
-            "WIRELESS_FORCE_2=1\r\nWIRELESS_CONNECTION_AUTOMATICALLY_2=0\r\n[Common]\r\n"
-            "NETWORK_PRIORITY=1\r\nNETWORK_DEVICE_POWER_MANAGEMENT=1\r\n"
-            "WIRELESS_SETTING_TOTAL=2\r\n"));
+            "[UserNetworkSetting]\r\nWIRED_DHCP=1\r\nWIRED_IP=10.0.0.7\r\nWIRED_SUBNET_MASK=\r\n"
+            "WIRED_DEFAULT_GATEWAY=0.0.0.0\r\nWIRED_DNS=\r\nWIRED_DNS_SECONDARY=\r\n"
+            "WIRED_PROXY=0\r\nWIRED_PROXY_ADDRESS=proxy.example\r\nWIRED_PROXY_PORT=80x\r\n"
+            "WIRELESS_DHCP=0\r\nWIRELESS_IP=192.168.0.20\r\nWIRELESS_SUBNET_MASK=255.255.255.0\r\n"
+            "WIRELESS_DEFAULT_GATEWAY=192.168.0.1\r\nWIRELESS_DNS=192.168.0.1\r\n"
+            "WIRELESS_DNS_SECONDARY=\r\nWIRELESS_PROXY=0\r\nWIRELESS_PROXY_ADDRESS=\r\n"
+            "WIRELESS_PROXY_PORT=\r\nWIRELESS_SSID=Library\r\nWIRELESS_SEQLITY_MODE=0\r\n"
+            "WIRELESS_PSK=\r\nWIRELESS_FORCE=0\r\nWIRELESS_CONNECTION_AUTOMATICALLY=1\r\n"
+            "WIRELESS_DHCP_2=1\r\nWIRELESS_IP_2=\r\nWIRELESS_SUBNET_MASK_2=\r\n"
+            "WIRELESS_DEFAULT_GATEWAY_2=\r\nWIRELESS_DNS_2=\r\nWIRELESS_DNS_SECONDARY_2=8.8.4.4\r\n"
+            "WIRELESS_PROXY_2=0\r\nWIRELESS_PROXY_ADDRESS_2= spaced = ; \"quoted\" \r\n"
+            "WIRELESS_PROXY_PORT_2=\r\nWIRELESS_SSID_2=Cafe\r\nWIRELESS_SEQLITY_MODE_2=4\r\n"
+            "WIRELESS_PSK_2=<sealed>\r\nWIRELESS_FORCE_2=1\r\n"
+            "WIRELESS_CONNECTION_AUTOMATICALLY_2=0\r\n[Common]\r\nNETWORK_PRIORITY=1\r\n"
+            "NETWORK_DEVICE_POWER_MANAGEMENT=1\r\nWIRELESS_SETTING_TOTAL=2\r\n"));
 }
 
 // A line break would smuggle a key into the file: nothing is written, the old file stays.
 void TestSettingsWriter::valueWithALineBreakKeepsTheOldFile()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(u"NetworkSetting.ini"_s);
     const QByteArray old = "[UserNetworkSetting]\r\nWIRED_DHCP=0\r\n";
-    QVERIFY(TestFiles::Write(path, old));
+    const TestFiles::CSettingsFolder folder(old);
     CSettingsDocument document;
     document.m_controls.m_connection.m_proxyAddress.m_text = u"evil\nWIRED_DHCP=0"_s;
-    QCOMPARE(WriteSettingsFile(document, path).status, FileWriteStatus::Unstorable);
-    QCOMPARE(TestFiles::ReadAll(path), old);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-        QStringList { u"NetworkSetting.ini"_s });
+    QCOMPARE(WriteSettingsFile(document, folder.m_path).status, FileWriteStatus::Unstorable);
+    QCOMPARE(TestFiles::ReadAll(folder.m_path), old);
+    QCOMPARE(TestFiles::Entries(folder.m_dir.path()), QStringList { u"NetworkSetting.ini"_s });
 }
 
 QTEST_GUILESS_MAIN(TestSettingsWriter)

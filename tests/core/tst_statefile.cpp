@@ -5,7 +5,6 @@
 #include "core/settings/StateFile.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -13,110 +12,88 @@
 using namespace DocumentProbe;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// What a user leaves: a customised network folder, a loopback wired address that the close drops,
-// two profiles listed out of slot order.
-void FillSession(CSettingsDocument &document)
-{
-    MainWindowControls &c = document.m_controls;
-    c.m_folderModeRadio = 1;
-    c.m_deviceName.m_text = u"nas-01"_s;
-    c.m_userId.m_text = u"reader_1"_s;
-    c.m_password.m_text = c.m_passwordConfirm.m_text = u"p\u00e4ss word"_s;
-    document.m_wirelessSettings[4].m_ssid = u"Home"_s;
-    document.m_wirelessSettings[1].m_ssid = u"Work"_s;
-    c.m_wirelessList = { { u"Home"_s, 4 }, { u"Work"_s, 1 } };
-    document.m_lastPath = u"/media/READER"_s;
-    c.m_connection.m_dhcpRadio = 1;
-    c.m_connection.m_ipAddress.m_fields = { 127, 1, 2, 3 };
-}
-
-const QString kFilledSession
-    = u"folder.mode=1|folder.enabled=1|folder.name=nas-01|folder.uid=reader_1|"
-      u"folder.password=p\u00e4ss word|folder.confirm=p\u00e4ss word|list=Home,Work|"
-      u"p0.ssid=Home|p1.ssid=Work|lastPath=/media/READER|wired.dhcpMode=1|wired.ip="_s;
-
-} // namespace
-
 class TestStateFile : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase() { SetCurrentLanguageSlot(0); }
-    void stateFilePath();
-    void sessionRoundTrip_data();
-    void sessionRoundTrip();
 
-private:
-    QTemporaryDir m_dir;
-    QString Path(const QString &name) const { return m_dir.filePath(name); }
-};
-
-void TestStateFile::stateFilePath()
-{
-    // A relative XDG_CONFIG_HOME is ignored.
-    qputenv("HOME", QFile::encodeName(m_dir.path()));
-    qputenv("XDG_CONFIG_HOME", "cfg");
-    QCOMPARE(StateFilePath(), m_dir.path() + u"/.config/MeridockSettingUtil.dat"_s);
-}
-
-void TestStateFile::sessionRoundTrip_data()
-{
-    QTest::addColumn<QByteArray>("found"); // the state file at the start; null: none
-    QTest::addColumn<MessageIds>("messages");
-    QTest::addColumn<QString>("opened"); // null: as on a first run
-    QTest::newRow("first run, configuration folder missing")
-        << QByteArray() << MessageIds {} << QString();
-    // A default folder setting's texts stay unchecked; a password that does not open is reported.
-    QTest::newRow("earlier run's state file that others may read")
-        << TestFiles::Bytes(u"[NetworkSettingUtility]\nNETFOLDER_DEF=2\nNETFOLDER_NAME=12_\n"
-                            u"NETFOLDER_UID=a.b\nNETFOLDER_PASS=0000\n"_s)
-        << MessageIds { 49 }
-        << u"folder.mode=0|folder.enabled=0|folder.name=12_|folder.uid=a.b|folder.password="_s;
-    QTest::newRow("binary state file")
-        << QByteArray("[Common]\0\xff\x01", 12) << MessageIds {} << QString();
-}
-
-// Whatever the start found, the close leaves an owner-only state file holding this run's values,
-// which the next start restores.
-void TestStateFile::sessionRoundTrip()
-{
-    QFETCH(QByteArray, found);
-    QFETCH(MessageIds, messages);
-    QFETCH(QString, opened);
-    const QString folder = Path(QString::fromLatin1(QTest::currentDataTag()) + u"/.config"_s);
-    const QString path = folder + u"/MeridockSettingUtil.dat"_s;
-    if (!found.isNull()) {
-        QVERIFY(QDir().mkpath(folder) && TestFiles::Write(path, found));
-        QVERIFY(::chmod(QFile::encodeName(path).constData(), 0644) == 0);
+    void stateFilePath()
+    {
+        // A relative XDG_CONFIG_HOME is ignored.
+        const QTemporaryDir home;
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_HOME", "cfg");
+        QCOMPARE(StateFilePath(), home.path() + u"/.config/MeridockSettingUtil.dat"_s);
     }
 
-    CMessageRecorder recorder;
-    CSettingsDocument firstRun;
-    OpenSession(firstRun, recorder, Path(u"never.dat"_s));
-    CSettingsDocument document;
-    Prefill(document);
-    OpenSession(document, recorder, path);
-    QCOMPARE(IdsOf(recorder), messages);
-    if (opened.isNull())
-        QCOMPARE(Snapshot(document, true), Snapshot(firstRun, true));
-    else
-        QCOMPARE(Mismatches(document, opened), QStringList());
+    void sessionRoundTrip_data()
+    {
+        QTest::addColumn<QByteArray>("found"); // the state file at the start; null: none
+        QTest::addColumn<MessageIds>("messages");
+        QTest::addColumn<QString>("opened"); // null: as on a first run
+        // A first run: no configuration folder yet.
+        QTest::newRow("first run") << QByteArray() << MessageIds {} << QString();
+        // A default folder setting's texts stay unchecked; a password that does not open is
+        // reported.
+        QTest::newRow("earlier run's state file that others may read")
+            << TestFiles::Bytes(u"[NetworkSettingUtility]\nNETFOLDER_DEF=2\nNETFOLDER_NAME=12_\n"
+                                u"NETFOLDER_UID=a.b\nNETFOLDER_PASS=0000\n"_s)
+            << MessageIds { 49 }
+            << u"folder.mode=0|folder.enabled=0|folder.name=12_|folder.uid=a.b|folder.password="_s;
+    }
 
-    FillSession(document);
-    CloseSession(document);
-    QCOMPARE(TestFiles::Mode(path), 0600);
-    if (found.isNull())
-        QCOMPARE(TestFiles::Mode(folder), 0700);
-    CSettingsDocument next;
-    recorder.m_messages.clear();
-    OpenSession(next, recorder, path);
-    QCOMPARE(IdsOf(recorder), MessageIds {});
-    QCOMPARE(Mismatches(next, kFilledSession), QStringList());
-    QCOMPARE(next.m_controls.m_folderModeRadio, 1);
-}
+    // Whatever the start found, the close leaves an owner-only state file holding this run's
+    // values, which the next start restores.
+    void sessionRoundTrip()
+    {
+        QFETCH(QByteArray, found);
+        QFETCH(MessageIds, messages);
+        QFETCH(QString, opened);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u".config/MeridockSettingUtil.dat"_s);
+        if (!found.isNull())
+            QVERIFY(QDir(dir.path()).mkdir(u".config"_s) && TestFiles::Write(path, found)
+                && ::chmod(QFile::encodeName(path).constData(), 0644) == 0);
+
+        CMessageRecorder recorder;
+        CSettingsDocument firstRun, document, next;
+        OpenSession(firstRun, recorder, dir.filePath(u"never.dat"_s));
+        Prefill(document);
+        OpenSession(document, recorder, path);
+        QCOMPARE(IdsOf(recorder), messages);
+        if (opened.isNull())
+            QCOMPARE(Snapshot(document, true), Snapshot(firstRun, true));
+        else
+            QCOMPARE(Mismatches(document, opened), QStringList());
+
+        // What a user leaves: a customised network folder, a loopback wired address that the
+        // close drops, two profiles listed out of slot order.
+        MainWindowControls &c = document.m_controls;
+        c.m_folderModeRadio = c.m_connection.m_dhcpRadio = 1;
+        c.m_deviceName.m_text = u"nas-01"_s;
+        c.m_userId.m_text = u"reader_1"_s;
+        c.m_password.m_text = c.m_passwordConfirm.m_text = u"p\u00e4ss word"_s;
+        document.m_wirelessSettings[4].m_ssid = u"Home"_s;
+        document.m_wirelessSettings[1].m_ssid = u"Work"_s;
+        c.m_wirelessList = { { u"Home"_s, 4 }, { u"Work"_s, 1 } };
+        document.m_lastPath = u"/media/READER"_s;
+        c.m_connection.m_ipAddress.m_fields = { 127, 1, 2, 3 };
+        CloseSession(document);
+        QCOMPARE(TestFiles::Mode(path), 0600);
+        if (found.isNull())
+            QCOMPARE(TestFiles::Mode(dir.filePath(u".config"_s)), 0700);
+        OpenSession(next, recorder, path);
+        QCOMPARE(IdsOf(recorder), messages); // nothing more
+        const QString filled = u"folder.mode=1|folder.enabled=1|folder.name=nas-01|"
+                               u"folder.uid=reader_1|folder.password=p\u00e4ss word|"
+                               u"folder.confirm=p\u00e4ss word|list=Home,Work|p0.ssid=Home|"
+                               u"p1.ssid=Work|lastPath=/media/READER|wired.dhcpMode=1|wired.ip="_s;
+        QCOMPARE(Mismatches(next, filled), QStringList());
+        QCOMPARE(next.m_controls.m_folderModeRadio, 1);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestStateFile)
 #include "tst_statefile.moc"

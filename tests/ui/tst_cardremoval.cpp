@@ -1,3 +1,4 @@
+#include "DialogScript.h"
 #include "MessageRecorder.h"
 #include "MockBus.h"
 #include "ScriptedPathChooser.h"
@@ -34,6 +35,7 @@ class TestCardRemoval : public QObject
     QTemporaryDir m_card;
 
 private Q_SLOTS:
+    void init() { FailOnWarnings(); }
     void initTestCase()
     {
         QVERIFY2(!m_udisks.Address().isEmpty(), qPrintable(m_udisks.Error()));

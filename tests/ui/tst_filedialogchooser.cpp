@@ -1,3 +1,4 @@
+#include "DialogScript.h"
 #include "ui/FileDialogChooser.h"
 
 #include <QAbstractItemModel>
@@ -27,6 +28,7 @@ class TestFileDialogChooser : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { FailOnWarnings(); }
     void cardsAmongPlaces_data()
     {
         QTest::addColumn<bool>("folderDialog");

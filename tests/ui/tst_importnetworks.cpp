@@ -72,6 +72,7 @@ private Q_SLOTS:
 
     void init()
     {
+        FailOnWarnings();
         SetCurrentLanguageSlot(0);
         m_box.m_messages.clear();
         m_window = std::make_unique<CNetSetUtilDlg>();

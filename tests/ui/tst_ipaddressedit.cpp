@@ -1,3 +1,4 @@
+#include "DialogScript.h"
 #include "ui/IpAddressEdit.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ class TestIpAddressEdit : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { FailOnWarnings(); }
     void typingAndPasting_data()
     {
         // [ is the left arrow key; ^ pastes the rest of the text instead.

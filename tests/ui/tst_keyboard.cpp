@@ -118,6 +118,7 @@ class TestKeyboard : public QObject
     }
 
 private Q_SLOTS:
+    void init() { FailOnWarnings(); }
     void cleanup()
     {
         m_window.reset();

@@ -1,3 +1,4 @@
+#include "DialogScript.h"
 #include "ui/Mnemonics.h"
 
 #include <QTest>
@@ -9,6 +10,7 @@ class TestMnemonics : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { FailOnWarnings(); }
     void assignment_data()
     {
         QTest::addColumn<QStringList>("texts");

@@ -26,6 +26,7 @@ class TestNetSetUtilDlg : public QObject
 private Q_SLOTS:
     void init()
     {
+        FailOnWarnings();
         SetCurrentLanguageSlot(0);
         m_config = std::make_unique<QTemporaryDir>();
         QVERIFY(m_config->isValid());

@@ -64,6 +64,7 @@ class TestSecretsOnDisk : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { FailOnWarnings(); }
     void windowSessionWritesNoPlaintext()
     {
         SetCurrentLanguageSlot(0);

@@ -50,6 +50,7 @@ class TestWifiQrFill : public QObject
 private Q_SLOTS:
     void init()
     {
+        FailOnWarnings();
         SetCurrentLanguageSlot(0);
         SetQrCodeModule(QStringLiteral(MERIDOCK_QR_MODULE));
     }

@@ -31,6 +31,7 @@ class TestWifiSecurity : public QObject
 private Q_SLOTS:
     void init()
     {
+        FailOnWarnings();
         SetCurrentLanguageSlot(0);
         m_box = CMessageRecorder();
         m_dialog = std::make_unique<CWifiSecurity>();

@@ -1,3 +1,4 @@
+#include "DialogScript.h"
 #include "ui/AboutDlg.h"
 #include "ui/NetSetUtilDlg.h"
 #include "ui/WifiSecurity.h"
@@ -57,6 +58,7 @@ class TestWindowLayout : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { FailOnWarnings(); }
     void cleanup() { SetCurrentLanguageSlot(0); }
 
     void everySlot_data()

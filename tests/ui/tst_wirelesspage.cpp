@@ -26,6 +26,7 @@ class TestWirelessPage : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { FailOnWarnings(); }
     void entriesAndProfilesStayTogether()
     {
         SetCurrentLanguageSlot(0);
