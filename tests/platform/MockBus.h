@@ -38,8 +38,11 @@ public:
             m_error = u"python3-dbusmock did not bring "_s + service + u" onto the bus"_s;
     }
 
-    // The processes go with their QProcess, the mock before the bus.
-    ~CMockBus() { QDBusConnection::disconnectFromBus(m_name); }
+    ~CMockBus()
+    {
+        m_mock.close(); // kills it and waits
+        m_daemon.close();
+    }
 
     // Empty when the bus or the mock did not start; the reason is in Error().
     QString Address() const { return m_error.isEmpty() ? m_address : QString(); }
@@ -87,13 +90,13 @@ public:
         const QString getSecrets = uR"(s = self.settings.get(args[0], {}).get('secrets')
 if not s: raise dbus.exceptions.DBusException('', name='org.freedesktop.NetworkManager.AgentManager.NoSecrets')
 ret = {args[0]: s})"_s;
-        if (!Mock(u"/org/freedesktop/NetworkManager/Settings"_s, u"AddConnection"_s,
-                { QVariant::fromValue(settings) }, u"org.freedesktop.NetworkManager.Settings"_s))
-            return {};
+        Mock(u"/org/freedesktop/NetworkManager/Settings"_s, u"AddConnection"_s,
+            { QVariant::fromValue(settings) }, u"org.freedesktop.NetworkManager.Settings"_s);
         const QString path = m_reply.arguments().value(0).value<QDBusObjectPath>().path();
-        return Mock(path, u"AddMethod"_s,
-                   { u"org.freedesktop.NetworkManager.Settings.Connection"_s, u"GetSecrets"_s,
-                       u"s"_s, u"a{sa{sv}}"_s, getSecrets })
+        return !path.isEmpty()
+                && Mock(path, u"AddMethod"_s,
+                    { u"org.freedesktop.NetworkManager.Settings.Connection"_s, u"GetSecrets"_s,
+                        u"s"_s, u"a{sa{sv}}"_s, getSecrets })
             ? path
             : QString();
     }
@@ -139,10 +142,10 @@ public:
     bool AddFilesystem(const QString &name, const QString &drive, const QString &label,
         const QStringList &mountPoints, const QString &then = {})
     {
+        const QDBusObjectPath driveObject(Root + u"/drives/"_s + drive);
         QList<QByteArray> points; // stored with their terminating NUL
         for (const QString &point : mountPoints)
             points.append(point.toUtf8() + '\0');
-        const QDBusObjectPath driveObject(Root + u"/drives/"_s + drive);
         return AddObject(u"block_devices/"_s + name, u"Filesystem"_s,
                    { { u"MountPoints"_s, QVariant::fromValue(points) } }, u"Unmount"_s, then)
             && Mock(Root + u"/block_devices/"_s + name, u"AddProperties"_s,
