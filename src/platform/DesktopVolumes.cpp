@@ -153,18 +153,15 @@ bool MayPowerOff(const ManagedObjects &objects, const QString &filesystem, const
 } // namespace
 
 CDesktopVolumes::CDesktopVolumes()
-    : CDesktopVolumes(QDBusConnection(QString()), u"/proc/self/mountinfo"_s, u"/sys"_s)
-{
-    m_systemBus = true;
-}
+    : m_mountInfoPath(u"/proc/self/mountinfo"_s)
+    , m_sysRoot(u"/sys"_s)
+{ }
 
 QDBusConnection CDesktopVolumes::Bus()
 {
-    if (m_systemBus) {
+    if (!m_bus)
         m_bus = SystemBus();
-        m_systemBus = false;
-    }
-    return m_bus;
+    return *m_bus;
 }
 
 CDesktopVolumes::CDesktopVolumes(QDBusConnection bus, QString mountInfoPath, QString sysRoot)

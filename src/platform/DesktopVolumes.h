@@ -5,6 +5,8 @@
 #include <QDBusConnection>
 #include <QObject>
 
+#include <optional>
+
 // The removable volumes as the desktop's disk service (UDisks2) sees them: filesystems that are
 // mounted on a drive that is removable, takes removable media, or sits on USB or SDIO. Without
 // the service the kernel's tables stand in, and nothing can be removed.
@@ -29,8 +31,7 @@ private:
     void Call(const QDBusMessage &call, int timeoutMs,
         std::function<void(const QDBusMessage &)> then);
 
-    bool m_systemBus = false;
-    QDBusConnection m_bus;
+    std::optional<QDBusConnection> m_bus; // none yet: the system bus, when first asked
     QString m_mountInfoPath;
     QString m_sysRoot;
     QObject m_calls; // the replies still awaited

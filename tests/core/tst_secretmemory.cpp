@@ -51,16 +51,14 @@ void SearchFreedBlock(const volatile void *block)
 {
     const auto *begin = const_cast<const char *>(static_cast<const volatile char *>(block));
     const char *end = begin + __sanitizer_get_allocated_size(block);
-    for (const QByteArrayView needle : g_watched) {
+    for (const QByteArrayView needle : g_watched)
         if (!needle.isEmpty() && Find(begin, end, needle.data(), size_t(needle.size())))
             ++g_freedCopies;
-    }
 }
 
 // The sanitizer takes no free hook without a malloc hook.
-void IgnoreNewBlock(const volatile void *, size_t)
-{ }
-const bool g_hooked = __sanitizer_install_malloc_and_free_hooks(&IgnoreNewBlock, &SearchFreedBlock);
+const bool g_hooked = __sanitizer_install_malloc_and_free_hooks(
+    [](const volatile void *, size_t) {}, &SearchFreedBlock);
 #else
 constexpr bool kHeapScanned = true;
 #endif

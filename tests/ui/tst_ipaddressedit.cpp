@@ -1,16 +1,12 @@
 #include "DialogScript.h"
 #include "ui/IpAddressEdit.h"
 
-#include <QApplication>
 #include <QClipboard>
-#include <QLineEdit>
-#include <QTest>
 
 using Fields = std::array<int, 4>;
 Q_DECLARE_METATYPE(Fields)
 
 constexpr int B = CIpAddressEdit::BlankField;
-constexpr Fields Blank { B, B, B, B };
 
 class TestIpAddressEdit : public QObject
 {
@@ -23,19 +19,15 @@ private Q_SLOTS:
         // [ is the left arrow key; ^ pastes the rest of the text instead.
         QTest::addColumn<QString>("keys");
         QTest::addColumn<Fields>("fields");
-        QTest::newRow("a dot after a third digit does not skip a field")
-            << "255.255.255.0" << Fields { 255, 255, 255, 0 };
-        QTest::newRow("a digit into a full field goes on") << "123[4" << Fields { 123, 4, B, B };
-        QTest::newRow("letters, signs and blanks are refused") << "1a- 2" << Fields { 12, B, B, B };
-        QTest::newRow("a dot in the last field is swallowed")
-            << "1.2.3.4.5" << Fields { 1, 2, 3, 45 };
-        QTest::newRow("the last field does not move on") << "1.2.3.2551" << Fields { 1, 2, 3, 255 };
-        QTest::newRow("blanks around a pasted address go") << "^  10.0.0.1\n"
-                                                           << Fields { 10, 0, 0, 1 };
-        QTest::newRow("a paste of five parts is refused whole") << "^1.2.3.4.5" << Blank;
-        QTest::newRow("a paste with a part above 255 is refused whole") << "^10.0.0.256" << Blank;
-        QTest::newRow("a paste of non-ASCII digits is refused whole")
-            << QString::fromUtf8("^\xd9\xa1.2.3.4") << Blank;
+        QTest::newRow("dot after 3 digits stays") << "255.255.255.0" << Fields { 255, 255, 255, 0 };
+        QTest::newRow("digit into a full field goes on") << "123[4" << Fields { 123, 4, B, B };
+        QTest::newRow("letters, signs, blanks refused") << "1a- 2" << Fields { 12, B, B, B };
+        QTest::newRow("dot in the last field swallowed") << "1.2.3.4.5" << Fields { 1, 2, 3, 45 };
+        QTest::newRow("last field does not move on") << "1.2.3.2551" << Fields { 1, 2, 3, 255 };
+        QTest::newRow("pasted blanks go") << "^  10.0.0.1\n" << Fields { 10, 0, 0, 1 };
+        QTest::newRow("five parts refused") << "^1.2.3.4.5" << Fields { B, B, B, B };
+        QTest::newRow("part above 255 refused") << "^10.0.0.256" << Fields { B, B, B, B };
+        QTest::newRow("non-ASCII digits") << "^\xd9\xa1.2.3.4" << Fields { B, B, B, B };
     }
     void typingAndPasting()
     {
@@ -49,12 +41,9 @@ private Q_SLOTS:
             QTest::keySequence(QApplication::focusWidget(), QKeySequence::Paste);
             keys.clear();
         }
-        for (const QChar c : keys) {
-            if (c == u'[')
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
-            else
-                QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
-        }
+        for (const QChar c : keys)
+            c == u'[' ? QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left)
+                      : QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
         QTEST(edit.Fields(), "fields");
     }
 };

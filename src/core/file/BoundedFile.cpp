@@ -27,8 +27,8 @@ QString ErrnoText(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-BoundedReadStatus ReadPosix(
-    const QString &path, qint64 maxBytes, QByteArray &bytes, QString *systemError)
+BoundedReadStatus ReadPosix(const QString &path, qint64 maxBytes, QByteArray &bytes,
+    QString *systemError, CachedPages cached)
 {
     if (path.isEmpty())
         return BoundedReadStatus::Missing;
@@ -53,6 +53,8 @@ BoundedReadStatus ReadPosix(
         return BoundedReadStatus::NotRegularFile;
     if (info.st_size > maxBytes)
         return BoundedReadStatus::TooLarge;
+    if (cached == CachedPages::Drop)
+        ::posix_fadvise(fd.Get(), 0, 0, POSIX_FADV_DONTNEED);
 
     QByteArray buffer;
     // The size can change under us, and some files report 0: read up to one byte past the limit.
@@ -115,13 +117,14 @@ BoundedReadStatus ReadPortable(
 
 } // namespace
 
-BoundedReadStatus ReadBoundedFile(
-    const QString &path, qint64 maxBytes, QByteArray &bytes, QString *systemError)
+BoundedReadStatus ReadBoundedFile(const QString &path, qint64 maxBytes, QByteArray &bytes,
+    QString *systemError, CachedPages cached)
 {
     bytes.clear();
 #ifdef Q_OS_UNIX
-    return ReadPosix(path, maxBytes, bytes, systemError);
+    return ReadPosix(path, maxBytes, bytes, systemError, cached);
 #else
+    Q_UNUSED(cached);
     return ReadPortable(path, maxBytes, bytes, systemError);
 #endif
 }

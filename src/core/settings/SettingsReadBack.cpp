@@ -7,32 +7,10 @@
 #include "core/settings/SettingsWriter.h"
 #include "i18n/MessageCatalog.h"
 
-#include <QFile>
-
 #include <cerrno>
 #include <cstring>
 
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <unistd.h>
-#endif
-
 namespace {
-
-// The file's pages are clean after the sync; dropped, the next read goes to the device.
-void DropCachedPages(const QString &path)
-{
-#ifdef Q_OS_UNIX
-    const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-    if (fd < 0)
-        return;
-    ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
-    ::close(fd);
-#else
-    Q_UNUSED(path);
-#endif
-}
 
 // What the file keeps of a record: a partly filled address is stored blank.
 CNetworkSetting Stored(CNetworkSetting record)
@@ -49,12 +27,8 @@ CNetworkSetting Stored(CNetworkSetting record)
 QList<CNetworkSetting> ListedProfiles(const CSettingsDocument &document)
 {
     QList<CNetworkSetting> profiles;
-    for (const WirelessListEntry &entry : document.m_controls.m_wirelessList) {
-        if (profiles.size() == MaxWirelessProfiles)
-            break;
-        if (entry.m_slot >= 0 && entry.m_slot < MaxWirelessProfiles)
-            profiles.append(Stored(document.m_wirelessSettings[size_t(entry.m_slot)]));
-    }
+    for (const CNetworkSetting *profile : WrittenProfiles(document))
+        profiles.append(Stored(*profile));
     return profiles;
 }
 
@@ -71,10 +45,11 @@ bool SameValues(const CSettingsDocument &meant, CSettingsDocument &loaded)
 ReadBackResult CheckWrittenSettings(
     const QString &path, const QByteArray &meant, const CSettingsDocument &document)
 {
-    DropCachedPages(path);
+    // The file's pages are clean after the sync; dropped, the read goes to the device.
     QByteArray bytes;
     QString error;
-    const BoundedReadStatus read = ReadBoundedFile(path, MaxSettingsFileSize, bytes, &error);
+    const BoundedReadStatus read
+        = ReadBoundedFile(path, MaxSettingsFileSize, bytes, &error, CachedPages::Drop);
     if (read != BoundedReadStatus::Read) {
         if (read == BoundedReadStatus::Missing)
             error = QString::fromLocal8Bit(strerror(ENOENT));
@@ -85,7 +60,8 @@ ReadBackResult CheckWrittenSettings(
 
     CSettingsDocument loaded;
     CSilentMessageBox box;
-    if (!ReadSettingsProfile(loaded, box, CProfileFile::FromBytes(bytes)) || box.m_count != 0
+    // The reader fails exactly when it shows a message.
+    if (!ReadSettingsProfile(loaded, box, CProfileFile::FromBytes(bytes))
         || !SameValues(document, loaded))
         return { ReadBackStatus::ValuesDiffer, {} };
     return {};
@@ -95,13 +71,8 @@ VerifiedWriteResult WriteVerifiedSettingsFile(
     CSettingsDocument &document, const QString &path, IFileSteps &steps)
 {
     VerifiedWriteResult result;
-    CProfileFile file;
-    if (!ComposeSettingsFile(document, file)) {
-        result.write.status = FileWriteStatus::Unstorable;
-        return result;
-    }
-    const QByteArray bytes = file.ToBytes();
-    result.write = CommitFileAtomically(path, bytes, FileAccess::Shared, steps);
+    QByteArray bytes;
+    result.write = WriteSettingsFile(document, path, steps, &bytes);
     if (result.write)
         result.readBack = CheckWrittenSettings(path, bytes, document);
     return result;

@@ -41,8 +41,6 @@ bool HoldsSettings(const CProfileFile &file);
 // Why a file of this status is not loaded, in the current language; empty for Loaded.
 QString RefusalText(SettingsFileStatus status, const QString &systemError = QString());
 
-// Details of a load message, in the current language: where the value stands and, with
-// `withValue`, the value itself (never pass a secret).
 // Reports one failed value of a file: the catalogue text and the detail under it.
 using LoadReport = std::function<void(MessageId text, const QString &detail)>;
 
@@ -57,6 +55,8 @@ void CheckFolderValues(
 // The folder values into the window-held controls, the password into both of its boxes.
 void CopyFolderToControls(const CNetFolderSetting &folder, MainWindowControls &controls);
 
+// Details of a load message, in the current language: where the value stands and, with
+// `withValue`, the value itself (never pass a secret).
 QString KeyDetail(QStringView section, QStringView key, bool withValue, QStringView value = {});
 // Profile n (0-based; shown counted from 1) with its SSID as the file holds it.
 QString ProfileDetail(int n, QStringView ssid);

@@ -101,30 +101,40 @@ bool ComposeSettingsFile(CSettingsDocument &document, CProfileFile &file)
         || !file.SetValue(common, Key::PowerManagement.toString(), useWireless))
         return false;
 
-    int count = 0;
-    for (const WirelessListEntry &entry : document.m_controls.m_wirelessList) {
-        if (count == MaxWirelessProfiles)
-            break;
-        if (entry.m_slot < 0 || entry.m_slot >= MaxWirelessProfiles)
-            continue;
-        const CNetworkSetting &profile = document.m_wirelessSettings[size_t(entry.m_slot)];
+    const QList<const CNetworkSetting *> profiles = WrittenProfiles(document);
+    for (int n = 0; n < profiles.size(); ++n) {
         for (int field = 0; field < ConnectionFieldCount; ++field) {
-            if (!ComposeValue(profile, field, value)
-                || !file.SetValue(network, ProfileKeyName(count, field), value))
+            if (!ComposeValue(*profiles[n], field, value)
+                || !file.SetValue(network, ProfileKeyName(n, field), value))
                 return false;
         }
-        ++count;
     }
-    return file.SetValue(common, Key::WirelessTotal.toString(), QString::number(count));
+    return file.SetValue(common, Key::WirelessTotal.toString(), QString::number(profiles.size()));
+}
+
+QList<const CNetworkSetting *> WrittenProfiles(const CSettingsDocument &document)
+{
+    QList<const CNetworkSetting *> profiles;
+    for (const WirelessListEntry &entry : document.m_controls.m_wirelessList) {
+        if (profiles.size() == MaxWirelessProfiles)
+            break;
+        if (entry.m_slot >= 0 && entry.m_slot < MaxWirelessProfiles)
+            profiles.append(&document.m_wirelessSettings[size_t(entry.m_slot)]);
+    }
+    return profiles;
 }
 
 FileWriteResult WriteSettingsFile(CSettingsDocument &document, const QString &path,
-                                  IFileSteps &steps)
+                                  IFileSteps &steps, QByteArray *written)
 {
     CProfileFile file;
     if (!ComposeSettingsFile(document, file))
         return FileWriteResult { FileWriteStatus::Unstorable, FileStep::OpenFolder, 0, {} };
-    return CommitFileAtomically(path, file.ToBytes(), FileAccess::Shared, steps);
+    QByteArray bytes = file.ToBytes();
+    FileWriteResult result = CommitFileAtomically(path, bytes, FileAccess::Shared, steps);
+    if (written)
+        *written = std::move(bytes);
+    return result;
 }
 
 QString WriteFailureDetail(const FileWriteResult &result)

@@ -78,6 +78,10 @@ CKernelVolumes::CKernelVolumes(QString mountInfoPath, QString sysRoot)
 
 bool CKernelVolumes::IsRemovableDevice(int major, int minor) const
 {
+    // Major 0 is no block device (proc, tmpfs, overlays): most of a desktop's mounts, each of
+    // which would otherwise cost a look into sysfs after every Create.
+    if (major == 0)
+        return false;
     const QString link = m_sysRoot + QStringLiteral("/dev/block/%1:%2").arg(major).arg(minor);
     QString device = QFileInfo(link).canonicalFilePath();
     if (device.isEmpty())
@@ -105,9 +109,7 @@ QList<RemovableVolume> CKernelVolumes::MountedVolumes()
         // offered, even when it was started from a stick.
         if (entry.root != u'/' || entry.mountPoint == u'/' || seen.contains(entry.mountPoint))
             continue;
-        // Major 0 is no block device (proc, tmpfs, overlays): most of a desktop's mounts, each
-        // of which would otherwise cost a walk through sysfs after every Create.
-        if (entry.major == 0 || !IsRemovableDevice(entry.major, entry.minor))
+        if (!IsRemovableDevice(entry.major, entry.minor))
             continue;
         seen.insert(entry.mountPoint);
         volumes.append({ entry.mountPoint, QFileInfo(entry.mountPoint).fileName(), {} });
