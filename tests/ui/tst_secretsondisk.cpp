@@ -6,18 +6,14 @@
 #include "core/cipher/SecretCipher.h"
 #include "core/settings/StateFile.h"
 #include "ui/NetSetUtilDlg.h"
-#include "ui/WifiSecurity.h"
 
 #include <QComboBox>
 #include <QDirIterator>
 #include <QStringEncoder>
-#include <QTabWidget>
 #include <QTemporaryDir>
 
 // After a window session no file it wrote holds a password or key in any text form, while the
 // sealed values open back to the secrets.
-
-namespace {
 
 QTemporaryDir g_root;
 
@@ -57,8 +53,6 @@ QString Opened(const QString &path, const QByteArray &key)
     return QStringLiteral("<%1 does not open>").arg(QLatin1String(key));
 }
 
-} // namespace
-
 class TestSecretsOnDisk : public QObject
 {
     Q_OBJECT
@@ -81,11 +75,11 @@ private Q_SLOTS:
                 "NETFOLDER_UID=alice_1\nNETFOLDER_PASS=$seal(%2)\n")
                                  .arg(LoadedKey, FolderPassword))));
 
-        CMessageRecorder windowBox, dialogBox;
+        CMessageRecorder box;
         CScriptedPathChooser chooser;
         auto window = std::make_unique<CNetSetUtilDlg>();
-        CWifiSecurityLauncher launcher(window.get(), &dialogBox);
-        window->SetMessageBox(&windowBox);
+        CWifiSecurityLauncher launcher(window.get(), &box);
+        window->SetMessageBox(&box);
         window->SetPathChooser(&chooser);
         window->SetPropertyDialog(&launcher);
         window->StartSession(StateFilePath());
@@ -93,7 +87,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         chooser.m_file = input;
         Press(*window, "loadSettingsButton");
-        Find<QTabWidget>(*window, "tabControl")->setCurrentIndex(1);
+        window->ShowPage(1);
         CDialogScript script([](CWifiSecurity &dialog) {
             QTest::keyClicks(Find<QLineEdit>(dialog, "ssid"), QStringLiteral("lab-net"));
             Find<QComboBox>(dialog, "security")->setCurrentIndex(5); // WPA2-PSK (AES)
