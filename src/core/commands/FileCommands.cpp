@@ -43,6 +43,32 @@ void ReportRemoval(
     box.ShowMessage(document.m_messageText, caption, MessageIcon::Error, MessageButtons::Ok, detail);
 }
 
+// The success message of a file written into `folder`, with the offer to remove its volume
+// safely when there is one. If the user asks for it, the removal starts and its outcome is
+// reported when it ends, which may be after this returns.
+void ReportFileCreated(CSettingsDocument &document, IMessageBox &box, IRemovableVolumes &volumes,
+    const QString &folder, const QString &where)
+{
+    const QList<RemovableVolume> mounted = volumes.MountedVolumes();
+    const RemovableVolume *volume = VolumeHolding(mounted, folder);
+    if (!volume || volume->ejectHandle.isEmpty()) {
+        document.ShowMessage(box, Msg::SettingsFileCreated, Msg::CreateSettingCaption,
+            MessageIcon::Information, MessageButtons::Ok, where);
+        return;
+    }
+    const QString offer = MessageText(Msg::FileOnRemovableVolume).arg(volume->label);
+    if (document.ShowMessage(box, Msg::SettingsFileCreated, Msg::CreateSettingCaption,
+            MessageIcon::Information, MessageButtons::OkSafelyRemove,
+            where.isEmpty() ? offer : where + u'\n' + offer)
+        != MessageAnswer::SafelyRemove)
+        return;
+
+    // The document and the box belong to the window, which outlives the removal.
+    volumes.Eject(*volume, [&document, &box, label = volume->label](const EjectResult &removed) {
+        ReportRemoval(document, box, label, removed);
+    });
+}
+
 } // namespace
 
 QString SettingsFilePathInFolder(const QString &folder)
@@ -81,29 +107,6 @@ void LoadSettingsCommand(CSettingsDocument &document, IMessageBox &box, IPathCho
     else
         document.ShowMessage(
             box, Msg::SettingsLoadedWithError, Msg::LoadSettingsCaption, MessageIcon::Error);
-}
-
-void ReportFileCreated(CSettingsDocument &document, IMessageBox &box, IRemovableVolumes &volumes,
-    const QString &folder, const QString &where)
-{
-    const QList<RemovableVolume> mounted = volumes.MountedVolumes();
-    const RemovableVolume *volume = VolumeHolding(mounted, folder);
-    if (!volume || volume->ejectHandle.isEmpty()) {
-        document.ShowMessage(box, Msg::SettingsFileCreated, Msg::CreateSettingCaption,
-            MessageIcon::Information, MessageButtons::Ok, where);
-        return;
-    }
-    const QString offer = MessageText(Msg::FileOnRemovableVolume).arg(volume->label);
-    if (document.ShowMessage(box, Msg::SettingsFileCreated, Msg::CreateSettingCaption,
-            MessageIcon::Information, MessageButtons::OkSafelyRemove,
-            where.isEmpty() ? offer : where + u'\n' + offer)
-        != MessageAnswer::SafelyRemove)
-        return;
-
-    // The document and the box belong to the window, which outlives the removal.
-    volumes.Eject(*volume, [&document, &box, label = volume->label](const EjectResult &removed) {
-        ReportRemoval(document, box, label, removed);
-    });
 }
 
 void CreateSettingFileCommand(CSettingsDocument &document, IMessageBox &box, IPathChooser &chooser,

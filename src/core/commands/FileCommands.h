@@ -33,9 +33,3 @@ void LoadSettingsCommand(CSettingsDocument &document, IMessageBox &box, IPathCho
 // outcome may be reported after this returns.
 void CreateSettingFileCommand(CSettingsDocument &document, IMessageBox &box, IPathChooser &chooser,
     IRemovableVolumes &volumes = NoRemovableVolumes(), IFileSteps &steps = DefaultFileSteps());
-
-// The success message of a file written into `folder`, with the offer to remove its volume
-// safely when there is one. If the user asks for it, the removal starts and its outcome is
-// reported when it ends, which may be after this returns.
-void ReportFileCreated(CSettingsDocument &document, IMessageBox &box, IRemovableVolumes &volumes,
-    const QString &folder, const QString &where);
