@@ -1,11 +1,7 @@
 #pragma once
 
 #include <QDBusConnectionInterface>
-#include <QDBusMessage>
 #include <QDBusMetaType>
-#include <QDBusObjectPath>
-#include <QDBusReply>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,8 +19,6 @@ public:
         : m_service(service)
     {
         qDBusRegisterMetaType<SettingsMap>();
-        qDBusRegisterMetaType<QList<QVariantMap>>();
-        qDBusRegisterMetaType<QList<uint>>();
         qDBusRegisterMetaType<QList<QByteArray>>();
         m_daemon.start(u"dbus-daemon"_s, { u"--session"_s, u"--nofork"_s, u"--print-address"_s });
         if (QTest::qWaitFor([this] { return m_daemon.canReadLine(); }, 20000))
@@ -34,9 +28,8 @@ public:
             m_error = u"no private bus: "_s + m_daemon.errorString() + bus.lastError().message();
         if (service.isEmpty() || !m_error.isEmpty())
             return;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"DBUS_SYSTEM_BUS_ADDRESS"_s, m_address);
-        m_mock.setProcessEnvironment(environment);
+        m_mock.setEnvironment(
+            QProcess::systemEnvironment() << u"DBUS_SYSTEM_BUS_ADDRESS="_s + m_address);
         m_mock.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_mock.start(u"/usr/bin/python3"_s,
             QStringList { u"-m"_s, u"dbusmock"_s, u"--system"_s } + mockArguments);
@@ -47,11 +40,8 @@ public:
 
     ~CMockBus()
     {
-        QDBusConnection::disconnectFromBus(m_name);
-        for (QProcess *process : { &m_mock, &m_daemon }) {
-            process->kill();
-            process->waitForFinished();
-        }
+        m_mock.close(); // kills it and waits
+        m_daemon.close();
     }
 
     // Empty when the bus or the mock did not start; the reason is in Error().
@@ -59,20 +49,22 @@ public:
     QString Error() const { return m_error; }
     QDBusConnection Connection() const { return QDBusConnection(m_name); }
 
-    // Calls the mock's own interface on its object at `path`.
-    bool Mock(const QString &path, const QString &method, const QVariantList &arguments)
+    // Calls the mock's own interface, or `interface`, on the object at `path`; the reply is kept
+    // in m_reply and a failure noted in Error().
+    bool Mock(const QString &path, const QString &method, const QVariantList &arguments,
+        const QString &interface = u"org.freedesktop.DBus.Mock"_s)
     {
-        QDBusMessage call = QDBusMessage::createMethodCall(
-            m_service, path, u"org.freedesktop.DBus.Mock"_s, method);
+        QDBusMessage call = QDBusMessage::createMethodCall(m_service, path, interface, method);
         call.setArguments(arguments);
-        const QDBusMessage reply = Connection().call(call, QDBus::Block, 20000);
-        if (reply.type() != QDBusMessage::ReplyMessage)
-            m_error = method + u": "_s + reply.errorMessage();
-        return reply.type() == QDBusMessage::ReplyMessage;
+        m_reply = Connection().call(call, QDBus::Block, 20000);
+        if (m_reply.type() != QDBusMessage::ReplyMessage)
+            m_error = method + u": "_s + m_reply.errorMessage();
+        return m_reply.type() == QDBusMessage::ReplyMessage;
     }
 
 protected:
     QTemporaryDir m_dir;
+    QDBusMessage m_reply;
 
 private:
     QProcess m_daemon, m_mock;
@@ -91,25 +83,21 @@ public:
     { }
 
     // `secrets`: what GetSecrets hands over per setting. Returns the connection's object path.
-    QString AddConnection(const SettingsMap &settings, const SettingsMap &secrets = {})
+    QString AddConnection(SettingsMap settings, const SettingsMap &secrets = {})
     {
-        SettingsMap stored = settings;
         for (auto it = secrets.cbegin(); it != secrets.cend(); ++it)
-            stored[it.key()].insert(u"secrets"_s, it.value());
-        QDBusMessage add = QDBusMessage::createMethodCall(u"org.freedesktop.NetworkManager"_s,
-            u"/org/freedesktop/NetworkManager/Settings"_s,
-            u"org.freedesktop.NetworkManager.Settings"_s, u"AddConnection"_s);
-        add << QVariant::fromValue(stored);
-        const QDBusReply<QDBusObjectPath> path = Connection().call(add);
+            settings[it.key()].insert(u"secrets"_s, it.value());
         const QString getSecrets = uR"(s = self.settings.get(args[0], {}).get('secrets')
-if not s:
-    raise dbus.exceptions.DBusException('', name='org.freedesktop.NetworkManager.AgentManager.NoSecrets')
+if not s: raise dbus.exceptions.DBusException('', name='org.freedesktop.NetworkManager.AgentManager.NoSecrets')
 ret = {args[0]: s})"_s;
-        return path.isValid()
-                && Mock(path.value().path(), u"AddMethod"_s,
+        Mock(u"/org/freedesktop/NetworkManager/Settings"_s, u"AddConnection"_s,
+            { QVariant::fromValue(settings) }, u"org.freedesktop.NetworkManager.Settings"_s);
+        const QString path = m_reply.arguments().value(0).value<QDBusObjectPath>().path();
+        return !path.isEmpty()
+                && Mock(path, u"AddMethod"_s,
                     { u"org.freedesktop.NetworkManager.Settings.Connection"_s, u"GetSecrets"_s,
                         u"s"_s, u"a{sa{sv}}"_s, getSecrets })
-            ? path.value().path()
+            ? path
             : QString();
     }
 };
@@ -118,13 +106,10 @@ ret = {args[0]: s})"_s;
 inline SettingsMap WifiConnection(
     const QString &id, const QByteArray &ssid, const QString &keyManagement)
 {
-    SettingsMap settings {
-        { u"connection"_s,
-            { { u"id"_s, id }, { u"type"_s, u"802-11-wireless"_s },
-                { u"uuid"_s, QUuid::createUuid().toString(QUuid::WithoutBraces) } } },
+    SettingsMap settings { { u"connection"_s,
+                               { { u"id"_s, id }, { u"type"_s, u"802-11-wireless"_s } } },
         { u"802-11-wireless"_s, { { u"ssid"_s, ssid } } },
-        { u"ipv4"_s, { { u"method"_s, u"auto"_s } } }
-    };
+        { u"ipv4"_s, { { u"method"_s, u"auto"_s } } } };
     if (!keyManagement.isEmpty())
         settings[u"802-11-wireless-security"_s] = { { u"key-mgmt"_s, keyManagement } };
     return settings;
@@ -137,44 +122,36 @@ class CUDisksMock : public CMockBus
 public:
     CUDisksMock()
         : CMockBus(u"org.freedesktop.UDisks2"_s,
-            { u"-m"_s, u"org.freedesktop.UDisks2"_s, Root(), u"org.freedesktop.UDisks2.Manager"_s })
+            { u"-m"_s, u"org.freedesktop.UDisks2"_s, Root, u"org.freedesktop.UDisks2.Manager"_s })
     { }
 
-    static QString Root() { return u"/org/freedesktop/UDisks2"_s; }
-    static QString BlockPath(const QString &name) { return Root() + u"/block_devices/"_s + name; }
-    static QString Raise(const QString &errorName, const QString &message)
-    {
-        return u"raise dbus.exceptions.DBusException('%1', name='%2')"_s.arg(message, errorName);
-    }
+    static inline const QString Root = u"/org/freedesktop/UDisks2"_s;
 
     bool Reset()
     {
         QFile::remove(Log());
-        return Mock(Root(), u"Reset"_s, {});
+        return Mock(Root, u"Reset"_s, {});
     }
 
     bool AddDrive(const QString &name, const QVariantMap &properties, const QString &then = {})
     {
-        const QString path = Root() + u"/drives/"_s + name;
-        return AddObject(path, u"org.freedesktop.UDisks2.Drive"_s, properties)
-            && AddRecordedMethod(path, u"org.freedesktop.UDisks2.Drive"_s, u"PowerOff"_s, then);
+        return AddObject(u"drives/"_s + name, u"Drive"_s, properties, u"PowerOff"_s, then);
     }
 
-    // A filesystem on drive `drive` (empty: none), mounted at `mountPoints`.
+    // A filesystem on drive `drive`, mounted at `mountPoints`.
     bool AddFilesystem(const QString &name, const QString &drive, const QString &label,
         const QStringList &mountPoints, const QString &then = {})
     {
-        const QString path = BlockPath(name), filesystem = u"org.freedesktop.UDisks2.Filesystem"_s;
-        const QString driveObject = drive.isEmpty() ? u"/"_s : Root() + u"/drives/"_s + drive;
+        const QDBusObjectPath driveObject(Root + u"/drives/"_s + drive);
         QList<QByteArray> points; // stored with their terminating NUL
         for (const QString &point : mountPoints)
             points.append(point.toUtf8() + '\0');
-        return AddObject(path, u"org.freedesktop.UDisks2.Block"_s,
-                   { { u"Drive"_s, QVariant::fromValue(QDBusObjectPath(driveObject)) },
-                       { u"IdLabel"_s, label }, { u"HintIgnore"_s, false } })
-            && Mock(path, u"AddProperties"_s,
-                { filesystem, QVariantMap { { u"MountPoints"_s, QVariant::fromValue(points) } } })
-            && AddRecordedMethod(path, filesystem, u"Unmount"_s, then);
+        return AddObject(u"block_devices/"_s + name, u"Filesystem"_s,
+                   { { u"MountPoints"_s, QVariant::fromValue(points) } }, u"Unmount"_s, then)
+            && Mock(Root + u"/block_devices/"_s + name, u"AddProperties"_s,
+                { u"org.freedesktop.UDisks2.Block"_s,
+                    QVariantMap { { u"Drive"_s, QVariant::fromValue(driveObject) },
+                        { u"IdLabel"_s, label } } });
     }
 
     QStringList Calls() const
@@ -188,18 +165,15 @@ public:
 private:
     QString Log() const { return m_dir.filePath(u"calls"_s); }
 
-    // dbus-python does not check argument types: an empty list of any type is "no methods".
-    bool AddObject(const QString &path, const QString &interface, const QVariantMap &properties)
-    {
-        return Mock(Root(), u"AddObject"_s, { path, interface, properties, QVariantList() });
-    }
-
-    bool AddRecordedMethod(
-        const QString &path, const QString &interface, const QString &method, const QString &then)
+    // Each call of `method` is noted in the log before `then` runs. dbus-python does not check
+    // argument types: the method's four strings may go as a list.
+    bool AddObject(const QString &name, const QString &interface, const QVariantMap &properties,
+        const QString &method, const QString &then)
     {
         const QString code
-            = u"open('%1', 'a').write('%2 %3\\n')\n"_s.arg(Log(), path.section(u'/', -1), method);
-        return Mock(
-            path, u"AddMethod"_s, { interface, method, u"a{sv}"_s, QString(), code + then });
+            = u"open('%1', 'a').write('%2 %3\\n')\n"_s.arg(Log(), name.section(u'/', -1), method);
+        return Mock(Root, u"AddObject"_s,
+            { Root + u'/' + name, u"org.freedesktop.UDisks2."_s + interface, properties,
+                QVariantList { QStringList { method, u"a{sv}"_s, QString(), code + then } } });
     }
 };

@@ -14,6 +14,8 @@ private Q_SLOTS:
     // error or no answer at all; a wired connection is not listed.
     void listsWifiConnectionsWithTheirKeys()
     {
+        qDBusRegisterMetaType<QList<QVariantMap>>();
+        qDBusRegisterMetaType<QList<uint>>();
         CNmMockBus bus;
         QVERIFY2(!bus.Address().isEmpty(), qPrintable(bus.Error()));
         SettingsMap home = WifiConnection(u"Home"_s, "Home \xc3\xa9", u"wpa-psk"_s);

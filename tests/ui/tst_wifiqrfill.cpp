@@ -10,42 +10,19 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QToolButton>
-#include <QUrl>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// The fields a network code fills, as one line.
-QString Filled(const CWifiSecurity &dialog)
-{
-    const auto text = [&](const char *name) {
-        return Find<QLineEdit>(dialog, name)->text();
-    };
-    return u"%1|%2|%3|%4"_s.arg(text("ssid"),
-        QString::number(Find<QComboBox>(dialog, "security")->currentData().toInt()),
-        text("networkKey"), text("keyConfirm"));
-}
-
 // The dialog opens on this profile, so that a refused code visibly changes nothing.
-void OpenOnExisting(CWifiSecurity &dialog, CMessageRecorder *box = nullptr)
-{
-    CNetworkSetting profile;
-    profile.m_ssid = u"Before"_s;
-    profile.m_securityMode = SecurityModeWpa2PskTkip;
-    profile.m_networkKey = u"before-key"_s;
-    dialog.SetMessageBox(box);
-    dialog.SetProfile(profile);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-}
-const QString kExisting = u"Before|5|before-key|before-key"_s;
-
-} // namespace
+const QString Existing = u"Before|5|before-key|before-key"_s;
 
 class TestWifiQrFill : public QObject
 {
     Q_OBJECT
+
+    CMessageRecorder m_box;
+    std::unique_ptr<CWifiSecurity> m_dialog;
+    QLineEdit *Edit(const char *name) const { return Find<QLineEdit>(*m_dialog, name); }
 
 private Q_SLOTS:
     void init()
@@ -53,27 +30,33 @@ private Q_SLOTS:
         FailOnWarnings();
         SetCurrentLanguageSlot(0);
         SetQrCodeModule(QStringLiteral(MERIDOCK_QR_MODULE));
+        CNetworkSetting profile;
+        profile.m_ssid = u"Before"_s;
+        profile.m_securityMode = SecurityModeWpa2PskTkip;
+        profile.m_networkKey = u"before-key"_s;
+        m_box = CMessageRecorder();
+        m_dialog = std::make_unique<CWifiSecurity>();
+        m_dialog->SetMessageBox(&m_box);
+        m_dialog->SetProfile(profile);
+        m_dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
     }
 
     // Hidden at first, shown and hidden in both fields at once by keyboard or mouse.
     void keyIsHiddenUntilShownAndBothFollow()
     {
-        CWifiSecurity dialog;
-        OpenOnExisting(dialog);
-        auto *key = Find<QLineEdit>(dialog, "networkKey");
-        auto *confirm = Find<QLineEdit>(dialog, "keyConfirm");
-        QCOMPARE(confirm->echoMode(), QLineEdit::Password);
-        key->setFocus();
-        QTest::keyClick(&dialog, Qt::Key_Tab);
+        QCOMPARE(Edit("keyConfirm")->echoMode(), QLineEdit::Password);
+        Edit("networkKey")->setFocus();
+        QTest::keyClick(m_dialog.get(), Qt::Key_Tab);
         auto *button = qobject_cast<QToolButton *>(QApplication::focusWidget());
-        QVERIFY(button && button->parent() == key);
+        QVERIFY(button && button->parent() == Edit("networkKey"));
         QCOMPARE(button->accessibleName(), Text(Msg::ShowNetworkKey));
         QTest::keyClick(button, Qt::Key_Space);
-        QCOMPARE(confirm->echoMode(), QLineEdit::Normal);
-        QAction *hide = dialog.KeyReveal()->ActionOf(confirm);
+        QCOMPARE(Edit("keyConfirm")->echoMode(), QLineEdit::Normal);
+        QAction *hide = m_dialog->KeyReveal()->ActionOf(Edit("keyConfirm"));
         QCOMPARE(hide->toolTip(), Text(Msg::HideNetworkKey));
         hide->trigger();
-        QCOMPARE(key->echoMode(), QLineEdit::Password);
+        QCOMPARE(Edit("networkKey")->echoMode(), QLineEdit::Password);
     }
 
     // A network code from a QR image chosen, an image dropped, or text pasted into a field.
@@ -90,9 +73,9 @@ private Q_SLOTS:
             << u"WIFI:T:WPA;S:Dropped;P:87654321;;"_s << u"drop"_s
             << u"Dropped|4|87654321|87654321"_s << QString();
         QTest::newRow("no image to read")
-            << u"-"_s << u"button"_s << kExisting << Text(Msg::QrImageUnreadable);
+            << u"-"_s << u"button"_s << Existing << Text(Msg::QrImageUnreadable);
         QTest::newRow("reader module not installed")
-            << u"WIFI:S:Home;;"_s << u"button without the reader"_s << kExisting
+            << u"WIFI:S:Home;;"_s << u"button without the reader"_s << Existing
             << Text(Msg::QrReaderMissing);
         QTest::newRow("code pasted into the key fills the key, not the code")
             << u"WIFI:P:abcdefgh;S:Lab;T:WPA;;"_s << u"paste into networkKey"_s
@@ -101,9 +84,8 @@ private Q_SLOTS:
             << u"Guest"_s << u"paste into ssid"_s << u"BeforeGuest|5|before-key|before-key"_s
             << QString();
         QTest::newRow("damaged code is refused, not pasted")
-            << u"WIFI:T:WPA;;"_s << u"paste into ssid"_s << kExisting << Text(Msg::QrTextNotWifi);
+            << u"WIFI:T:WPA;;"_s << u"paste into ssid"_s << Existing << Text(Msg::QrTextNotWifi);
     }
-
     void fillsFromCode()
     {
         QFETCH(QString, code);
@@ -111,17 +93,13 @@ private Q_SLOTS:
         QFETCH(QString, message);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"code.png"_s);
-        if (!how.startsWith(u"paste") && code != u"-") { // "-": no image there to read
-            QProcess qrencode;
-            qrencode.start(u"qrencode"_s, { u"-8"_s, u"-s"_s, u"6"_s, u"-o"_s, path, code });
-            QVERIFY(qrencode.waitForFinished(20000) && qrencode.exitCode() == 0);
-        }
-        CMessageRecorder box;
-        CWifiSecurity dialog;
-        OpenOnExisting(dialog, &box);
-        dialog.SetQrImageChooser([&] { return path; });
+        if (!how.startsWith(u"paste") && code != u"-") // "-": no image there to read
+            QCOMPARE(
+                QProcess::execute(u"qrencode"_s, { u"-8"_s, u"-s"_s, u"6"_s, u"-o"_s, path, code }),
+                0);
+        m_dialog->SetQrImageChooser([&] { return path; });
         if (how.startsWith(u"paste into ")) {
-            auto *edit = Find<QLineEdit>(dialog, how.mid(11).toLatin1().constData());
+            QLineEdit *edit = Edit(how.mid(11).toLatin1().constData());
             edit->setFocus();
             edit->end(false);
             QGuiApplication::clipboard()->setText(code);
@@ -130,19 +108,22 @@ private Q_SLOTS:
             QMimeData data;
             data.setUrls({ QUrl::fromLocalFile(path) });
             QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
-            QApplication::sendEvent(&dialog, &enter);
+            QApplication::sendEvent(m_dialog.get(), &enter);
             QVERIFY(enter.isAccepted());
             QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
-            QApplication::sendEvent(&dialog, &drop);
+            QApplication::sendEvent(m_dialog.get(), &drop);
         } else {
             if (how == u"button without the reader")
                 SetQrCodeModule(dir.filePath(u"absent.so"_s));
-            Press(dialog, "qrImport");
+            Press(*m_dialog, "qrImport");
         }
-        QTEST(Filled(dialog), "filled");
-        QCOMPARE(box.m_messages.size(), message.isEmpty() ? 0 : 1);
+        QTEST(u"%1|%2|%3|%4"_s.arg(Edit("ssid")->text(),
+                  QString::number(Find<QComboBox>(*m_dialog, "security")->currentData().toInt()),
+                  Edit("networkKey")->text(), Edit("keyConfirm")->text()),
+            "filled");
+        QCOMPARE(m_box.m_messages.size(), message.isEmpty() ? 0 : 1);
         if (!message.isEmpty())
-            QCOMPARE(box.m_messages.front().text, ComposedMessage(message));
+            QCOMPARE(m_box.m_messages.front().text, ComposedMessage(message));
     }
 };
 

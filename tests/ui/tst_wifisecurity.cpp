@@ -1,19 +1,14 @@
 #include "DialogScript.h"
 #include "DocumentProbe.h"
 #include "MessageRecorder.h"
-#include "ui/IpAddressEdit.h"
-#include "ui/WifiSecurity.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QRadioButton>
 
 using namespace Qt::StringLiterals;
 
 using DocumentProbe::ProfileText;
-
-namespace {
 
 // Whether the red frame over `field` shows.
 bool Marked(const QWidget *field)
@@ -21,8 +16,6 @@ bool Marked(const QWidget *field)
     const auto *mark = field->findChild<QWidget *>(u"fieldMark"_s, Qt::FindDirectChildrenOnly);
     return mark && mark->isVisible();
 }
-
-} // namespace
 
 class TestWifiSecurity : public QObject
 {
@@ -41,27 +34,6 @@ private Q_SLOTS:
     }
     void cleanup() { m_dialog.reset(); }
 
-    void okGivesAnOpenedProfileBack()
-    {
-        CNetworkSetting profile;
-        profile.m_ssid = u"Office"_s;
-        profile.m_securityMode = SecurityModeWpa2PskAes;
-        profile.m_networkKey = u"office-key"_s;
-        profile.m_stealthSsid = 1;
-        profile.m_dhcp = 0;
-        profile.m_ipAddress = IpAddressField::Complete(10, 1, 2, 3);
-        profile.m_subnetMask = IpAddressField::Complete(255, 0, 0, 0);
-        profile.m_useProxy = 1;
-        profile.m_proxyAddress = u"proxy"_s;
-        profile.m_proxyPort = u"3128"_s;
-        m_dialog->SetProfile(profile);
-
-        // The list shows WPA2 TKIP before WPA2 AES, whose codes run the other way.
-        QCOMPARE(Security()->currentText(), u"WPA2 PSK AES"_s);
-        Press(*m_dialog, "ok");
-        QCOMPARE(m_box.m_messages.size(), 0);
-        QCOMPARE(ProfileText(m_dialog->Profile()), ProfileText(profile));
-    }
     void okFailureKeepsDialogOpenThenOk()
     {
         QTest::keyClicks(Edit("ssid"), u"Home Net"_s);
@@ -95,6 +67,15 @@ private Q_SLOTS:
                 "auto=1 | dhcp=0 | dns= | dns2= | force=1 | gateway=192.168.4.0 (3 parts) | "
                 "ip=192.168.4.20 | key=sesame-open | mask=255.255.255.0 | mode=5 | "
                 "proxy=1 | proxyAddress=proxy.lan | proxyPort=808 | ssid=Home Net"));
+        // Opened again, the profile comes back, the security by its code, not its row; only a
+        // complete address is shown, so the partial gateway goes.
+        CWifiSecurity again;
+        again.SetMessageBox(&m_box);
+        again.SetProfile(m_dialog->Profile());
+        again.show();
+        Press(again, "ok");
+        QCOMPARE(ProfileText(again.Profile()),
+            ProfileText(m_dialog->Profile()).replace(u"192.168.4.0 (3 parts)"_s, QString()));
     }
     void enterPressesTheFocusedButton_data()
     {
@@ -112,26 +93,15 @@ private Q_SLOTS:
     void enterPressesTheFocusedButton()
     {
         QFETCH(QByteArray, focused);
-        QFETCH(int, result);
-        QFETCH(QString, ssid);
-        QFETCH(QString, profile);
-        CNetworkSetting opened;
-        opened.m_ssid = u"Original"_s;
-        m_dialog->SetProfile(opened);
-        Edit("ssid")->selectAll();
         QTest::keyClicks(Edit("ssid"), u"Edited"_s);
         QWidget *target = focused.isEmpty() ? static_cast<QWidget *>(Edit("ssid"))
                                             : Find<QPushButton>(*m_dialog, focused.constData());
         target->setFocus(Qt::TabFocusReason);
-        QCOMPARE(QApplication::focusWidget(), target);
         QTest::keyClick(target, Qt::Key_Return);
 
-        QCOMPARE(m_dialog->isVisible(), result < 0);
-        if (result >= 0)
-            QCOMPARE(m_dialog->result(), result);
-        QCOMPARE(Edit("ssid")->text(), ssid);
-        QCOMPARE(m_dialog->Profile().m_ssid, profile);
-        QCOMPARE(m_box.m_messages.size(), 0);
+        QTEST(m_dialog->isVisible() ? -1 : m_dialog->result(), "result");
+        QTEST(Edit("ssid")->text(), "ssid");
+        QTEST(m_dialog->Profile().m_ssid, "profile");
     }
     void fieldsAreMarkedOnceTouchedOrAfterOk()
     {
