@@ -87,7 +87,8 @@ private Q_SLOTS:
         row("manual IPv4 with DNS as text",
             manual + u"172.16.0.9/30|ipv4.dns-data=1.1.1.1,1.0.0.1"_s,
             u"dhcp=0|dns=1.1.1.1|dns2=1.0.0.1|ip=172.16.0.9|mask=255.255.255.252|ssid=Lab");
-        row("manual IPv4 on the loopback network", manual + u"127.0.0.2/8"_s,
+        // Refused after its key was read, which it must not keep.
+        row("manual IPv4 on the loopback network", manual + u"127.0.0.2/8|"_s + psk,
             refused(Msg::InvalidIpAddress));
 
         row("QR: WEP, any order", u"WIFI:P:abcde;H:false;S:Old;T:WEP;;",
