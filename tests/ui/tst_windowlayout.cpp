@@ -68,10 +68,8 @@ private Q_SLOTS:
         VerifyKeysAndFit(window, "wired page");
         window.ShowPage(1);
         VerifyKeysAndFit(window, "wireless page");
-        CWifiSecurity dialog(&window);
-        VerifyKeysAndFit(dialog, "property dialog");
-        CAboutDlg about(&window);
-        VerifyKeysAndFit(about, "About box");
+        VerifyKeysAndFit(*new CWifiSecurity(&window), "property dialog"); // owned by the window
+        VerifyKeysAndFit(*new CAboutDlg(&window), "About box");
     }
 
     // Compiled in, so an installed program needs neither the source tree nor an icon theme.
