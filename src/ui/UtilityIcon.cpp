@@ -10,7 +10,7 @@ QIcon UtilityIcon()
     // could appear; the build has decoded them already (data/IconPixels.cpp). The pixmaps use
     // the resource's pixels in place.
     QIcon icon;
-    for (int size : { 16, 24, 32, 48, 64, 128, 256 }) {
+    for (int size : { 16, 24, 32, 48, 64, 128 }) {
         const QResource pixels(QStringLiteral(":/icons/meridock-netconf-%1.argb").arg(size));
         if (pixels.compressionAlgorithm() != QResource::NoCompression
             || pixels.size() != qint64(size) * size * 4)

@@ -78,7 +78,9 @@ private Q_SLOTS:
     {
         const QIcon icon = CNetSetUtilDlg().windowIcon();
         constexpr auto premultiplied = QImage::Format_ARGB32_Premultiplied;
-        for (int size : { 16, 24, 32, 48, 64, 128, 256 })
+        // 256 px is the launcher's, from the theme; the window carries up to 128 px.
+        QCOMPARE(icon.availableSizes().constLast(), QSize(128, 128));
+        for (int size : { 16, 24, 32, 48, 64, 128 })
             QCOMPARE(icon.pixmap(size).toImage().convertToFormat(premultiplied),
                 QImage(QStringLiteral(MERIDOCK_ICON_DIR "/meridock-netconf-%1.png").arg(size))
                     .convertToFormat(premultiplied));
