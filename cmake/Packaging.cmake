@@ -12,6 +12,17 @@ set(CPACK_GENERATOR "DEB")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "net")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# libcrypto is opened when the first secret is sealed (src/core/cipher/Libcrypto.cpp), so
+# dpkg-shlibdeps does not see it: the package that ships the library built against is named
+# here, and CPack adds the computed dependencies to it.
+get_filename_component(_meridock_crypto_file "${OPENSSL_CRYPTO_LIBRARY}" REALPATH)
+execute_process(COMMAND dpkg-query --search "${_meridock_crypto_file}"
+    OUTPUT_VARIABLE _meridock_crypto_owner ERROR_QUIET OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(_meridock_crypto_owner MATCHES "^([^:,]+)(:[^:,]+)?: ")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "${CMAKE_MATCH_1} (>= ${OPENSSL_VERSION})")
+else()
+    message(WARNING "No Debian package ships ${_meridock_crypto_file}; the package will not depend on libcrypto")
+endif()
 # Qt's own dialog texts (file dialogs, standard buttons) in the window's language.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -86,7 +86,7 @@ int EncodeCodePoint(char32_t ucs, Converter &toOem, char (&buffer)[8])
     toOem.Reset();
     // The encoders of these code pages hold nothing back, so no flush is needed.
     const bool converted = toOem.Convert(src, inLeft, out, outLeft);
-    OPENSSL_cleanse(&in, sizeof in);
+    WipeMemory(&in, sizeof in);
     return converted ? int(out - buffer) : 0;
 }
 
@@ -215,7 +215,7 @@ QByteArray ToOemBytes(QStringView text, unsigned codePage)
     // The converter keeps the last character it converted in a buffer of its own.
     if (converters && converters->toOem->IsValid())
         EncodeCodePoint(U'\0', *converters->toOem, buffer);
-    OPENSSL_cleanse(buffer, sizeof buffer);
+    WipeMemory(buffer, sizeof buffer);
     return bytes;
 }
 
@@ -290,7 +290,7 @@ QString FromOemBytes(QByteArrayView bytes, unsigned codePage)
     size_t outLeft = sizeof decoded;
     fromOem.Convert(zero, zeroLeft, to, outLeft);
     fromOem.Reset();
-    OPENSSL_cleanse(decoded.data(), sizeof decoded);
+    WipeMemory(decoded.data(), sizeof decoded);
     text.truncate(length);
     return text;
 }

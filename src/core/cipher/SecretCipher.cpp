@@ -1,12 +1,10 @@
 #include "core/cipher/SecretCipher.h"
 
 #include "DeviceKey.h"
+#include "core/cipher/Libcrypto.h"
 #include "core/cipher/OemCodePage.h"
 #include "core/cipher/RuntimeRandom.h"
 #include "core/cipher/SecretWipe.h"
-
-#include <openssl/crypto.h>
-#include <openssl/evp.h>
 
 #include <algorithm>
 #include <array>
@@ -53,7 +51,8 @@ private:
 
 struct CipherContextFree
 {
-    void operator()(EVP_CIPHER_CTX *ctx) const { EVP_CIPHER_CTX_free(ctx); }
+    const Libcrypto *crypto;
+    void operator()(EVP_CIPHER_CTX *ctx) const { crypto->contextFree(ctx); }
 };
 using CipherContext = std::unique_ptr<EVP_CIPHER_CTX, CipherContextFree>;
 
@@ -64,27 +63,28 @@ using CipherContext = std::unique_ptr<EVP_CIPHER_CTX, CipherContextFree>;
 bool AesCbc128(bool encrypt, const unsigned char *key, const unsigned char *iv,
                const unsigned char *in, int length, unsigned char *out)
 {
-    if (length % BlockSize != 0)
+    const Libcrypto *crypto = OpenLibcrypto();
+    if (length % BlockSize != 0 || !crypto)
         return false;
     // One context per direction and thread, keyed once: a later call with the same key only
     // sets the IV, which spares the cipher lookup and the key schedule of every call.
     struct Keyed
     {
-        CipherContext ctx { EVP_CIPHER_CTX_new() };
+        CipherContext ctx { OpenLibcrypto()->contextNew(), { OpenLibcrypto() } };
         std::array<unsigned char, 16> key {};
         bool keyed = false;
     };
     thread_local Keyed t_contexts[2];
-    static EVP_CIPHER *const cipher = EVP_CIPHER_fetch(nullptr, "AES-128-CBC", nullptr);
+    static EVP_CIPHER *const cipher = crypto->cipherFetch(nullptr, "AES-128-CBC", nullptr);
     Keyed &k = t_contexts[encrypt ? 1 : 0];
     EVP_CIPHER_CTX *ctx = k.ctx.get();
     if (!ctx || !cipher)
         return false;
     const bool sameKey = k.keyed && std::equal(k.key.begin(), k.key.end(), key);
-    if (EVP_CipherInit_ex(ctx, sameKey ? nullptr : cipher, nullptr, sameKey ? nullptr : key, iv,
+    if (crypto->cipherInit(ctx, sameKey ? nullptr : cipher, nullptr, sameKey ? nullptr : key, iv,
                           encrypt ? 1 : 0)
             != 1
-        || EVP_CIPHER_CTX_set_padding(ctx, 0) != 1) {
+        || crypto->setPadding(ctx, 0) != 1) {
         k.keyed = false;
         return false;
     }
@@ -94,8 +94,8 @@ bool AesCbc128(bool encrypt, const unsigned char *key, const unsigned char *iv,
     }
     int written = 0;
     int finalWritten = 0;
-    return (length == 0 || EVP_CipherUpdate(ctx, out, &written, in, length) == 1)
-        && EVP_CipherFinal_ex(ctx, out + written, &finalWritten) == 1
+    return (length == 0 || crypto->cipherUpdate(ctx, out, &written, in, length) == 1)
+        && crypto->cipherFinal(ctx, out + written, &finalWritten) == 1
         && written + finalWritten == length;
 }
 
@@ -171,7 +171,7 @@ struct WipedArray
 {
     std::array<unsigned char, Size> bytes;
     size_t used = 0;
-    ~WipedArray() { OPENSSL_cleanse(bytes.data(), used); }
+    ~WipedArray() { WipeMemory(bytes.data(), used); }
 };
 
 } // namespace

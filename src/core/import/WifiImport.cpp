@@ -1,5 +1,6 @@
 #include "core/import/WifiImport.h"
 
+#include "core/cipher/Libcrypto.h"
 #include "core/commands/WifiProperty.h"
 #include "core/model/Validators.h"
 
@@ -7,7 +8,6 @@
 #include <QStringDecoder>
 #include <QtEndian>
 
-#include <openssl/evp.h>
 
 #include <array>
 
@@ -195,9 +195,12 @@ QString WepPassphraseKey(const QString &passphrase)
     std::array<char, 64> buffer {};
     for (size_t i = 0; i < buffer.size(); ++i)
         buffer[i] = bytes.at(qsizetype(i) % bytes.size());
+    const Libcrypto *crypto = OpenLibcrypto();
     std::array<unsigned char, EVP_MAX_MD_SIZE> digest {};
     unsigned int digestLength = 0;
-    if (EVP_Digest(buffer.data(), buffer.size(), digest.data(), &digestLength, EVP_md5(), nullptr)
+    if (!crypto
+        || crypto->digest(buffer.data(), buffer.size(), digest.data(), &digestLength,
+                          crypto->md5(), nullptr)
             != 1
         || digestLength < 13)
         return {};
