@@ -4,6 +4,10 @@
 
 #include <QTest>
 
+#include <openssl/opensslv.h>
+
+#include <dlfcn.h>
+
 const auto Bytes = [](const QByteArray &b) { return reinterpret_cast<const uchar *>(b.data()); };
 const auto Out = [](QByteArray &b) { return reinterpret_cast<uchar *>(b.data()); };
 const QByteArray kDeviceKey = QByteArray::fromHex(MERIDOCK_DEVICE_KEY_HEX);
@@ -14,6 +18,22 @@ class TestSecretCipher : public QObject
 
 private Q_SLOTS:
     void cleanup() { SetTickSource(nullptr), SetUserOemCodePage(0); }
+
+    // First of all: nothing may have opened libcrypto before the first secret needs it.
+    void libcryptoOpensWithTheFirstSecret()
+    {
+        const auto loaded = [] {
+            void *handle = dlopen("libcrypto.so." QT_STRINGIFY(OPENSSL_SHLIB_VERSION),
+                                  RTLD_LAZY | RTLD_NOLOAD);
+            if (handle)
+                dlclose(handle);
+            return handle != nullptr;
+        };
+        QVERIFY(!loaded());
+        QString sealed;
+        QVERIFY(EncryptSecret(u"secret", sealed));
+        QVERIFY(loaded());
+    }
 
     void aesMatchesNistVectors()
     {
