@@ -2,6 +2,7 @@
 
 #include "i18n/MessageCatalog.h"
 #include "ui/ControlMirror.h"
+#include "ui/DigitsValidator.h"
 #include "ui/IpAddressEdit.h"
 
 #include <QButtonGroup>
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace {
@@ -112,8 +112,7 @@ void CConnectionPanel::CreateControls()
     m_proxyAddress->setObjectName(Name("proxyAddress", "Edit"));
     m_proxyPort = new QLineEdit(m_proxyGroup);
     m_proxyPort->setObjectName(Name("proxyPort", "Edit"));
-    m_proxyPort->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), m_proxyPort));
+    m_proxyPort->setValidator(new CDigitsValidator(m_proxyPort));
     m_proxyAddressLabel = new QLabel(m_proxyGroup);
     m_proxyAddressLabel->setObjectName(QStringLiteral("proxyAddressLabel"));
     m_proxyAddressLabel->setBuddy(m_proxyAddress);

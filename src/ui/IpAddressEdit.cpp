@@ -1,5 +1,7 @@
 #include "ui/IpAddressEdit.h"
 
+#include "ui/DigitsValidator.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
@@ -7,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QRegularExpressionValidator>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -62,13 +63,12 @@ CIpAddressEdit::CIpAddressEdit(QWidget *parent)
     layout->setContentsMargins(frame, frame, frame, frame);
     layout->setSpacing(0);
 
-    const QRegularExpression octet(QStringLiteral("[0-9]{0,3}"));
     for (int i = 0; i < FieldCount; ++i) {
         auto *field = new QLineEdit(this);
         field->setFrame(false);
         field->setAlignment(Qt::AlignCenter);
         field->setMaxLength(3);
-        field->setValidator(new QRegularExpressionValidator(octet, field));
+        field->setValidator(new CDigitsValidator(field));
         // One tab stop for the whole address, as users of the host control expect.
         field->setFocusPolicy(i == 0 ? Qt::StrongFocus : Qt::ClickFocus);
         field->setContextMenuPolicy(Qt::NoContextMenu);

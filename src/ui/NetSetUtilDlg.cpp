@@ -31,7 +31,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QTabBar>
