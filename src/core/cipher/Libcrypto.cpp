@@ -8,8 +8,7 @@
 
 namespace {
 
-template<typename Function>
-bool Resolve(QLibrary &library, const char *name, Function &function)
+template<typename Function> bool Resolve(QLibrary &library, const char *name, Function &function)
 {
     function = reinterpret_cast<Function>(library.resolve(name));
     return function != nullptr;
@@ -21,14 +20,15 @@ std::optional<Libcrypto> Load()
     // never made into a library of another interface.
     QLibrary library(QStringLiteral("crypto"), OPENSSL_SHLIB_VERSION);
     Libcrypto calls {};
-    if (library.load() && Resolve(library, "EVP_CIPHER_fetch", calls.cipherFetch)
-        && Resolve(library, "EVP_CIPHER_CTX_new", calls.contextNew)
-        && Resolve(library, "EVP_CIPHER_CTX_free", calls.contextFree)
-        && Resolve(library, "EVP_CipherInit_ex", calls.cipherInit)
-        && Resolve(library, "EVP_CIPHER_CTX_set_padding", calls.setPadding)
-        && Resolve(library, "EVP_CipherUpdate", calls.cipherUpdate)
-        && Resolve(library, "EVP_CipherFinal_ex", calls.cipherFinal)
-        && Resolve(library, "EVP_Digest", calls.digest) && Resolve(library, "EVP_md5", calls.md5))
+    if (library.load() && Resolve(library, "EVP_CIPHER_fetch", calls.m_cipherFetch)
+        && Resolve(library, "EVP_CIPHER_CTX_new", calls.m_contextNew)
+        && Resolve(library, "EVP_CIPHER_CTX_free", calls.m_contextFree)
+        && Resolve(library, "EVP_CipherInit_ex", calls.m_cipherInit)
+        && Resolve(library, "EVP_CIPHER_CTX_set_padding", calls.m_setPadding)
+        && Resolve(library, "EVP_CipherUpdate", calls.m_cipherUpdate)
+        && Resolve(library, "EVP_CipherFinal_ex", calls.m_cipherFinal)
+        && Resolve(library, "EVP_Digest", calls.m_digest)
+        && Resolve(library, "EVP_md5", calls.m_md5))
         return calls;
     return std::nullopt;
 }

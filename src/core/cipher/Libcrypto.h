@@ -7,15 +7,15 @@
 // start that never touches a secret need not pay.
 struct Libcrypto
 {
-    decltype(&EVP_CIPHER_fetch) cipherFetch;
-    decltype(&EVP_CIPHER_CTX_new) contextNew;
-    decltype(&EVP_CIPHER_CTX_free) contextFree;
-    decltype(&EVP_CipherInit_ex) cipherInit;
-    decltype(&EVP_CIPHER_CTX_set_padding) setPadding;
-    decltype(&EVP_CipherUpdate) cipherUpdate;
-    decltype(&EVP_CipherFinal_ex) cipherFinal;
-    decltype(&EVP_Digest) digest;
-    decltype(&EVP_md5) md5;
+    decltype(&EVP_CIPHER_fetch) m_cipherFetch;
+    decltype(&EVP_CIPHER_CTX_new) m_contextNew;
+    decltype(&EVP_CIPHER_CTX_free) m_contextFree;
+    decltype(&EVP_CipherInit_ex) m_cipherInit;
+    decltype(&EVP_CIPHER_CTX_set_padding) m_setPadding;
+    decltype(&EVP_CipherUpdate) m_cipherUpdate;
+    decltype(&EVP_CipherFinal_ex) m_cipherFinal;
+    decltype(&EVP_Digest) m_digest;
+    decltype(&EVP_md5) m_md5;
 };
 
 // The calls, or nullptr when the library cannot be opened or lacks one of them. The first call

@@ -51,8 +51,8 @@ private:
 
 struct CipherContextFree
 {
-    const Libcrypto *crypto;
-    void operator()(EVP_CIPHER_CTX *ctx) const { crypto->contextFree(ctx); }
+    const Libcrypto *m_crypto;
+    void operator()(EVP_CIPHER_CTX *ctx) const { m_crypto->m_contextFree(ctx); }
 };
 using CipherContext = std::unique_ptr<EVP_CIPHER_CTX, CipherContextFree>;
 
@@ -70,21 +70,21 @@ bool AesCbc128(bool encrypt, const unsigned char *key, const unsigned char *iv,
     // sets the IV, which spares the cipher lookup and the key schedule of every call.
     struct Keyed
     {
-        CipherContext ctx { OpenLibcrypto()->contextNew(), { OpenLibcrypto() } };
+        CipherContext ctx { OpenLibcrypto()->m_contextNew(), { OpenLibcrypto() } };
         std::array<unsigned char, 16> key {};
         bool keyed = false;
     };
     thread_local Keyed t_contexts[2];
-    static EVP_CIPHER *const cipher = crypto->cipherFetch(nullptr, "AES-128-CBC", nullptr);
+    static EVP_CIPHER *const cipher = crypto->m_cipherFetch(nullptr, "AES-128-CBC", nullptr);
     Keyed &k = t_contexts[encrypt ? 1 : 0];
     EVP_CIPHER_CTX *ctx = k.ctx.get();
     if (!ctx || !cipher)
         return false;
     const bool sameKey = k.keyed && std::equal(k.key.begin(), k.key.end(), key);
-    if (crypto->cipherInit(ctx, sameKey ? nullptr : cipher, nullptr, sameKey ? nullptr : key, iv,
+    if (crypto->m_cipherInit(ctx, sameKey ? nullptr : cipher, nullptr, sameKey ? nullptr : key, iv,
                           encrypt ? 1 : 0)
             != 1
-        || crypto->setPadding(ctx, 0) != 1) {
+        || crypto->m_setPadding(ctx, 0) != 1) {
         k.keyed = false;
         return false;
     }
@@ -94,8 +94,8 @@ bool AesCbc128(bool encrypt, const unsigned char *key, const unsigned char *iv,
     }
     int written = 0;
     int finalWritten = 0;
-    return (length == 0 || crypto->cipherUpdate(ctx, out, &written, in, length) == 1)
-        && crypto->cipherFinal(ctx, out + written, &finalWritten) == 1
+    return (length == 0 || crypto->m_cipherUpdate(ctx, out, &written, in, length) == 1)
+        && crypto->m_cipherFinal(ctx, out + written, &finalWritten) == 1
         && written + finalWritten == length;
 }
 

@@ -199,8 +199,8 @@ QString WepPassphraseKey(const QString &passphrase)
     std::array<unsigned char, EVP_MAX_MD_SIZE> digest {};
     unsigned int digestLength = 0;
     if (!crypto
-        || crypto->digest(buffer.data(), buffer.size(), digest.data(), &digestLength,
-                          crypto->md5(), nullptr)
+        || crypto->m_digest(
+               buffer.data(), buffer.size(), digest.data(), &digestLength, crypto->m_md5(), nullptr)
             != 1
         || digestLength < 13)
         return {};
