@@ -70,6 +70,7 @@ bool AesCbc128(bool encrypt, const unsigned char *key, const unsigned char *iv,
     // sets the IV, which spares the cipher lookup and the key schedule of every call.
     struct Keyed
     {
+        // Built on first use below, after the library has been found.
         CipherContext ctx { OpenLibcrypto()->m_contextNew(), { OpenLibcrypto() } };
         std::array<unsigned char, 16> key {};
         bool keyed = false;
