@@ -13,8 +13,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "net")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libcrypto is opened when the first secret is sealed (src/core/cipher/Libcrypto.cpp), so
-# dpkg-shlibdeps does not see it: the package that ships the library built against is named
-# here, and CPack adds the computed dependencies to it.
+# dpkg-shlibdeps does not see it. The package that ships the libcrypto this build used is named
+# here, and CPack adds the computed dependencies after it.
 get_filename_component(_meridock_crypto_file "${OPENSSL_CRYPTO_LIBRARY}" REALPATH)
 execute_process(COMMAND dpkg-query --search "${_meridock_crypto_file}"
     OUTPUT_VARIABLE _meridock_crypto_owner ERROR_QUIET OUTPUT_STRIP_TRAILING_WHITESPACE)
