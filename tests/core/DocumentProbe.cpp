@@ -100,6 +100,15 @@ QString ProfileText(const CNetworkSetting &record)
     return Lines(fields).join(u" | ");
 }
 
+QStringList ChangedFields(const CNetworkSetting &record)
+{
+    QMap<QString, QString> fields, defaults;
+    DescribeProfile(fields, QString(), record);
+    DescribeProfile(defaults, QString(), CNetworkSetting());
+    fields.removeIf([&defaults](const auto &f) { return defaults.value(f.key()) == f.value(); });
+    return Lines(fields);
+}
+
 QStringList Snapshot(const CSettingsDocument &document, bool allSlots)
 {
     return Lines(Describe(document, allSlots));

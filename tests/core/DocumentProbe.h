@@ -11,6 +11,8 @@ namespace DocumentProbe {
 QString Dotted(const IpAddressField &address);
 // Every field of a record on one line.
 QString ProfileText(const CNetworkSetting &record);
+// The fields of a record that differ from a new profile's, as "name=value" in name order.
+QStringList ChangedFields(const CNetworkSetting &record);
 
 // Window-held values and every profile slot in use ("p0.ssid=...", "p0.key=...") in name order.
 // With allSlots, the free slots and the staging record are described too.

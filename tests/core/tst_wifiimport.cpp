@@ -36,12 +36,9 @@ NmConnectionSettings Connection(const QString &items)
 // it and any key left.
 QString Outcome(const WifiImportResult &r)
 {
-    if (r.IsUsable()) {
-        const QStringList defaults = DocumentProbe::ProfileText(CNetworkSetting()).split(u" | "_s);
-        QStringList fields = DocumentProbe::ProfileText(r.m_profile).split(u" | "_s);
-        fields.removeIf([&defaults](const QString &field) { return defaults.contains(field); });
-        return fields.join(u'|') + (r.m_keyMissing ? u"|no key"_s : QString());
-    }
+    if (r.IsUsable())
+        return DocumentProbe::ChangedFields(r.m_profile).join(u'|')
+            + (r.m_keyMissing ? u"|no key"_s : QString());
     return u"refused %1%2"_s.arg(uint(WifiImportRefusalMessage(r))).arg(r.m_profile.m_networkKey);
 }
 
