@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MessageRecorder.h"
 #include "core/commands/FileCommands.h"
 #include "core/commands/MessageBox.h"
 #include "i18n/MessageCatalog.h"
@@ -34,6 +35,17 @@ inline QString MessageLine(
     static const char *const buttonSets[] = { "ok", "ok/cancel", "ok/safely-remove" };
     return text + u'|' + caption + u'|' + QLatin1String(icons[int(icon)]) + u'|'
         + QLatin1String(buttonSets[int(buttons)]);
+}
+
+// Every box the recorder kept, as such a line followed by its detail with `folder` written "~".
+inline QStringList ShownLines(const CMessageRecorder &recorder, const QString &folder = {})
+{
+    QStringList lines;
+    for (const CMessageRecorder::Message &m : recorder.m_messages)
+        lines.append(MessageLine(m.text, m.caption, m.icon, m.buttons) + u'|'
+            + (folder.isEmpty() ? m.detail
+                                : QString(m.detail).replace(folder, QStringLiteral("~"))));
+    return lines;
 }
 
 // The line a catalogue message must give: its text followed by three blanks.

@@ -97,11 +97,7 @@ private Q_SLOTS:
                         u"messageText="_s),
                 before);
 
-        QStringList shown;
-        for (const CMessageRecorder::Message &m : recorder.m_messages)
-            shown.append(MessageLine(m.text, m.caption, m.icon, m.buttons) + u'|'
-                + QString(m.detail).replace(dir.path(), u"~"_s));
-        QTEST(shown, "messages");
+        QTEST(ShownLines(recorder, dir.path()), "messages");
         QFETCH(QByteArray, fileStart);
         QCOMPARE(QFile::exists(file), !fileStart.isEmpty());
         QCOMPARE(TestFiles::ReadAll(file).left(fileStart.size()), fileStart);

@@ -42,7 +42,8 @@ private Q_SLOTS:
                                 << after.toString() + u' ' + shown;
         };
         const auto told = [](MessageId text) {
-            return ExpectedMessage(text, Msg::WirelessSettingCaption, MessageIcon::Information);
+            return ExpectedMessage(text, Msg::WirelessSettingCaption, MessageIcon::Information)
+                + u'|';
         };
         QStringList full;
         for (int i = 0; i < MaxWirelessProfiles; ++i)
@@ -88,8 +89,7 @@ private Q_SLOTS:
         QStringList after;
         for (const WirelessListEntry &entry : list)
             after.append(entry.m_text + u'@' + QString::number(entry.m_slot));
-        for (const CMessageRecorder::Message &m : box.m_messages)
-            dialog.m_openedOn.append(MessageLine(m.text, m.caption, m.icon, m.buttons));
+        dialog.m_openedOn += ShownLines(box);
         QTEST(after.join(u',') + u'#' + QString::number(document.m_controls.m_wirelessSelection)
                 + u' ' + dialog.m_openedOn.join(u','),
             "after");
