@@ -1,9 +1,9 @@
 #include "MessageRecorder.h"
+#include "TestFiles.h"
 #include "core/file/AtomicFile.h"
 #include "core/settings/SettingsReader.h"
 #include "core/settings/StateFile.h"
 
-#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,8 +44,7 @@ void TestCrashSafety::killedWriterLeavesOldOrNew()
         QVERIFY(box.m_messages.isEmpty() && whole(fromSettings, false) && whole(fromState, true));
         // A kill between a temporary file's link and its rename can leave it behind; it must
         // then be recognisably ours and beside the file it was for.
-        for (const QString &entry :
-            QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        for (const QString &entry : TestFiles::Entries(dir.path())) {
             QVERIFY2(entry.toLatin1().startsWith(TemporaryNamePrefix("NetworkSetting.ini"))
                     || entry.toLatin1().startsWith(TemporaryNamePrefix("MeridockSettingUtil.dat"))
                     || entry == u"NetworkSetting.ini" || entry == u"MeridockSettingUtil.dat",
