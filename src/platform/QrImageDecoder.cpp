@@ -14,27 +14,27 @@ namespace {
 // Photos of a sticker can be large; the decoder needs far fewer pixels than a camera gives.
 constexpr int MaxDecodedEdge = 2048;
 
-QString &ChosenModule()
+struct ReaderModule
 {
-    static QString path;
-    return path;
-}
+    QString m_chosenPath; // empty: the installed one
+    ReadQrCodeFunction m_read = nullptr; // once opened
+};
 
-ReadQrCodeFunction &LoadedReader()
+ReaderModule &Reader()
 {
-    static ReadQrCodeFunction read = nullptr;
-    return read;
+    static ReaderModule reader;
+    return reader;
 }
 
 // Next to the program in the build tree; in the installed library folder otherwise. Only these
 // files are tried: a bare name would let the system's library path choose the module.
 ReadQrCodeFunction OpenReader()
 {
-    ReadQrCodeFunction &read = LoadedReader();
+    ReadQrCodeFunction &read = Reader().m_read;
     if (read)
         return read;
-    QStringList candidates { ChosenModule() };
-    if (ChosenModule().isEmpty()) {
+    QStringList candidates { Reader().m_chosenPath };
+    if (candidates.constFirst().isEmpty()) {
         const QString programDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
         const QString file = QStringLiteral(MERIDOCK_QR_MODULE_FILE);
         candidates = { programDir + file,
@@ -55,8 +55,7 @@ ReadQrCodeFunction OpenReader()
 
 void SetQrCodeModule(const QString &path)
 {
-    ChosenModule() = path;
-    LoadedReader() = nullptr;
+    Reader() = { path, nullptr };
 }
 
 QrImageText DecodeQrImage(const QImage &image)

@@ -6,7 +6,6 @@
 #include "core/settings/StateFile.h"
 #include "i18n/MessageCatalog.h"
 #include "platform/DesktopVolumes.h"
-#include "ui/RemovalProgress.h"
 #include "platform/NetworkManagerSettings.h"
 #include "platform/SystemBus.h"
 #include "ui/AboutDlg.h"
@@ -17,6 +16,7 @@
 #include "ui/IpAddressEdit.h"
 #include "ui/Mnemonics.h"
 #include "ui/QtMessageBox.h"
+#include "ui/RemovalProgress.h"
 #include "ui/UtilityIcon.h"
 #include "ui/WifiSecurity.h"
 

@@ -70,12 +70,14 @@ bool AesCbc128(bool encrypt, const unsigned char *key, const unsigned char *iv,
     // sets the IV, which spares the cipher lookup and the key schedule of every call.
     struct Keyed
     {
-        // Built on first use below, after the library has been found.
-        CipherContext ctx { OpenLibcrypto()->m_contextNew(), { OpenLibcrypto() } };
+        explicit Keyed(const Libcrypto *crypto)
+            : ctx(crypto->m_contextNew(), { crypto })
+        { }
+        CipherContext ctx;
         std::array<unsigned char, 16> key {};
         bool keyed = false;
     };
-    thread_local Keyed t_contexts[2];
+    thread_local Keyed t_contexts[2] { Keyed(crypto), Keyed(crypto) };
     static EVP_CIPHER *const cipher = crypto->m_cipherFetch(nullptr, "AES-128-CBC", nullptr);
     Keyed &k = t_contexts[encrypt ? 1 : 0];
     EVP_CIPHER_CTX *ctx = k.ctx.get();

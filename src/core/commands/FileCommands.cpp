@@ -24,13 +24,7 @@ bool EndsInSeparator(const QString &folder)
 void ReportRemoval(
     CSettingsDocument &document, IMessageBox &box, const QString &label, const EjectResult &removed)
 {
-    const QString caption = MessageText(Msg::CreateSettingCaption).toString();
-    if (removed.status == EjectStatus::Removed) {
-        document.m_messageText = ComposedMessage(MessageText(Msg::VolumeRemoved).arg(label));
-        box.ShowMessage(
-            document.m_messageText, caption, MessageIcon::Information, MessageButtons::Ok, {});
-        return;
-    }
+    const bool ok = removed.status == EjectStatus::Removed;
     // Our sentence says what to do; the system's own words, when it gave any, say why.
     QString detail;
     if (removed.status == EjectStatus::Busy)
@@ -39,8 +33,10 @@ void ReportRemoval(
         detail = MessageText(Msg::VolumeRemovalUnavailable).toString();
     if (!removed.reason.isEmpty())
         detail += (detail.isEmpty() ? QString() : QStringLiteral("\n")) + removed.reason;
-    document.m_messageText = ComposedMessage(MessageText(Msg::VolumeNotRemoved).arg(label));
-    box.ShowMessage(document.m_messageText, caption, MessageIcon::Error, MessageButtons::Ok, detail);
+    document.m_messageText
+        = ComposedMessage(MessageText(ok ? Msg::VolumeRemoved : Msg::VolumeNotRemoved).arg(label));
+    box.ShowMessage(document.m_messageText, MessageText(Msg::CreateSettingCaption).toString(),
+        ok ? MessageIcon::Information : MessageIcon::Error, MessageButtons::Ok, detail);
 }
 
 // The success message of a file written into `folder`, with the offer to remove its volume
