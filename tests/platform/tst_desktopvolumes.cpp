@@ -20,8 +20,8 @@ QStringList Listed(const QList<RemovableVolume> &volumes)
 
 QString Shown(const QString &text, MessageIcon icon, MessageButtons buttons, const QString &detail)
 {
-    return MessageLine(
-               text + u"   "_s, MessageText(Msg::CreateSettingCaption).toString(), icon, buttons)
+    return MessageLine(ComposedMessage(text), MessageText(Msg::CreateSettingCaption).toString(),
+               icon, buttons)
         + u'|' + detail;
 }
 

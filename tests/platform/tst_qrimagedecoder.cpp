@@ -15,6 +15,7 @@ class TestQrImageDecoder : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { SetQrCodeModule(QStringLiteral(MERIDOCK_QR_MODULE)); }
     void decodes_data()
     {
         QTest::addColumn<QString>("image"); // what is done to qrencode's image of `text`
@@ -38,7 +39,6 @@ private Q_SLOTS:
         QFETCH(QrImageStatus, status);
         QTemporaryDir dir;
         const QString path = dir.filePath(u"code.png"_s);
-        SetQrCodeModule(QStringLiteral(MERIDOCK_QR_MODULE));
         QProcess qrencode; // 8-bit mode keeps UTF-8 as it is
         qrencode.start(u"qrencode"_s, { u"-8"_s, u"-s"_s, u"6"_s, u"-o"_s, path, text });
         QVERIFY(qrencode.waitForFinished(20000) && qrencode.exitCode() == 0);

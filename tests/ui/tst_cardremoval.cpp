@@ -68,8 +68,7 @@ private Q_SLOTS:
         const CMessageRecorder::Message &shown = box.m_messages.last();
         QCOMPARE(MessageLine(shown.text, shown.caption, shown.icon, shown.buttons),
             MessageLine(ComposedMessage(MessageText(Msg::VolumeRemoved).arg(u"MY CARD"_s)),
-                MessageText(Msg::CreateSettingCaption).toString(), MessageIcon::Information,
-                MessageButtons::Ok));
+                Text(Msg::CreateSettingCaption), MessageIcon::Information, MessageButtons::Ok));
         QVERIFY(!window.findChild<QDialog *>(u"removalProgress"_s));
         QCOMPARE(m_udisks.Calls(), QStringList({ u"card1 Unmount"_s, u"card PowerOff"_s }));
     }

@@ -5,7 +5,6 @@
 #include "ui/ImportNetworksDlg.h"
 #include "ui/NetSetUtilDlg.h"
 
-#include <QComboBox>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTreeWidget>

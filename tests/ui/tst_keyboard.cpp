@@ -81,7 +81,8 @@ class TestKeyboard : public QObject
     CNamingDialog m_dialog;
     QListWidget *m_list = nullptr;
 
-    void OpenWindowWithThreeProfiles()
+    // The window with the profiles A, B and C listed; whether it came up active.
+    bool OpenWindowWithThreeProfiles()
     {
         m_window = std::make_unique<CNetSetUtilDlg>();
         m_window->SetMessageBox(&m_box);
@@ -92,6 +93,7 @@ class TestKeyboard : public QObject
         m_dialog.m_names = { u"A"_s, u"B"_s, u"C"_s, u"D"_s };
         for (int i = 0; i < 3; ++i)
             Press(*m_window, "addButton");
+        return QTest::qWaitForWindowActive(m_window.get());
     }
 
     QStringList Entries() const
@@ -112,8 +114,7 @@ private Q_SLOTS:
 
     void tabsSwitchFromAnywhere()
     {
-        OpenWindowWithThreeProfiles();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QVERIFY(OpenWindowWithThreeProfiles());
         auto *tabs = Find<QTabWidget>(*m_window, "tabControl");
         // From a command outside the tab control, and each switch wraps round to the other tab;
         // the last one as X11 sends Ctrl+Shift+Tab.
@@ -144,8 +145,7 @@ private Q_SLOTS:
     {
         QFETCH(QKeySequence, key);
         QFETCH(int, selected);
-        OpenWindowWithThreeProfiles();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QVERIFY(OpenWindowWithThreeProfiles());
         QFETCH(int, row);
         m_list->setCurrentRow(row);
         m_list->setFocus();
@@ -167,8 +167,7 @@ private Q_SLOTS:
     void screenReaders()
     {
         SetCurrentLanguageSlot(3);
-        OpenWindowWithThreeProfiles();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY(OpenWindowWithThreeProfiles());
         for (int page = 0; page < 2; ++page) {
             m_window->ShowPage(page);
             VerifyScreenReaderView(m_window.get());

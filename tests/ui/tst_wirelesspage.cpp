@@ -38,10 +38,10 @@ private Q_SLOTS:
                 for (const char *key : keys)
                     Press(dialog, key);
             });
-            const QPoint second = list->visualItemRect(list->item(1)).center();
             if (command) {
                 Press(window, command);
             } else {
+                const QPoint second = list->visualItemRect(list->item(1)).center();
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second);
                 QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, second);
             }
