@@ -2,6 +2,7 @@
 
 #include "i18n/HostLocale.h"
 #include "i18n/MessageCatalog.h"
+#include "ui/GroupFrameStyle.h"
 #include "ui/NetSetUtilDlg.h"
 #include "ui/SingleInstance.h"
 #include "core/settings/StateFile.h"
@@ -53,6 +54,7 @@ int CNetSetUtilApp::Run(const QByteArray &activationToken)
         return 0;
     }
 
+    UseGroupFrameStyle();
     CNetSetUtilDlg window;
     QObject::connect(
         &instance, &CSingleInstance::RaiseRequested, &window, &CNetSetUtilDlg::BringToFront);

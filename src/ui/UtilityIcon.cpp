@@ -7,11 +7,11 @@
 QIcon UtilityIcon()
 {
     // The X11 window takes every size at once, so each PNG would be decoded before the window
-    // could appear; the build has decoded them already (data/IconPixels.cpp). The pixmaps use
+    // could appear; the build has decoded them already (data/ImagePixels.cpp). The pixmaps use
     // the resource's pixels in place.
     QIcon icon;
     for (int size : { 16, 24, 32, 48, 64, 128 }) {
-        const QResource pixels(QStringLiteral(":/icons/meridock-netconf-%1.argb").arg(size));
+        const QResource pixels(QStringLiteral(":/pixels/meridock-netconf-%1.argb").arg(size));
         if (pixels.compressionAlgorithm() != QResource::NoCompression
             || pixels.size() != qint64(size) * size * 4)
             continue;
