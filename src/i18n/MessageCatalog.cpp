@@ -1,8 +1,10 @@
 // The message catalogue: 158 rows in MessageId order, one text per language slot.
-// Constant data only; a lookup is an index into this table.
+// Written row by row for the translators; the program reads it packed language by language
+// (PackedTexts.h), a lookup being an index into constant data.
 // clang-format off
 #include "i18n/MessageCatalog.h"
 #include "i18n/OwnMessageCatalog.h"
+#include "i18n/PackedTexts.h"
 
 #include <array>
 
@@ -2705,8 +2707,15 @@ constexpr Row kCatalog[MessageCount] = {
 static_assert(std::size(kCatalog) == MessageCount);
 
 namespace {
+
+constexpr auto kCatalogText = [](std::size_t row, LanguageSlot slot) { return kCatalog[row][slot]; };
+constexpr CPackedTexts<MessageCount, PackedLength<MessageCount>(kCatalogText)> kPackedCatalog(
+    kCatalogText);
+static_assert(kPackedCatalog.ReadsBack(kCatalogText));
+
 LanguageSlot g_currentLanguageSlot = 0;
-}
+
+} // namespace
 
 QStringView MessageText(MessageId id)
 {
@@ -2718,7 +2727,7 @@ QStringView MessageTextInSlot(MessageId id, LanguageSlot slot)
     Q_ASSERT(slot < LanguageSlotCount);
     if (id >= MessageCount)
         return OwnMessageTextInSlot(id, slot);
-    return kCatalog[id][slot];
+    return kPackedCatalog.Text(id, slot);
 }
 
 LanguageSlot CurrentLanguageSlot()

@@ -2,6 +2,7 @@
 // Each topic's rows stand in its own region below, in the order of their ids.
 // clang-format off
 #include "i18n/OwnMessageCatalog.h"
+#include "i18n/PackedTexts.h"
 
 #include <algorithm>
 #include <array>
@@ -1099,26 +1100,39 @@ constexpr bool SortedAfterOriginalRows()
 }
 static_assert(SortedAfterOriginalRows(), "own rows must follow the original ones in id order");
 
-const OwnRow *FindOwnRow(MessageId id)
+constexpr auto kOwnRowText = [](std::size_t row, LanguageSlot slot) {
+    return kOwnRows[row].texts[slot];
+};
+constexpr CPackedTexts<kOwnRowCount, PackedLength<kOwnRowCount>(kOwnRowText)> kPackedOwnRows(
+    kOwnRowText);
+static_assert(kPackedOwnRows.ReadsBack(kOwnRowText));
+
+constexpr auto kOwnIds = [] {
+    std::array<MessageId, kOwnRowCount> ids {};
+    for (int i = 0; i < kOwnRowCount; ++i)
+        ids[i] = kOwnRows[i].id;
+    return ids;
+}();
+
+// The row's index in kOwnIds, or -1.
+int FindOwnRow(MessageId id)
 {
-    const OwnRow *end = kOwnRows + kOwnRowCount;
-    const OwnRow *row = std::lower_bound(kOwnRows, end, id,
-                                         [](const OwnRow &r, MessageId key) { return r.id < key; });
-    return row != end && row->id == id ? row : nullptr;
+    const auto found = std::lower_bound(kOwnIds.begin(), kOwnIds.end(), id);
+    return found != kOwnIds.end() && *found == id ? int(found - kOwnIds.begin()) : -1;
 }
 
 } // namespace
 
 QStringView OwnMessageTextInSlot(MessageId id, LanguageSlot slot)
 {
-    const OwnRow *row = FindOwnRow(id);
-    Q_ASSERT(row && slot < LanguageSlotCount);
-    return row ? row->texts[slot] : QStringView();
+    const int row = FindOwnRow(id);
+    Q_ASSERT(row >= 0 && slot < LanguageSlotCount);
+    return row >= 0 ? kPackedOwnRows.Text(std::size_t(row), slot) : QStringView();
 }
 
 bool IsOwnMessage(MessageId id)
 {
-    return FindOwnRow(id) != nullptr;
+    return FindOwnRow(id) >= 0;
 }
 
 int OwnMessageCount()
@@ -1129,5 +1143,5 @@ int OwnMessageCount()
 MessageId OwnMessageAt(int index)
 {
     Q_ASSERT(index >= 0 && index < kOwnRowCount);
-    return kOwnRows[index].id;
+    return kOwnIds[std::size_t(index)];
 }

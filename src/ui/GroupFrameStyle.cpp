@@ -46,8 +46,8 @@ void CGroupFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOptio
     const auto *box = qobject_cast<const QGroupBox *>(widget);
     int topMargin = kFrameTopMargin;
     if (!box || box->isCheckable() || !box->title().isEmpty())
-        topMargin += qMax(baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight),
-            option->fontMetrics.height());
+        topMargin += qMax(
+            baseStyle()->pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height());
     qDrawBorderPixmap(painter, option->rect.adjusted(0, topMargin, 0, 0), kFrameBorders, m_frame);
 }
 
