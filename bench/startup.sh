@@ -99,5 +99,5 @@ printf '%-20s %9.1f %9.1f %9.1f  ms to mapped window\n' "meridock-netconf" "$ami
 printf '%-20s %9.0f %9.0f %9.0f  KiB resident when idle\n' "minimal Qt dialog" "$frmin" "$frmed" "$frmax"
 printf '%-20s %9.0f %9.0f %9.0f  KiB resident when idle\n' "meridock-netconf" "$armin" "$armed" "$armax"
 awk -v a="$amed" -v f="$fmed" -v ar="$armed" -v fr="$frmed" 'BEGIN {
-    printf "start-up ratio (median) %.2f (goal <= 1.10)\n", a / f
-    printf "memory ratio (median)   %.2f (goal <= 1.10)\n", ar / fr }'
+    printf "start-up ratio (median) %.3f (goal <= 1.10)\n", a / f
+    printf "memory ratio (median)   %.3f (goal <= 1.10)\n", ar / fr }'
