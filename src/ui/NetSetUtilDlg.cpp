@@ -489,6 +489,23 @@ void CNetSetUtilDlg::ShowPage(int index)
         m_tabControl->setCurrentIndex(index);
 }
 
+void CNetSetUtilDlg::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Polishing and showing the controls post layout requests, and the tab widget answers its
+    // own by repainting itself. Answered now, before the window is mapped, a size they change is
+    // the size the window appears with, and their repaints join the first paint instead of
+    // following it. Answering one can post the next (a resized window lays out its tab widget,
+    // which asks its parents again), and those wait for the next round: the chain runs two deep,
+    // the third round is to spare.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
+    for (int round = 0; round < 3; ++round)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+#ifdef Q_OS_WIN
+    AddAboutToSystemMenu();
+#endif
+}
+
 void CNetSetUtilDlg::OnLoadSettings()
 {
     RunOnDocument([this] { LoadSettingsCommand(m_document, *m_messageBox, *m_pathChooser); });
@@ -733,9 +750,8 @@ namespace {
 constexpr UINT AboutCommand = 0x0010;
 }
 
-void CNetSetUtilDlg::showEvent(QShowEvent *event)
+void CNetSetUtilDlg::AddAboutToSystemMenu()
 {
-    QDialog::showEvent(event);
     if (m_systemMenuReady)
         return;
     m_systemMenuReady = true;

@@ -75,9 +75,9 @@ protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
-    void showEvent(QShowEvent *event) override;
 #endif
 
 private:
@@ -128,6 +128,8 @@ private:
     bool m_closing = false;
     bool m_bringingForward = false;
 #ifdef Q_OS_WIN
+    // Adds "About" to the window's system menu, once.
+    void AddAboutToSystemMenu();
     bool m_systemMenuReady = false;
 #endif
 

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QTabBar>
+#include <QTabWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -45,6 +46,30 @@ void VerifyKeysAndFit(QWidget &window, const char *where)
     QVERIFY2(!seen.isEmpty() && unkeyedLabels <= 1, where);
 }
 
+// Calls `onEvent` for each event of `type` that reaches `target`.
+class CEventWatch : public QObject
+{
+public:
+    CEventWatch(QObject *target, QEvent::Type type, std::function<void()> onEvent)
+        : m_type(type)
+        , m_onEvent(std::move(onEvent))
+    {
+        target->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == m_type)
+            m_onEvent();
+        return false;
+    }
+
+private:
+    QEvent::Type m_type;
+    std::function<void()> m_onEvent;
+};
+
 class TestWindowLayout : public QObject
 {
     Q_OBJECT
@@ -65,11 +90,35 @@ private Q_SLOTS:
         CNetSetUtilDlg window;
         window.show();
         QVERIFY(window.width() <= 1024 && window.height() <= 720);
+        // Mapped at its final size: growing it afterwards would paint it twice.
+        const QSize shown = window.size();
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(window.size(), shown);
         VerifyKeysAndFit(window, "wired page");
         window.ShowPage(1);
         VerifyKeysAndFit(window, "wireless page");
         VerifyKeysAndFit(*new CWifiSecurity(&window), "property dialog"); // owned by the window
         VerifyKeysAndFit(*new CAboutDlg(&window), "About box");
+    }
+
+    // Laid out in full before it is mapped. A layout request left for after the first paint
+    // reaches the tab widget, which answers it by painting itself again.
+    void noLayoutRequestLeftAfterShowing()
+    {
+        CNetSetUtilDlg window;
+        window.show();
+        QStringList requested;
+        std::vector<std::unique_ptr<CEventWatch>> watches;
+        QList<QWidget *> widgets = window.findChildren<QWidget *>();
+        widgets << &window;
+        for (QWidget *widget : widgets) {
+            watches.push_back(std::make_unique<CEventWatch>(widget, QEvent::LayoutRequest,
+                [&requested, widget] { requested << widget->objectName(); }));
+        }
+        // Events posted while others are delivered wait for the next round.
+        for (int round = 0; round < 3; ++round)
+            QCoreApplication::sendPostedEvents();
+        QCOMPARE(requested, QStringList());
     }
 
     // Compiled in, so an installed program needs neither the source tree nor an icon theme.
