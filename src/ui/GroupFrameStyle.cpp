@@ -1,9 +1,9 @@
 #include "ui/GroupFrameStyle.h"
 
+#include "ui/DecodedPixels.h"
+
 #include <QApplication>
 #include <QGroupBox>
-#include <QImage>
-#include <QResource>
 #include <QStyleOption>
 #include <qdrawutil.h>
 
@@ -14,24 +14,13 @@ constexpr QSize kFrameSize(98, 38);
 constexpr QMargins kFrameBorders(6, 6, 6, 6);
 constexpr int kFrameTopMargin = 3;
 
-QPixmap FusionFrame()
-{
-    const QResource pixels(QStringLiteral(":/pixels/fusion-groupbox.argb"));
-    if (pixels.compressionAlgorithm() != QResource::NoCompression
-        || pixels.size() != qint64(kFrameSize.width()) * kFrameSize.height() * 4)
-        return {};
-    QImage image(pixels.data(), kFrameSize.width(), kFrameSize.height(), kFrameSize.width() * 4,
-        QImage::Format_ARGB32_Premultiplied);
-    return QPixmap::fromImage(std::move(image), Qt::NoFormatConversion);
-}
-
 } // namespace
 
 CGroupFrameStyle::CGroupFrameStyle(QStyle *base)
     : QProxyStyle(base)
 {
     if (baseStyle()->name() == QLatin1String("fusion"))
-        m_frame = FusionFrame();
+        m_frame = DecodedPixmap(QStringLiteral("fusion-groupbox.argb"), kFrameSize);
 }
 
 void CGroupFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
