@@ -73,7 +73,6 @@ private Q_SLOTS:
         QCOMPARE(Rendered(box, &own), expected);
         box.resize(40, 30); // smaller than the image: the corners must still meet
         QCOMPARE(Rendered(box, &own), Rendered(box, fusion.get()));
-        box.setStyle(nullptr);
     }
 };
 

@@ -6,7 +6,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QTabBar>
-#include <QTabWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -46,28 +45,26 @@ void VerifyKeysAndFit(QWidget &window, const char *where)
     QVERIFY2(!seen.isEmpty() && unkeyedLabels <= 1, where);
 }
 
-// Calls `onEvent` for each event of `type` that reaches `target`.
-class CEventWatch : public QObject
+// Names each widget of a window that receives a layout request.
+class CLayoutRequestLog : public QObject
 {
 public:
-    CEventWatch(QObject *target, QEvent::Type type, std::function<void()> onEvent)
-        : m_type(type)
-        , m_onEvent(std::move(onEvent))
+    explicit CLayoutRequestLog(QWidget &window)
     {
-        target->installEventFilter(this);
+        window.installEventFilter(this);
+        for (QWidget *widget : window.findChildren<QWidget *>())
+            widget->installEventFilter(this);
     }
+
+    QStringList m_requested;
 
 protected:
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == m_type)
-            m_onEvent();
+        if (event->type() == QEvent::LayoutRequest)
+            m_requested << watched->objectName();
         return false;
     }
-
-private:
-    QEvent::Type m_type;
-    std::function<void()> m_onEvent;
 };
 
 class TestWindowLayout : public QObject
@@ -107,18 +104,11 @@ private Q_SLOTS:
     {
         CNetSetUtilDlg window;
         window.show();
-        QStringList requested;
-        std::vector<std::unique_ptr<CEventWatch>> watches;
-        QList<QWidget *> widgets = window.findChildren<QWidget *>();
-        widgets << &window;
-        for (QWidget *widget : widgets) {
-            watches.push_back(std::make_unique<CEventWatch>(widget, QEvent::LayoutRequest,
-                [&requested, widget] { requested << widget->objectName(); }));
-        }
+        CLayoutRequestLog log(window);
         // Events posted while others are delivered wait for the next round.
         for (int round = 0; round < 3; ++round)
             QCoreApplication::sendPostedEvents();
-        QCOMPARE(requested, QStringList());
+        QCOMPARE(log.m_requested, QStringList());
     }
 
     // Compiled in, so an installed program needs neither the source tree nor an icon theme.
