@@ -6,9 +6,9 @@
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QSpacerItem>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -52,6 +52,12 @@ bool IsFieldSeparatorKey(const QKeyEvent *event)
         || (event->key() == Qt::Key_Comma && (event->modifiers() & Qt::KeypadModifier));
 }
 
+// A label showing "." would ask for exactly this much room.
+QSize DotSize(const QFontMetrics &metrics)
+{
+    return metrics.boundingRect(QRect(0, 0, 2000, 2000), 0, QStringLiteral(".")).size();
+}
+
 } // namespace
 
 CIpAddressEdit::CIpAddressEdit(QWidget *parent)
@@ -63,6 +69,7 @@ CIpAddressEdit::CIpAddressEdit(QWidget *parent)
     layout->setContentsMargins(frame, frame, frame, frame);
     layout->setSpacing(0);
 
+    const QSize dot = DotSize(fontMetrics());
     for (int i = 0; i < FieldCount; ++i) {
         auto *field = new QLineEdit(this);
         field->setFrame(false);
@@ -83,10 +90,12 @@ CIpAddressEdit::CIpAddressEdit(QWidget *parent)
         m_fields[size_t(i)] = field;
         layout->addWidget(field, 1);
         if (i + 1 < FieldCount) {
-            auto *dot = new QLabel(QStringLiteral("."), this);
-            dot->setAlignment(Qt::AlignCenter);
-            dot->setAccessibleName(QString());
-            layout->addWidget(dot);
+            // The dots are painted into gaps the layout keeps for them: fifteen labels in the
+            // wired page cost more to create, polish and lay out than anything they show.
+            auto *gap = new QSpacerItem(
+                dot.width(), dot.height(), QSizePolicy::Minimum, QSizePolicy::Minimum);
+            m_dotGaps[size_t(i)] = gap;
+            layout->addItem(gap);
         }
     }
     setFocusProxy(m_fields[0]);
@@ -271,6 +280,17 @@ void CIpAddressEdit::MoveTo(int index, bool selectAll, bool cursorAtEnd)
         field->setCursorPosition(cursorAtEnd ? int(field->text().size()) : 0);
 }
 
+void CIpAddressEdit::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange) {
+        const QSize dot = DotSize(fontMetrics());
+        for (QSpacerItem *gap : m_dotGaps)
+            gap->changeSize(dot.width(), dot.height(), QSizePolicy::Minimum, QSizePolicy::Minimum);
+        layout()->invalidate();
+    }
+    QWidget::changeEvent(event);
+}
+
 void CIpAddressEdit::paintEvent(QPaintEvent *)
 {
     QStyleOptionFrame option;
@@ -285,4 +305,8 @@ void CIpAddressEdit::paintEvent(QPaintEvent *)
     }
     QPainter painter(this);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+    for (const QSpacerItem *gap : m_dotGaps) {
+        style()->drawItemText(&painter, gap->geometry(), Qt::AlignCenter | Qt::TextForceLeftToRight,
+            option.palette, isEnabled(), QStringLiteral("."), QPalette::WindowText);
+    }
 }

@@ -5,6 +5,7 @@
 #include <array>
 
 class QLineEdit;
+class QSpacerItem;
 
 // An IPv4 address entry of four octet fields, each blank or 0..255. It behaves like the host
 // address control users know: digits only; a third digit, or '.' in a field that is not empty,
@@ -40,6 +41,7 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -50,4 +52,6 @@ private:
     void UpdateAccessibleValue();
 
     std::array<QLineEdit *, FieldCount> m_fields {};
+    // Owned by the layout.
+    std::array<QSpacerItem *, FieldCount - 1> m_dotGaps {};
 };

@@ -2,6 +2,8 @@
 #include "ui/IpAddressEdit.h"
 
 #include <QClipboard>
+#include <QScopeGuard>
+#include <QLineEdit>
 
 using Fields = std::array<int, 4>;
 Q_DECLARE_METATYPE(Fields)
@@ -45,6 +47,57 @@ private Q_SLOTS:
             c == u'[' ? QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left)
                       : QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
         QTEST(edit.Fields(), "fields");
+    }
+
+    void dotsBetweenFields_data()
+    {
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::addColumn<bool>("fontAfterCreation");
+        QTest::newRow("enabled") << true << Qt::LeftToRight << false;
+        QTest::newRow("greyed out") << false << Qt::LeftToRight << false;
+        QTest::newRow("right to left") << true << Qt::RightToLeft << false;
+        QTest::newRow("font changed after creation") << true << Qt::LeftToRight << true;
+    }
+    // Between two fields there is room for a whole dot, and the dot is drawn there in the
+    // colour of text on the window, greyed with the control. (A large font, so that the dot
+    // has solid pixels of that colour.)
+    void dotsBetweenFields()
+    {
+        QFETCH(bool, enabled);
+        QFETCH(Qt::LayoutDirection, direction);
+        QFETCH(bool, fontAfterCreation);
+        const QFont defaultFont = QApplication::font();
+        const auto restoreFont = qScopeGuard([&] { QApplication::setFont(defaultFont); });
+        QFont large = defaultFont;
+        large.setPointSize(40);
+        if (!fontAfterCreation)
+            QApplication::setFont(large);
+        CIpAddressEdit edit;
+        if (fontAfterCreation)
+            edit.setFont(large);
+        edit.setLayoutDirection(direction);
+        edit.setEnabled(enabled);
+        edit.resize(edit.sizeHint());
+        const QImage image = edit.grab().toImage();
+        const QColor text = edit.palette().color(
+            enabled ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
+        const int dotWidth = QFontMetrics(large).boundingRect(u'.').width();
+        for (int i = 0; i + 1 < CIpAddressEdit::FieldCount; ++i) {
+            const QRect a = edit.Field(i)->geometry();
+            const QRect b = edit.Field(i + 1)->geometry();
+            const QRect gap = direction == Qt::LeftToRight
+                ? QRect(QPoint(a.right() + 1, a.top()), QPoint(b.left() - 1, a.bottom()))
+                : QRect(QPoint(b.right() + 1, a.top()), QPoint(a.left() - 1, a.bottom()));
+            QVERIFY2(gap.width() >= dotWidth,
+                qPrintable(QStringLiteral("gap %1 is %2 px").arg(i).arg(gap.width())));
+            int textPixels = 0;
+            for (int y = gap.top(); y <= gap.bottom(); ++y) {
+                for (int x = gap.left(); x <= gap.right(); ++x)
+                    textPixels += image.pixelColor(x, y) == text;
+            }
+            QVERIFY2(textPixels > 0, qPrintable(QStringLiteral("no dot in gap %1").arg(i)));
+        }
     }
 };
 
