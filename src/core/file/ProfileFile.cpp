@@ -222,6 +222,9 @@ qsizetype CProfileFile::FindSection(QStringView name, size_t hash) const
 
 qsizetype CProfileFile::FindSection(QStringView name) const
 {
+    // A first run reads every key of an empty file.
+    if (m_sections.isEmpty())
+        return -1;
     // Readers ask for many keys of one section in a row.
     if (m_lastSection >= 0 && Text(m_sections[m_lastSection].name) == name)
         return m_lastSection;

@@ -12,13 +12,23 @@ const QString &ProfileKeyName(int n, int index)
     static const auto names = [] {
         std::array<std::array<QString, ConnectionFieldCount>, MaxWirelessProfiles> table;
         for (int profile = 0; profile < MaxWirelessProfiles; ++profile) {
+            // "_2" .. "_30" after the name; the first profile's keys have no number.
+            static_assert(MaxWirelessProfiles < 100);
+            const int number = profile + 1;
+            char16_t suffix[3] = {};
+            qsizetype length = 0;
+            if (profile > 0) {
+                suffix[length++] = u'_';
+                if (number >= 10)
+                    suffix[length++] = char16_t(u'0' + number / 10);
+                suffix[length++] = char16_t(u'0' + number % 10);
+            }
             for (int field = 0; field < ConnectionFieldCount; ++field) {
-                QString key = kWirelessKeys[size_t(field)].name.toString();
-                if (profile > 0) {
-                    key += u'_';
-                    key += QString::number(profile + 1);
-                }
-                table[size_t(profile)][size_t(field)] = key;
+                const QStringView name = kWirelessKeys[size_t(field)].name;
+                QString key(name.size() + length, Qt::Uninitialized);
+                std::copy(name.begin(), name.end(), key.begin());
+                std::copy_n(suffix, length, key.begin() + name.size());
+                table[size_t(profile)][size_t(field)] = std::move(key);
             }
         }
         return table;
