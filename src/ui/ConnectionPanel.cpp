@@ -232,7 +232,10 @@ void CConnectionPanel::ApplyTexts()
     m_proxyAddress->setAccessibleName(Text(texts.m_proxyAddress));
     m_proxyPortLabel->setText(Text(texts.m_proxyPort));
     m_proxyPort->setAccessibleName(Text(texts.m_proxyPort));
+}
 
+void CConnectionPanel::ApplyMinimumSizes()
+{
     if (m_arrangement != Arrangement::WiredPage)
         return;
     for (QWidget *choice : std::initializer_list<QWidget *> { m_dhcpOn, m_dhcpOff, m_useProxy })

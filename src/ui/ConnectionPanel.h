@@ -32,8 +32,11 @@ public:
     explicit CConnectionPanel(Arrangement arrangement, QWidget *parent = nullptr);
     ~CConnectionPanel() override;
 
-    // The catalogue texts of the arrangement's page; then the sizes that the texts need.
+    // The catalogue texts of the arrangement's page.
     void ApplyTexts();
+    // The wired page's sizes for the texts as shown, with their Alt keys: after the keys are
+    // marked, so that no text is measured twice.
+    void ApplyMinimumSizes();
 
     // Widgets -> values, and back. Both directions carry every value losslessly.
     void Collect(ConnectionControls &controls) const;

@@ -374,6 +374,7 @@ void CNetSetUtilDlg::ApplyMinimumSizes()
     SetMinimumExtent(m_createSettingFile, 230, ButtonHeight);
     SetMinimumExtent(m_exit, 110, ButtonHeight);
     SetMinimumExtent(m_clearSettings, 180, ButtonHeight);
+    m_wiredPanel->ApplyMinimumSizes();
     for (QPushButton *button :
         { m_priorityUp, m_priorityDown, m_add, m_import, m_delete, m_property })
         SetMinimumExtent(button, 170, ButtonHeight);

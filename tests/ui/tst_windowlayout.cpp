@@ -92,6 +92,15 @@ private Q_SLOTS:
         QCoreApplication::sendPostedEvents();
         QCOMPARE(window.size(), shown);
         VerifyKeysAndFit(window, "wired page");
+        // One label column for both groups: the fields start where the address fields start,
+        // the Alt keys' "(&X)" included in the labels' widths.
+        const auto left = [&window](const char *name) {
+            const auto *field = window.findChild<QWidget *>(QLatin1String(name));
+            return field ? field->mapTo(&window, QPoint()).x() : -1;
+        };
+        QVERIFY(left("ipAddressEdit") > 0);
+        for (const char *name : { "subnetMaskEdit", "dnsEdit", "proxyAddressEdit", "proxyPortEdit" })
+            QCOMPARE(left(name), left("ipAddressEdit"));
         window.ShowPage(1);
         VerifyKeysAndFit(window, "wireless page");
         VerifyKeysAndFit(*new CWifiSecurity(&window), "property dialog"); // owned by the window
