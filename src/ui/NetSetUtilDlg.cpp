@@ -121,7 +121,6 @@ CNetSetUtilDlg::CNetSetUtilDlg(QWidget *parent)
     ApplyMinimumSizes();
     ConnectControls();
     CreateShortcuts();
-    UpdateListCommands();
 
     m_tabControl->setCurrentIndex(0);
     ShowPage(0);
@@ -174,7 +173,12 @@ void CNetSetUtilDlg::CreateControls()
     m_tabControl->setObjectName(QStringLiteral("tabControl"));
     m_tabControl->setMinimumSize(TabControlSize);
     m_tabControl->addTab(CreateWiredPage(), QString());
-    m_tabControl->addTab(CreateWirelessPage(), QString());
+    // The wireless page's controls are built the first time it shows: at start the window
+    // paints sooner without them, and a user who never opens the tab never pays for them.
+    m_wirelessPage = new QWidget;
+    m_wirelessPage->setObjectName(QStringLiteral("wirelessPage"));
+    m_wirelessPage->installEventFilter(this);
+    m_tabControl->addTab(m_wirelessPage, QString());
     // A screen reader reads a widget's children in the order they stack, bottom first: the tabs
     // come before their pages, as the tab order has it. The two never overlap.
     if (auto *tabs = m_tabControl->findChild<QTabBar *>(QString(), Qt::FindDirectChildrenOnly))
@@ -219,10 +223,11 @@ QWidget *CNetSetUtilDlg::CreateWiredPage()
     return page;
 }
 
-QWidget *CNetSetUtilDlg::CreateWirelessPage()
+void CNetSetUtilDlg::BuildWirelessPage()
 {
-    auto *page = new QWidget;
-    page->setObjectName(QStringLiteral("wirelessPage"));
+    if (m_wirelessList)
+        return;
+    QWidget *page = m_wirelessPage;
 
     m_useWireless = new QCheckBox(page);
     m_useWireless->setObjectName(QStringLiteral("useWirelessCheck"));
@@ -273,7 +278,28 @@ QWidget *CNetSetUtilDlg::CreateWirelessPage()
     layout->addWidget(m_wirelessListLabel);
     layout->addLayout(grid);
     layout->addStretch(1);
-    return page;
+
+    ApplyWirelessTexts();
+    ApplyMnemonics(this);
+    ApplyWirelessMinimumSizes();
+    ConnectWirelessControls();
+    CreateListShortcuts();
+    ApplyWirelessState();
+    // Built while the page is being shown (a click on its tab), the controls would appear and
+    // be laid out only in the next round of events, after a paint of the page without them.
+    if (page->isVisible()) {
+        for (QWidget *child : page->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+            child->show();
+        layout->activate();
+    }
+}
+
+bool CNetSetUtilDlg::eventFilter(QObject *watched, QEvent *event)
+{
+    // A click on the tab, its Alt key and the arrow keys on the tab bar all end here.
+    if (watched == m_wirelessPage && event->type() == QEvent::Show)
+        BuildWirelessPage();
+    return QDialog::eventFilter(watched, event);
 }
 
 void CNetSetUtilDlg::ApplyTexts()
@@ -290,10 +316,17 @@ void CNetSetUtilDlg::ApplyTexts()
     m_tabControl->setTabText(1, text(Msg::WirelessLanTab));
 
     m_wiredPanel->ApplyTexts();
+    m_clearSettings->setText(text(Msg::ClearSettingsButton));
+}
+
+void CNetSetUtilDlg::ApplyWirelessTexts()
+{
+    auto text = [](MessageId id) {
+        return MessageText(id).toString();
+    };
+
     m_wirelessListLabel->setText(text(Msg::WirelessSettingsList));
     m_wirelessList->setAccessibleName(text(Msg::WirelessSettingsList));
-    m_clearSettings->setText(text(Msg::ClearSettingsButton));
-
     m_useWireless->setText(text(Msg::UseWirelessToConnect));
     m_priorityUp->setText(text(Msg::PriorityUpButton));
     m_priorityDown->setText(text(Msg::PriorityDownButton));
@@ -340,7 +373,10 @@ void CNetSetUtilDlg::CreateShortcuts()
         = MessageText(Msg::TabSwitchKeys).toString().arg(names(next), names(previous));
     for (int i = 0; i < m_tabControl->count(); ++i)
         m_tabControl->setTabToolTip(i, tabKeys);
+}
 
+void CNetSetUtilDlg::CreateListShortcuts()
+{
     // The list's own keys; a greyed-out command stays silent from the keyboard too.
     const std::pair<QPushButton *, QKeySequence> listKeys[] = {
         { m_delete, QKeySequence(QKeySequence::Delete) },
@@ -350,7 +386,9 @@ void CNetSetUtilDlg::CreateShortcuts()
     };
     for (const auto &[button, key] : listKeys) {
         QPushButton *target = button;
-        addShortcut(key, m_wirelessList, Qt::WidgetShortcut, [target] {
+        auto *shortcut = new QShortcut(key, m_wirelessList);
+        shortcut->setContext(Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, [target] {
             if (target->isEnabled())
                 target->click();
         });
@@ -361,6 +399,8 @@ void CNetSetUtilDlg::CreateShortcuts()
 
 void CNetSetUtilDlg::UpdateListCommands()
 {
+    if (!m_wirelessList)
+        return;
     const QModelIndexList selected = m_wirelessList->selectionModel()->selectedIndexes();
     const int row = selected.isEmpty() ? -1 : selected.first().row();
     m_priorityUp->setEnabled(row > 0);
@@ -375,6 +415,10 @@ void CNetSetUtilDlg::ApplyMinimumSizes()
     SetMinimumExtent(m_exit, 110, ButtonHeight);
     SetMinimumExtent(m_clearSettings, 180, ButtonHeight);
     m_wiredPanel->ApplyMinimumSizes();
+}
+
+void CNetSetUtilDlg::ApplyWirelessMinimumSizes()
+{
     for (QPushButton *button :
         { m_priorityUp, m_priorityDown, m_add, m_import, m_delete, m_property })
         SetMinimumExtent(button, 170, ButtonHeight);
@@ -393,8 +437,11 @@ void CNetSetUtilDlg::ConnectControls()
     connect(
         m_wiredPanel->UseProxy(), &QCheckBox::clicked, this, &CNetSetUtilDlg::OnUseProxyClicked);
     connect(m_clearSettings, &QPushButton::clicked, this, &CNetSetUtilDlg::OnClearSettings);
-    // "Use wireless to connect network" needs no handler: the next gather takes its state.
+}
 
+void CNetSetUtilDlg::ConnectWirelessControls()
+{
+    // "Use wireless to connect network" needs no handler: the next gather takes its state.
     connect(m_priorityUp, &QPushButton::clicked, this, &CNetSetUtilDlg::OnPriorityUp);
     connect(m_priorityDown, &QPushButton::clicked, this, &CNetSetUtilDlg::OnPriorityDown);
     connect(m_add, &QPushButton::clicked, this, &CNetSetUtilDlg::OnAdd);
@@ -422,6 +469,9 @@ void CNetSetUtilDlg::CollectControlState()
 
     m_wiredPanel->Collect(c.m_connection);
 
+    // Until its page is built, the wireless values have no controls to change them.
+    if (!m_wirelessList)
+        return;
     c.m_useWirelessChecked = m_useWireless->isChecked();
     c.m_wirelessList.clear();
     for (int row = 0; row < m_wirelessList->count(); ++row) {
@@ -437,7 +487,20 @@ void CNetSetUtilDlg::ApplyControlState()
     const MainWindowControls &c = m_document.m_controls;
 
     m_wiredPanel->Apply(c.m_connection);
+    ApplyWirelessState();
 
+    if (c.m_focusRequest == FocusRequest::WiredIpAddress) {
+        ShowPage(0);
+        m_wiredPanel->IpAddress()->setFocus(Qt::OtherFocusReason);
+    }
+    m_document.m_controls.m_focusRequest = FocusRequest::None;
+}
+
+void CNetSetUtilDlg::ApplyWirelessState()
+{
+    if (!m_wirelessList)
+        return;
+    const MainWindowControls &c = m_document.m_controls;
     m_useWireless->setChecked(c.m_useWirelessChecked);
     bool sameEntries = m_wirelessList->count() == c.m_wirelessList.size();
     for (int row = 0; sameEntries && row < m_wirelessList->count(); ++row) {
@@ -465,13 +528,6 @@ void CNetSetUtilDlg::ApplyControlState()
         m_wirelessList->clearSelection();
         m_wirelessList->setCurrentRow(-1);
     }
-
-    if (c.m_focusRequest == FocusRequest::WiredIpAddress) {
-        ShowPage(0);
-        m_wiredPanel->IpAddress()->setFocus(Qt::OtherFocusReason);
-    }
-    m_document.m_controls.m_focusRequest = FocusRequest::None;
-
     UpdateListCommands();
 }
 
@@ -486,6 +542,8 @@ void CNetSetUtilDlg::ShowPage(int index)
 {
     if (index != 0 && index != 1)
         return;
+    if (index == 1)
+        BuildWirelessPage();
     if (m_tabControl->currentIndex() != index)
         m_tabControl->setCurrentIndex(index);
 }

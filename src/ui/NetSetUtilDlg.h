@@ -76,6 +76,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray &eventType, void *message, qintptr *result) override;
 #endif
@@ -83,11 +84,18 @@ protected:
 private:
     void CreateControls();
     QWidget *CreateWiredPage();
-    QWidget *CreateWirelessPage();
+    // The wireless page's controls, built into its empty page on first need; from then on
+    // they carry the wireless values as the wired page's controls carry theirs.
+    void BuildWirelessPage();
     void ApplyTexts();
+    void ApplyWirelessTexts();
     void ApplyMinimumSizes();
+    void ApplyWirelessMinimumSizes();
     void ConnectControls();
+    void ConnectWirelessControls();
     void CreateShortcuts();
+    void CreateListShortcuts();
+    void ApplyWirelessState();
     // Greys out the list commands that cannot act on the current selection.
     void UpdateListCommands();
 
@@ -144,6 +152,7 @@ private:
     QPushButton *m_clearSettings = nullptr;
 
     // Page 1, wireless LAN.
+    QWidget *m_wirelessPage = nullptr;
     QCheckBox *m_useWireless = nullptr;
     QLabel *m_wirelessListLabel = nullptr;
     QListWidget *m_wirelessList = nullptr;

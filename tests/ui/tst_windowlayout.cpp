@@ -101,10 +101,53 @@ private Q_SLOTS:
         QVERIFY(left("ipAddressEdit") > 0);
         for (const char *name : { "subnetMaskEdit", "dnsEdit", "proxyAddressEdit", "proxyPortEdit" })
             QCOMPARE(left(name), left("ipAddressEdit"));
+        // The wireless page, built now, fits the room the window already has.
         window.ShowPage(1);
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(window.size(), shown);
         VerifyKeysAndFit(window, "wireless page");
         VerifyKeysAndFit(*new CWifiSecurity(&window), "property dialog"); // owned by the window
         VerifyKeysAndFit(*new CAboutDlg(&window), "About box");
+    }
+
+    void wirelessPageCompleteAtOnce_data()
+    {
+        QTest::addColumn<bool>("mouse");
+        QTest::newRow("click on its tab") << true;
+        QTest::newRow("Ctrl+Tab") << false;
+    }
+    // Built when it first shows, the wireless page is shown complete and in place by the same
+    // event: nothing about it is left for a later round, which would paint it half-made first.
+    void wirelessPageCompleteAtOnce()
+    {
+        QFETCH(bool, mouse);
+        CNetSetUtilDlg window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *bar = window.findChild<QTabBar *>();
+        QVERIFY(bar);
+        mouse ? QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center())
+              : QTest::keyClick(&window, Qt::Key_Tab, Qt::ControlModifier);
+        auto *page = window.findChild<QWidget *>(u"wirelessPage"_s);
+        QVERIFY(page && page->isVisible());
+        const auto controls = [page] {
+            QStringList shown;
+            for (const QWidget *widget : page->findChildren<QWidget *>()) {
+                const QRect r = widget->geometry();
+                shown << u"%1 %2 %3,%4 %5x%6"_s.arg(widget->objectName())
+                             .arg(widget->isVisible())
+                             .arg(r.x())
+                             .arg(r.y())
+                             .arg(r.width())
+                             .arg(r.height());
+            }
+            return shown;
+        };
+        const QStringList atOnce = controls();
+        QVERIFY(atOnce.size() > 8);
+        for (int round = 0; round < 3; ++round)
+            QCoreApplication::sendPostedEvents();
+        QCOMPARE(atOnce, controls());
     }
 
     // Laid out in full before it is mapped. A layout request left for after the first paint
