@@ -11,6 +11,9 @@
 #include <QSpacerItem>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTextLayout>
+
+#include <utility>
 
 namespace {
 
@@ -58,7 +61,36 @@ QSize DotSize(const QFontMetrics &metrics)
     return metrics.boundingRect(QRect(0, 0, 2000, 2000), 0, QStringLiteral(".")).size();
 }
 
+// The margins a line edit keeps around its text.
+constexpr int EditorHorizontalMargin = 2;
+constexpr int EditorVerticalMargin = 1;
+
 } // namespace
+
+// An octet's place in the layout: it takes what the layout gives a line edit there (all the
+// width the layout hands out, the line edit's own height, centred) and passes it on to the
+// octet's editor once that exists.
+class CIpAddressEdit::CFieldCell : public QSpacerItem
+{
+public:
+    CFieldCell()
+        : QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Fixed)
+    {
+    }
+
+    void setGeometry(const QRect &given) override
+    {
+        QRect cell = given;
+        cell.setHeight(qMin(given.height(), m_height));
+        cell.moveTop(given.y() + (given.height() - cell.height()) / 2);
+        QSpacerItem::setGeometry(cell);
+        if (m_editor)
+            m_editor->setGeometry(cell);
+    }
+
+    int m_height = 0;
+    QLineEdit *m_editor = nullptr;
+};
 
 CIpAddressEdit::CIpAddressEdit(QWidget *parent)
     : QWidget(parent)
@@ -70,25 +102,16 @@ CIpAddressEdit::CIpAddressEdit(QWidget *parent)
     layout->setSpacing(0);
 
     const QSize dot = DotSize(fontMetrics());
+    const int cellHeight = EditorHeight();
     for (int i = 0; i < FieldCount; ++i) {
-        auto *field = new QLineEdit(this);
-        field->setFrame(false);
-        field->setAlignment(Qt::AlignCenter);
-        field->setMaxLength(3);
-        field->setValidator(new CDigitsValidator(field));
-        // One tab stop for the whole address, as users of the host control expect.
-        field->setFocusPolicy(i == 0 ? Qt::StrongFocus : Qt::ClickFocus);
-        field->setContextMenuPolicy(Qt::NoContextMenu);
-        field->installEventFilter(this);
-        connect(field, &QLineEdit::textEdited, this, [this, i] { OnFieldEdited(i); });
-        connect(field, &QLineEdit::textChanged, this, &CIpAddressEdit::UpdateAccessibleValue);
-        connect(field, &QLineEdit::editingFinished, this, [field] {
-            // "007" means 7; show it the way it will be read back.
-            if (!field->text().isEmpty())
-                field->setText(QString::number(field->text().toInt()));
-        });
-        m_fields[size_t(i)] = field;
-        layout->addWidget(field, 1);
+        // The four line edits are made the first time the address is entered: five addresses
+        // on the wired page alone would otherwise build twenty before the window can show.
+        // Until then the control paints the octets where the line edits will show them.
+        auto *cell = new CFieldCell;
+        cell->m_height = cellHeight;
+        m_cells[size_t(i)] = cell;
+        layout->addItem(cell);
+        layout->setStretch(layout->count() - 1, 1);
         if (i + 1 < FieldCount) {
             // The dots are painted into gaps the layout keeps for them: fifteen labels in the
             // wired page cost more to create, polish and lay out than anything they show.
@@ -98,15 +121,59 @@ CIpAddressEdit::CIpAddressEdit(QWidget *parent)
             layout->addItem(gap);
         }
     }
-    setFocusProxy(m_fields[0]);
+    m_values.fill(BlankField);
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+void CIpAddressEdit::CreateFields()
+{
+    if (m_fields[0])
+        return;
+    for (int i = 0; i < FieldCount; ++i) {
+        auto *field = new QLineEdit(this);
+        field->setFrame(false);
+        field->setAlignment(Qt::AlignCenter);
+        field->setMaxLength(3);
+        field->setValidator(new CDigitsValidator(field));
+        const int value = m_values[size_t(i)];
+        if (value >= 0)
+            field->setText(QString::number(value));
+        // One tab stop for the whole address, as users of the host control expect.
+        field->setFocusPolicy(i == 0 ? Qt::StrongFocus : Qt::ClickFocus);
+        field->setContextMenuPolicy(Qt::NoContextMenu);
+        if (!m_label.isEmpty())
+            field->setAccessibleName(FieldName(i));
+        field->setAccessibleDescription(m_fieldDescription);
+        field->installEventFilter(this);
+        connect(field, &QLineEdit::textEdited, this, [this, i] { OnFieldEdited(i); });
+        connect(field, &QLineEdit::textChanged, this, &CIpAddressEdit::UpdateAccessibleValue);
+        connect(field, &QLineEdit::editingFinished, this, [field] {
+            // "007" means 7; show it the way it will be read back.
+            if (!field->text().isEmpty())
+                field->setText(QString::number(field->text().toInt()));
+        });
+        m_fields[size_t(i)] = field;
+        m_cells[size_t(i)]->m_editor = field;
+        field->setGeometry(m_cells[size_t(i)]->geometry());
+        // Children made after their parent shows do not show with it.
+        if (isVisible())
+            field->show();
+    }
+    // New widgets join the end of the window's tab order; the octets belong where the address
+    // is. Set before the focus proxy, which would make "after this control" mean after octet 1.
+    QWidget::setTabOrder(this, m_fields[0]);
+    for (int i = 1; i < FieldCount; ++i)
+        QWidget::setTabOrder(m_fields[size_t(i - 1)], m_fields[size_t(i)]);
+    setFocusProxy(m_fields[0]);
 }
 
 CIpAddressEdit::~CIpAddressEdit() = default;
 
 std::array<int, CIpAddressEdit::FieldCount> CIpAddressEdit::Fields() const
 {
+    if (!m_fields[0])
+        return m_values;
     std::array<int, FieldCount> fields {};
     for (size_t i = 0; i < fields.size(); ++i) {
         const QString text = m_fields[i]->text();
@@ -117,6 +184,13 @@ std::array<int, CIpAddressEdit::FieldCount> CIpAddressEdit::Fields() const
 
 void CIpAddressEdit::SetFields(const std::array<int, FieldCount> &fields)
 {
+    if (!m_fields[0]) {
+        for (size_t i = 0; i < fields.size(); ++i)
+            m_values[i] = fields[i] < 0 ? BlankField : qMin(fields[i], MaxOctet);
+        UpdateAccessibleValue();
+        update();
+        return;
+    }
     for (size_t i = 0; i < fields.size(); ++i) {
         const int value = fields[i];
         m_fields[i]->setText(value < 0 ? QString() : QString::number(qMin(value, MaxOctet)));
@@ -129,9 +203,21 @@ void CIpAddressEdit::SetAccessibleLabel(const QString &label)
     while (bare.endsWith(u':') || bare.endsWith(QChar(0xFF1A)))
         bare.chop(1);
     setAccessibleName(bare);
-    for (int i = 0; i < FieldCount; ++i)
-        m_fields[size_t(i)]->setAccessibleName(
-            QStringLiteral("%1 %2/%3").arg(bare).arg(i + 1).arg(FieldCount));
+    m_label = bare;
+    for (int i = 0; i < FieldCount && m_fields[0]; ++i)
+        m_fields[size_t(i)]->setAccessibleName(FieldName(i));
+}
+
+QString CIpAddressEdit::FieldName(int index) const
+{
+    return QStringLiteral("%1 %2/%3").arg(m_label).arg(index + 1).arg(FieldCount);
+}
+
+void CIpAddressEdit::SetFieldDescription(const QString &text)
+{
+    m_fieldDescription = text;
+    for (int i = 0; i < FieldCount && m_fields[0]; ++i)
+        m_fields[size_t(i)]->setAccessibleDescription(text);
 }
 
 void CIpAddressEdit::UpdateAccessibleValue()
@@ -140,17 +226,34 @@ void CIpAddressEdit::UpdateAccessibleValue()
     // description, which also tells a screen reader when it changes.
     QStringList octets;
     bool blank = true;
-    for (const QLineEdit *field : m_fields) {
-        octets.append(field->text());
-        blank = blank && field->text().isEmpty();
+    for (int value : Fields()) {
+        octets.append(value < 0 ? QString() : QString::number(value));
+        blank = blank && value < 0;
     }
     setAccessibleDescription(blank ? QString() : octets.join(u'.'));
 }
 
-QLineEdit *CIpAddressEdit::Field(int index) const
+QLineEdit *CIpAddressEdit::Field(int index)
 {
     Q_ASSERT(index >= 0 && index < FieldCount);
+    CreateFields();
     return m_fields[size_t(index)];
+}
+
+int CIpAddressEdit::EditorHeight() const
+{
+    // What a frameless line edit asks for.
+    const QFontMetrics metrics = fontMetrics();
+    const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+    const int height
+        = qMax(metrics.height(), qMax(14, iconSize - 2)) + 2 * EditorVerticalMargin;
+    QStyleOptionFrame option;
+    option.initFrom(this);
+    option.lineWidth = 0;
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken;
+    return style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(0, height), nullptr)
+        .height();
 }
 
 QSize CIpAddressEdit::sizeHint() const
@@ -159,7 +262,7 @@ QSize CIpAddressEdit::sizeHint() const
     const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
     const int fieldWidth = metrics.horizontalAdvance(QStringLiteral("000")) + 8;
     const int dotWidth = metrics.horizontalAdvance(u'.') + 4;
-    const int height = qMax(m_fields[0]->sizeHint().height(), metrics.height() + 4);
+    const int height = qMax(EditorHeight(), metrics.height() + 4);
     return { FieldCount * fieldWidth + (FieldCount - 1) * dotWidth + 2 * frame,
         height + 2 * frame };
 }
@@ -280,12 +383,55 @@ void CIpAddressEdit::MoveTo(int index, bool selectAll, bool cursorAtEnd)
         field->setCursorPosition(cursorAtEnd ? int(field->text().size()) : 0);
 }
 
+void CIpAddressEdit::focusInEvent(QFocusEvent *event)
+{
+    // Only before the octets exist: from then on they take the focus in the control's place.
+    CreateFields();
+    m_fields[0]->setFocus(event->reason());
+}
+
+void CIpAddressEdit::mousePressEvent(QMouseEvent *event)
+{
+    // A press reaches the control itself only where no line edit is: on a dot or the frame, or
+    // under the pointer before the line edits were made. The press that makes them goes on to
+    // the octet under the pointer, so that its cursor lands where the click put it.
+    CreateFields();
+    for (QLineEdit *field : m_fields) {
+        if (!field->geometry().contains(event->position().toPoint()))
+            continue;
+        field->setFocus(Qt::MouseFocusReason);
+        const QPointF at = field->mapFrom(this, event->position());
+        QMouseEvent press(QEvent::MouseButtonPress, at, event->scenePosition(),
+            event->globalPosition(), event->button(), event->buttons(), event->modifiers());
+        QCoreApplication::sendEvent(field, &press);
+        m_pressedField = field;
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void CIpAddressEdit::mouseReleaseEvent(QMouseEvent *event)
+{
+    // The release of the press that made the octets comes here, as the press did.
+    if (QLineEdit *field = std::exchange(m_pressedField, nullptr)) {
+        const QPointF at = field->mapFrom(this, event->position());
+        QMouseEvent release(QEvent::MouseButtonRelease, at, event->scenePosition(),
+            event->globalPosition(), event->button(), event->buttons(), event->modifiers());
+        QCoreApplication::sendEvent(field, &release);
+        return;
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
 void CIpAddressEdit::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::FontChange) {
         const QSize dot = DotSize(fontMetrics());
         for (QSpacerItem *gap : m_dotGaps)
             gap->changeSize(dot.width(), dot.height(), QSizePolicy::Minimum, QSizePolicy::Minimum);
+        const int cellHeight = EditorHeight();
+        for (CFieldCell *cell : m_cells)
+            cell->m_height = cellHeight;
         layout()->invalidate();
     }
     QWidget::changeEvent(event);
@@ -300,13 +446,50 @@ void CIpAddressEdit::paintEvent(QPaintEvent *)
     option.midLineWidth = 0;
     option.state |= QStyle::State_Sunken;
     for (const QLineEdit *field : m_fields) {
-        if (field->hasFocus())
+        if (field && field->hasFocus())
             option.state |= QStyle::State_HasFocus;
     }
     QPainter painter(this);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+    if (!m_fields[0])
+        PaintOctets(painter, option.palette);
     for (const QSpacerItem *gap : m_dotGaps) {
         style()->drawItemText(&painter, gap->geometry(), Qt::AlignCenter | Qt::TextForceLeftToRight,
             option.palette, isEnabled(), QStringLiteral("."), QPalette::WindowText);
+    }
+}
+
+void CIpAddressEdit::PaintOctets(QPainter &painter, const QPalette &palette)
+{
+    // Each octet as its line edit draws it: centred in the cell less the edit's margins, on the
+    // same baseline, in the colour of text on a field.
+    const QFontMetrics metrics = fontMetrics();
+    painter.setPen(palette.color(QPalette::Text));
+    for (int i = 0; i < FieldCount; ++i) {
+        const int value = m_values[size_t(i)];
+        if (value < 0)
+            continue;
+        const QString text = QString::number(value);
+        const QRect cell = m_cells[size_t(i)]->geometry();
+        const int textHeight = qMax(metrics.boundingRect(text).height(), metrics.height());
+        const QRect line(cell.x() + EditorHorizontalMargin,
+            cell.y() + (cell.height() - textHeight + 1) / 2,
+            cell.width() - 2 * EditorHorizontalMargin, textHeight);
+        QTextLayout layout(text, font());
+        QTextOption textOption = layout.textOption();
+        textOption.setTextDirection(layoutDirection());
+        textOption.setFlags(QTextOption::IncludeTrailingSpaces);
+        layout.setTextOption(textOption);
+        layout.beginLayout();
+        QTextLine textLine = layout.createLine();
+        layout.endLayout();
+        const int widthUsed = qRound(textLine.naturalTextWidth()) + 1;
+        const int scroll = (widthUsed - line.width()) / 2;
+        const QPoint topLeft = line.topLeft()
+            - QPoint(scroll, qRound(textLine.ascent()) - metrics.ascent());
+        painter.save();
+        painter.setClipRect(cell);
+        layout.draw(&painter, topLeft);
+        painter.restore();
     }
 }

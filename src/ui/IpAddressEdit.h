@@ -5,12 +5,16 @@
 #include <array>
 
 class QLineEdit;
+class QPainter;
 class QSpacerItem;
 
 // An IPv4 address entry of four octet fields, each blank or 0..255. It behaves like the host
 // address control users know: digits only; a third digit, or '.' in a field that is not empty,
 // moves on to the next field; Backspace in an empty field goes back; a value above 255 becomes
 // 255. Tab enters and leaves the control as a whole.
+//
+// The four line edits are made the first time the address is entered (focus, a click) or asked
+// for; until then the control paints the octets exactly where and as they will draw them.
 class CIpAddressEdit : public QWidget
 {
     Q_OBJECT
@@ -30,8 +34,13 @@ public:
     // What a screen reader announces: `label` for the control and "label n/4" for each field.
     // The control's description is the address as shown, "a.b.c.d".
     void SetAccessibleLabel(const QString &label);
+    // The description each field gives a screen reader beside its name.
+    void SetFieldDescription(const QString &text);
 
-    QLineEdit *Field(int index) const;
+    // The line edit of one octet; made, with the other three, the first time it is needed.
+    QLineEdit *Field(int index);
+    // Makes the four line edits now, for a window that sets them up along with its own.
+    void CreateFields();
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -41,17 +50,31 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    class CFieldCell;
+
+    int EditorHeight() const;
+    QString FieldName(int index) const;
+    void PaintOctets(QPainter &painter, const QPalette &palette);
     int IndexOf(const QObject *field) const;
     bool HandleKey(int index, QKeyEvent *event);
     void OnFieldEdited(int index);
     void MoveTo(int index, bool selectAll, bool cursorAtEnd);
     void UpdateAccessibleValue();
 
+    // Until the line edits exist, the octets live in m_values.
     std::array<QLineEdit *, FieldCount> m_fields {};
+    std::array<int, FieldCount> m_values {};
+    std::array<CFieldCell *, FieldCount> m_cells {}; // owned by the layout
+    QString m_label;
+    QString m_fieldDescription;
+    QLineEdit *m_pressedField = nullptr;
     // Owned by the layout.
     std::array<QSpacerItem *, FieldCount - 1> m_dotGaps {};
 };

@@ -90,6 +90,10 @@ CWifiSecurity::CWifiSecurity(QWidget *owner)
     , m_messageBox(m_hostMessageBox.get())
 {
     CreateControls();
+    // The dialog watches every line edit (a network code pasted into any field) and lays its
+    // field marks over them: the address octets must exist for both.
+    for (CIpAddressEdit *address : findChildren<CIpAddressEdit *>())
+        address->CreateFields();
     // Made before the tab order is set, so that the marks take no place in it.
     for (QWidget *field : std::initializer_list<QWidget *> { m_ssid, m_networkKey, m_keyConfirm,
              m_connection->IpAddress(), m_connection->SubnetMask(), m_connection->ProxyAddress(),
@@ -355,8 +359,7 @@ void CWifiSecurity::UpdateFieldMarks()
         const QString text = shown(edit, textOf(field));
         ShowFieldMark(edit, text);
         // A screen reader reads the octet that has the focus, not the frame around it.
-        for (int i = 0; i < CIpAddressEdit::FieldCount; ++i)
-            edit->Field(i)->setAccessibleDescription(text);
+        edit->SetFieldDescription(text);
     }
 }
 

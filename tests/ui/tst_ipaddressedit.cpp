@@ -3,7 +3,11 @@
 
 #include <QClipboard>
 #include <QScopeGuard>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QLineEdit>
+
+using namespace Qt::StringLiterals;
 
 using Fields = std::array<int, 4>;
 Q_DECLARE_METATYPE(Fields)
@@ -98,6 +102,97 @@ private Q_SLOTS:
             }
             QVERIFY2(textPixels > 0, qPrintable(QStringLiteral("no dot in gap %1").arg(i)));
         }
+    }
+
+    void looksTheSameBeforeItsLineEditsExist_data()
+    {
+        QTest::addColumn<Fields>("fields");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::newRow("full") << Fields { 192, 168, 100, 1 } << true << Qt::LeftToRight;
+        QTest::newRow("blanks") << Fields { 1, B, 111, B } << true << Qt::LeftToRight;
+        QTest::newRow("greyed out") << Fields { 255, 255, 255, 0 } << false << Qt::LeftToRight;
+        QTest::newRow("right to left") << Fields { 10, 0, 0, 254 } << true << Qt::RightToLeft;
+    }
+    // The octets are painted by the control until their line edits are made, and then drawn by
+    // those: the switch must not move or change a pixel.
+    void looksTheSameBeforeItsLineEditsExist()
+    {
+        QFETCH(Fields, fields);
+        QFETCH(bool, enabled);
+        QFETCH(Qt::LayoutDirection, direction);
+        QWidget form;
+        form.setLayoutDirection(direction);
+        auto *layout = new QVBoxLayout(&form);
+        layout->addWidget(new QPushButton(u"Focus"_s, &form)); // takes the first focus
+        auto *edit = new CIpAddressEdit(&form);
+        edit->setMinimumSize(230, 26);
+        layout->addWidget(edit);
+        edit->SetFields(fields);
+        edit->setEnabled(enabled);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(!edit->findChild<QLineEdit *>());
+        const QImage painted = edit->grab().toImage();
+        edit->Field(0);
+        QCOMPARE(edit->findChildren<QLineEdit *>().size(), CIpAddressEdit::FieldCount);
+        QCOMPARE(edit->Fields(), fields);
+        QCOMPARE(edit->grab().toImage(), painted);
+    }
+
+    // The line edits are made when the address is first entered, and take its place in the
+    // tab order: Tab goes through each address once, Shift+Tab back, as before they existed.
+    void octetsJoinTheTabOrderWhereTheAddressIs()
+    {
+        QWidget form;
+        auto *layout = new QVBoxLayout(&form);
+        auto *before = new QLineEdit(&form);
+        auto *first = new CIpAddressEdit(&form);
+        auto *second = new CIpAddressEdit(&form);
+        auto *after = new QLineEdit(&form);
+        for (QWidget *w : std::initializer_list<QWidget *> { before, first, second, after })
+            layout->addWidget(w);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        before->setFocus();
+        const auto tab = [](Qt::KeyboardModifiers modifiers = {}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+            return QApplication::focusWidget();
+        };
+        QCOMPARE(tab(), first->Field(0));
+        QCOMPARE(tab(), second->Field(0));
+        QCOMPARE(tab(), after);
+        QCOMPARE(tab(Qt::ShiftModifier), second->Field(0));
+        QCOMPARE(tab(Qt::ShiftModifier), first->Field(0));
+        QCOMPARE(tab(Qt::ShiftModifier), before);
+    }
+
+    // The first click makes the line edits and lands in the octet under the pointer, with the
+    // cursor where it was clicked.
+    void firstClickLandsInTheOctet()
+    {
+        CIpAddressEdit probe; // where the octets go, learnt from a twin that has its edits
+        probe.resize(230, 26);
+        probe.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&probe));
+        const QRect third = probe.Field(2)->geometry();
+        QVERIFY(third.width() > 20);
+        probe.hide();
+        QWidget form;
+        auto *focus = new QPushButton(u"Focus"_s, &form); // takes the first focus
+        auto *edit = new CIpAddressEdit(&form);
+        edit->setGeometry(0, 40, 230, 26);
+        edit->SetFields({ 10, 200, 30, 4 });
+        form.resize(240, 80);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QCOMPARE(QApplication::focusWidget(), focus);
+        QVERIFY(!edit->findChild<QLineEdit *>());
+        QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(third.right() - 2, third.center().y()));
+        QCOMPARE(QApplication::focusWidget(), edit->Field(2));
+        QCOMPARE(edit->Field(2)->cursorPosition(), 2);
+        QTest::keyClick(QApplication::focusWidget(), '5');
+        QCOMPARE(edit->Fields(), (Fields { 10, 200, 255, 4 }));
     }
 };
 

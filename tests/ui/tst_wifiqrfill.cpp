@@ -1,4 +1,5 @@
 #include "DialogScript.h"
+#include "ui/IpAddressEdit.h"
 #include "MessageRecorder.h"
 #include "platform/QrImageDecoder.h"
 #include "ui/KeyReveal.h"
@@ -80,6 +81,9 @@ private Q_SLOTS:
         QTest::newRow("code pasted into the key fills the key, not the code")
             << u"WIFI:P:abcdefgh;S:Lab;T:WPA;;"_s << u"paste into networkKey"_s
             << u"Lab|4|abcdefgh|abcdefgh"_s << QString();
+        QTest::newRow("code pasted into an address octet fills the dialog")
+            << u"WIFI:T:WPA;S:Octet;P:12345678;;"_s << u"paste into ipAddress"_s
+            << u"Octet|4|12345678|12345678"_s << QString();
         QTest::newRow("plain text pastes as usual")
             << u"Guest"_s << u"paste into ssid"_s << u"BeforeGuest|5|before-key|before-key"_s
             << QString();
@@ -99,7 +103,11 @@ private Q_SLOTS:
                 0);
         m_dialog->SetQrImageChooser([&] { return path; });
         if (how.startsWith(u"paste into ")) {
-            QLineEdit *edit = Edit(how.mid(11).toLatin1().constData());
+            const QByteArray name = how.mid(11).toLatin1();
+            // An address's first octet, as the dialog made it.
+            auto *address = m_dialog->findChild<CIpAddressEdit *>(QLatin1String(name));
+            QLineEdit *edit = address ? address->findChild<QLineEdit *>() : Edit(name.constData());
+            QVERIFY(edit);
             edit->setFocus();
             edit->end(false);
             QGuiApplication::clipboard()->setText(code);
