@@ -97,30 +97,24 @@ CIpAddressEdit::CIpAddressEdit(QWidget *parent)
 {
     setAttribute(Qt::WA_InputMethodEnabled, false);
     auto *layout = new QHBoxLayout(this);
-    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-    layout->setContentsMargins(frame, frame, frame, frame);
     layout->setSpacing(0);
-
-    const QSize dot = DotSize(fontMetrics());
-    const int cellHeight = EditorHeight();
     for (int i = 0; i < FieldCount; ++i) {
         // The four line edits are made the first time the address is entered: five addresses
         // on the wired page alone would otherwise build twenty before the window can show.
         // Until then the control paints the octets where the line edits will show them.
         auto *cell = new CFieldCell;
-        cell->m_height = cellHeight;
         m_cells[size_t(i)] = cell;
         layout->addItem(cell);
         layout->setStretch(layout->count() - 1, 1);
         if (i + 1 < FieldCount) {
             // The dots are painted into gaps the layout keeps for them: fifteen labels in the
             // wired page cost more to create, polish and lay out than anything they show.
-            auto *gap = new QSpacerItem(
-                dot.width(), dot.height(), QSizePolicy::Minimum, QSizePolicy::Minimum);
+            auto *gap = new QSpacerItem(0, 0);
             m_dotGaps[size_t(i)] = gap;
             layout->addItem(gap);
         }
     }
+    UpdateMetrics();
     m_values.fill(BlankField);
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -256,15 +250,32 @@ int CIpAddressEdit::EditorHeight() const
         .height();
 }
 
-QSize CIpAddressEdit::sizeHint() const
+void CIpAddressEdit::UpdateMetrics()
 {
+    // Everything the font and the style decide, worked out once for each of them: the layouts
+    // ask for the size hint many times over.
     const QFontMetrics metrics = fontMetrics();
     const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    layout()->setContentsMargins(frame, frame, frame, frame);
+    const QSize dot = DotSize(metrics);
+    for (QSpacerItem *gap : m_dotGaps)
+        gap->changeSize(dot.width(), dot.height(), QSizePolicy::Minimum, QSizePolicy::Minimum);
+    const int cellHeight = EditorHeight();
+    for (CFieldCell *cell : m_cells)
+        cell->m_height = cellHeight;
+    layout()->invalidate();
+
     const int fieldWidth = metrics.horizontalAdvance(QStringLiteral("000")) + 8;
     const int dotWidth = metrics.horizontalAdvance(u'.') + 4;
-    const int height = qMax(EditorHeight(), metrics.height() + 4);
-    return { FieldCount * fieldWidth + (FieldCount - 1) * dotWidth + 2 * frame,
-        height + 2 * frame };
+    const int height = qMax(cellHeight, metrics.height() + 4);
+    m_sizeHint = QSize(FieldCount * fieldWidth + (FieldCount - 1) * dotWidth + 2 * frame,
+        height + 2 * frame);
+    updateGeometry();
+}
+
+QSize CIpAddressEdit::sizeHint() const
+{
+    return m_sizeHint;
 }
 
 QSize CIpAddressEdit::minimumSizeHint() const
@@ -425,15 +436,8 @@ void CIpAddressEdit::mouseReleaseEvent(QMouseEvent *event)
 
 void CIpAddressEdit::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::FontChange) {
-        const QSize dot = DotSize(fontMetrics());
-        for (QSpacerItem *gap : m_dotGaps)
-            gap->changeSize(dot.width(), dot.height(), QSizePolicy::Minimum, QSizePolicy::Minimum);
-        const int cellHeight = EditorHeight();
-        for (CFieldCell *cell : m_cells)
-            cell->m_height = cellHeight;
-        layout()->invalidate();
-    }
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        UpdateMetrics();
     QWidget::changeEvent(event);
 }
 

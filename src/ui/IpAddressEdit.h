@@ -60,6 +60,7 @@ private:
     class CFieldCell;
 
     int EditorHeight() const;
+    void UpdateMetrics();
     QString FieldName(int index) const;
     void PaintOctets(QPainter &painter, const QPalette &palette);
     int IndexOf(const QObject *field) const;
@@ -75,6 +76,7 @@ private:
     QString m_label;
     QString m_fieldDescription;
     QLineEdit *m_pressedField = nullptr;
+    QSize m_sizeHint;
     // Owned by the layout.
     std::array<QSpacerItem *, FieldCount - 1> m_dotGaps {};
 };
