@@ -465,16 +465,25 @@ void CIpAddressEdit::paintEvent(QPaintEvent *)
 
 void CIpAddressEdit::PaintOctets(QPainter &painter, const QPalette &palette)
 {
-    // Each octet as its line edit draws it: centred in the cell less the edit's margins, on the
-    // same baseline, in the colour of text on a field.
+    // Each octet as its line edit draws it: its frameless panel over the cell, which covers the
+    // frame's inner shade where the cell reaches it; the number centred in the cell less the
+    // edit's margins, on the same baseline, in the colour of text on a field.
+    QStyleOptionFrame panel;
+    panel.initFrom(this);
+    panel.palette = palette;
+    panel.lineWidth = 0;
+    panel.midLineWidth = 0;
+    panel.state |= QStyle::State_Sunken;
+    panel.state &= ~QStyle::State_HasFocus;
     const QFontMetrics metrics = fontMetrics();
-    painter.setPen(palette.color(QPalette::Text));
     for (int i = 0; i < FieldCount; ++i) {
+        const QRect cell = m_cells[size_t(i)]->geometry();
+        panel.rect = cell;
+        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, nullptr);
         const int value = m_values[size_t(i)];
         if (value < 0)
             continue;
         const QString text = QString::number(value);
-        const QRect cell = m_cells[size_t(i)]->geometry();
         const int textHeight = qMax(metrics.boundingRect(text).height(), metrics.height());
         const QRect line(cell.x() + EditorHorizontalMargin,
             cell.y() + (cell.height() - textHeight + 1) / 2,
@@ -492,6 +501,7 @@ void CIpAddressEdit::PaintOctets(QPainter &painter, const QPalette &palette)
         const QPoint topLeft = line.topLeft()
             - QPoint(scroll, qRound(textLine.ascent()) - metrics.ascent());
         painter.save();
+        painter.setPen(palette.color(QPalette::Text));
         painter.setClipRect(cell);
         layout.draw(&painter, topLeft);
         painter.restore();

@@ -109,10 +109,20 @@ private Q_SLOTS:
         QTest::addColumn<Fields>("fields");
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<Qt::LayoutDirection>("direction");
-        QTest::newRow("full") << Fields { 192, 168, 100, 1 } << true << Qt::LeftToRight;
-        QTest::newRow("blanks") << Fields { 1, B, 111, B } << true << Qt::LeftToRight;
-        QTest::newRow("greyed out") << Fields { 255, 255, 255, 0 } << false << Qt::LeftToRight;
-        QTest::newRow("right to left") << Fields { 10, 0, 0, 254 } << true << Qt::RightToLeft;
+        QTest::addColumn<int>("pointSize"); // 0: the default font
+        QTest::newRow("full") << Fields { 192, 168, 100, 1 } << true << Qt::LeftToRight << 0;
+        QTest::newRow("blanks") << Fields { 1, B, 111, B } << true << Qt::LeftToRight << 0;
+        QTest::newRow("greyed out")
+            << Fields { 255, 255, 255, 0 } << false << Qt::LeftToRight << 0;
+        QTest::newRow("right to left") << Fields { 10, 0, 0, 254 } << true << Qt::RightToLeft << 0;
+        // Line edits as tall as the frame's inside, as with the taller fonts of Japanese or
+        // Chinese desktops: they cover the frame's inner shade.
+        for (int size : { 11, 12, 13 }) {
+            QTest::addRow("font of %d points", size)
+                << Fields { 192, 168, 100, 1 } << true << Qt::LeftToRight << size;
+            QTest::addRow("font of %d points, greyed out", size)
+                << Fields { 1, B, 111, B } << false << Qt::LeftToRight << size;
+        }
     }
     // The octets are painted by the control until their line edits are made, and then drawn by
     // those: the switch must not move or change a pixel.
@@ -121,8 +131,14 @@ private Q_SLOTS:
         QFETCH(Fields, fields);
         QFETCH(bool, enabled);
         QFETCH(Qt::LayoutDirection, direction);
+        QFETCH(int, pointSize);
         QWidget form;
         form.setLayoutDirection(direction);
+        if (pointSize > 0) {
+            QFont font = form.font();
+            font.setPointSize(pointSize);
+            form.setFont(font);
+        }
         auto *layout = new QVBoxLayout(&form);
         layout->addWidget(new QPushButton(u"Focus"_s, &form)); // takes the first focus
         auto *edit = new CIpAddressEdit(&form);
