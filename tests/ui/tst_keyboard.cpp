@@ -5,7 +5,9 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QTabWidget>
 
 using namespace Qt::StringLiterals;
@@ -110,6 +112,43 @@ private Q_SLOTS:
     {
         m_window.reset();
         SetCurrentLanguageSlot(0);
+    }
+
+    void addressLabelKeysEnterTheAddress_data()
+    {
+        QTest::addColumn<LanguageSlot>("slot");
+        QTest::newRow("English") << LanguageSlot(0);
+        QTest::newRow("Japanese, \"(&X)\" keys") << LanguageSlot(9);
+    }
+    // An address label's Alt key puts the cursor in the address's first octet, which it makes
+    // then if the address has not been entered before.
+    void addressLabelKeysEnterTheAddress()
+    {
+        QFETCH(LanguageSlot, slot);
+        SetCurrentLanguageSlot(slot);
+        m_window = std::make_unique<CNetSetUtilDlg>();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        Click(Find<QRadioButton>(*m_window, "dhcpOffRadio")); // the addresses take input
+        int entered = 0;
+        for (QLabel *label : m_window->findChildren<QLabel *>()) {
+            auto *address = qobject_cast<CIpAddressEdit *>(label->buddy());
+            if (!address)
+                continue;
+            QVERIFY2(!address->findChild<QLineEdit *>(), qPrintable(label->text()));
+            const QKeySequence key = QKeySequence::mnemonic(label->text());
+            QVERIFY2(!key.isEmpty(), qPrintable(label->text()));
+            QTest::keySequence(m_window.get(), key);
+            // Taken before Field() is asked, which would make the octets itself.
+            QWidget *focused = QApplication::focusWidget();
+            QVERIFY(qobject_cast<QLineEdit *>(focused));
+            QCOMPARE(focused, address->Field(0));
+            for (const char c : { '1', '0', '.', '2' })
+                QTest::keyClick(QApplication::focusWidget(), c);
+            QCOMPARE(address->Fields(), (std::array<int, 4> { 10, 2, -1, -1 }));
+            ++entered;
+        }
+        QCOMPARE(entered, 5);
     }
 
     void tabsSwitchFromAnywhere()
