@@ -136,7 +136,7 @@ void CIpAddressEdit::CreateFields()
         // One tab stop for the whole address, as users of the host control expect.
         field->setFocusPolicy(i == 0 ? Qt::StrongFocus : Qt::ClickFocus);
         field->setContextMenuPolicy(Qt::NoContextMenu);
-        if (!m_label.isEmpty())
+        if (!accessibleName().isEmpty())
             field->setAccessibleName(FieldName(i));
         field->setAccessibleDescription(m_fieldDescription);
         field->installEventFilter(this);
@@ -197,14 +197,13 @@ void CIpAddressEdit::SetAccessibleLabel(const QString &label)
     while (bare.endsWith(u':') || bare.endsWith(QChar(0xFF1A)))
         bare.chop(1);
     setAccessibleName(bare);
-    m_label = bare;
     for (int i = 0; i < FieldCount && m_fields[0]; ++i)
         m_fields[size_t(i)]->setAccessibleName(FieldName(i));
 }
 
 QString CIpAddressEdit::FieldName(int index) const
 {
-    return QStringLiteral("%1 %2/%3").arg(m_label).arg(index + 1).arg(FieldCount);
+    return QStringLiteral("%1 %2/%3").arg(accessibleName()).arg(index + 1).arg(FieldCount);
 }
 
 void CIpAddressEdit::SetFieldDescription(const QString &text)
@@ -234,6 +233,16 @@ QLineEdit *CIpAddressEdit::Field(int index)
     return m_fields[size_t(index)];
 }
 
+QStyleOptionFrame CIpAddressEdit::PanelOption(int lineWidth) const
+{
+    QStyleOptionFrame option;
+    option.initFrom(this);
+    option.lineWidth = lineWidth;
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken;
+    return option;
+}
+
 int CIpAddressEdit::EditorHeight() const
 {
     // What a frameless line edit asks for.
@@ -241,11 +250,7 @@ int CIpAddressEdit::EditorHeight() const
     const int iconSize = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
     const int height
         = qMax(metrics.height(), qMax(14, iconSize - 2)) + 2 * EditorVerticalMargin;
-    QStyleOptionFrame option;
-    option.initFrom(this);
-    option.lineWidth = 0;
-    option.midLineWidth = 0;
-    option.state |= QStyle::State_Sunken;
+    const QStyleOptionFrame option = PanelOption(0);
     return style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(0, height), nullptr)
         .height();
 }
@@ -401,6 +406,14 @@ void CIpAddressEdit::focusInEvent(QFocusEvent *event)
     m_fields[0]->setFocus(event->reason());
 }
 
+void CIpAddressEdit::Forward(const QMouseEvent *event, QLineEdit *field) const
+{
+    QMouseEvent moved(event->type(), field->mapFrom(this, event->position()),
+        event->scenePosition(), event->globalPosition(), event->button(), event->buttons(),
+        event->modifiers());
+    QCoreApplication::sendEvent(field, &moved);
+}
+
 void CIpAddressEdit::mousePressEvent(QMouseEvent *event)
 {
     // A press reaches the control itself only where no line edit is: on a dot or the frame, or
@@ -411,10 +424,7 @@ void CIpAddressEdit::mousePressEvent(QMouseEvent *event)
         if (!field->geometry().contains(event->position().toPoint()))
             continue;
         field->setFocus(Qt::MouseFocusReason);
-        const QPointF at = field->mapFrom(this, event->position());
-        QMouseEvent press(QEvent::MouseButtonPress, at, event->scenePosition(),
-            event->globalPosition(), event->button(), event->buttons(), event->modifiers());
-        QCoreApplication::sendEvent(field, &press);
+        Forward(event, field);
         m_pressedField = field;
         return;
     }
@@ -425,10 +435,7 @@ void CIpAddressEdit::mouseReleaseEvent(QMouseEvent *event)
 {
     // The release of the press that made the octets comes here, as the press did.
     if (QLineEdit *field = std::exchange(m_pressedField, nullptr)) {
-        const QPointF at = field->mapFrom(this, event->position());
-        QMouseEvent release(QEvent::MouseButtonRelease, at, event->scenePosition(),
-            event->globalPosition(), event->button(), event->buttons(), event->modifiers());
-        QCoreApplication::sendEvent(field, &release);
+        Forward(event, field);
         return;
     }
     QWidget::mouseReleaseEvent(event);
@@ -443,12 +450,8 @@ void CIpAddressEdit::changeEvent(QEvent *event)
 
 void CIpAddressEdit::paintEvent(QPaintEvent *)
 {
-    QStyleOptionFrame option;
-    option.initFrom(this);
-    option.rect = rect();
-    option.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
-    option.midLineWidth = 0;
-    option.state |= QStyle::State_Sunken;
+    QStyleOptionFrame option
+        = PanelOption(style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this));
     for (const QLineEdit *field : m_fields) {
         if (field && field->hasFocus())
             option.state |= QStyle::State_HasFocus;
@@ -456,25 +459,19 @@ void CIpAddressEdit::paintEvent(QPaintEvent *)
     QPainter painter(this);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
     if (!m_fields[0])
-        PaintOctets(painter, option.palette);
+        PaintOctets(painter);
     for (const QSpacerItem *gap : m_dotGaps) {
         style()->drawItemText(&painter, gap->geometry(), Qt::AlignCenter | Qt::TextForceLeftToRight,
             option.palette, isEnabled(), QStringLiteral("."), QPalette::WindowText);
     }
 }
 
-void CIpAddressEdit::PaintOctets(QPainter &painter, const QPalette &palette)
+void CIpAddressEdit::PaintOctets(QPainter &painter)
 {
     // Each octet as its line edit draws it: its frameless panel over the cell, which covers the
     // frame's inner shade where the cell reaches it; the number centred in the cell less the
     // edit's margins, on the same baseline, in the colour of text on a field.
-    QStyleOptionFrame panel;
-    panel.initFrom(this);
-    panel.palette = palette;
-    panel.lineWidth = 0;
-    panel.midLineWidth = 0;
-    panel.state |= QStyle::State_Sunken;
-    panel.state &= ~QStyle::State_HasFocus;
+    QStyleOptionFrame panel = PanelOption(0);
     const QFontMetrics metrics = fontMetrics();
     for (int i = 0; i < FieldCount; ++i) {
         const QRect cell = m_cells[size_t(i)]->geometry();
@@ -501,7 +498,7 @@ void CIpAddressEdit::PaintOctets(QPainter &painter, const QPalette &palette)
         const QPoint topLeft = line.topLeft()
             - QPoint(scroll, qRound(textLine.ascent()) - metrics.ascent());
         painter.save();
-        painter.setPen(palette.color(QPalette::Text));
+        painter.setPen(panel.palette.color(QPalette::Text));
         painter.setClipRect(cell);
         layout.draw(&painter, topLeft);
         painter.restore();

@@ -6,6 +6,7 @@
 
 class QLineEdit;
 class QPainter;
+class QStyleOptionFrame;
 class QSpacerItem;
 
 // An IPv4 address entry of four octet fields, each blank or 0..255. It behaves like the host
@@ -62,7 +63,10 @@ private:
     int EditorHeight() const;
     void UpdateMetrics();
     QString FieldName(int index) const;
-    void PaintOctets(QPainter &painter, const QPalette &palette);
+    QStyleOptionFrame PanelOption(int lineWidth) const;
+    void PaintOctets(QPainter &painter);
+    // Hands a mouse event on to an octet, in its coordinates.
+    void Forward(const QMouseEvent *event, QLineEdit *field) const;
     int IndexOf(const QObject *field) const;
     bool HandleKey(int index, QKeyEvent *event);
     void OnFieldEdited(int index);
@@ -73,7 +77,6 @@ private:
     std::array<QLineEdit *, FieldCount> m_fields {};
     std::array<int, FieldCount> m_values {};
     std::array<CFieldCell *, FieldCount> m_cells {}; // owned by the layout
-    QString m_label;
     QString m_fieldDescription;
     QLineEdit *m_pressedField = nullptr;
     QSize m_sizeHint;
