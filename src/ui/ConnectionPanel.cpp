@@ -1,6 +1,7 @@
 #include "ui/ConnectionPanel.h"
 
 #include "i18n/MessageCatalog.h"
+#include "ui/CatalogText.h"
 #include "ui/ControlMirror.h"
 #include "ui/DigitsValidator.h"
 #include "ui/IpAddressEdit.h"
@@ -53,11 +54,6 @@ constexpr PanelTexts WirelessTexts { Msg::WirelessIpSettingsGroup, Msg::Wireless
 
 constexpr std::array<const char *, ConnectionAddressCount> AddressNames { "ipAddress", "subnetMask",
     "defaultGateway", "dns", "secondaryDns" };
-
-QString Text(MessageId id)
-{
-    return MessageText(id).toString();
-}
 
 } // namespace
 

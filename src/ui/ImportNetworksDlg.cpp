@@ -2,6 +2,7 @@
 
 #include "core/commands/WifiProperty.h"
 #include "i18n/MessageCatalog.h"
+#include "ui/CatalogText.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -11,11 +12,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QString Text(MessageId id)
-{
-    return MessageText(id).toString();
-}
 
 constexpr int NetworkIndexRole = Qt::UserRole;
 

@@ -9,6 +9,7 @@
 #include "platform/NetworkManagerSettings.h"
 #include "platform/SystemBus.h"
 #include "ui/AboutDlg.h"
+#include "ui/CatalogText.h"
 #include "ui/ConnectionPanel.h"
 #include "ui/ControlMirror.h"
 #include "ui/FileDialogChooser.h"
@@ -304,39 +305,31 @@ bool CNetSetUtilDlg::eventFilter(QObject *watched, QEvent *event)
 
 void CNetSetUtilDlg::ApplyTexts()
 {
-    auto text = [](MessageId id) {
-        return MessageText(id).toString();
-    };
-
-    m_loadSettings->setText(text(Msg::LoadSettingsButton));
-    m_createSettingFile->setText(text(Msg::CreateSettingFileButton));
-    m_exit->setText(text(Msg::ExitButton));
-    m_tabControl->setAccessibleName(text(Msg::TabControlName));
-    m_tabControl->setTabText(0, text(Msg::WiredLanTab));
-    m_tabControl->setTabText(1, text(Msg::WirelessLanTab));
+    m_loadSettings->setText(Text(Msg::LoadSettingsButton));
+    m_createSettingFile->setText(Text(Msg::CreateSettingFileButton));
+    m_exit->setText(Text(Msg::ExitButton));
+    m_tabControl->setAccessibleName(Text(Msg::TabControlName));
+    m_tabControl->setTabText(0, Text(Msg::WiredLanTab));
+    m_tabControl->setTabText(1, Text(Msg::WirelessLanTab));
 
     m_wiredPanel->ApplyTexts();
-    m_clearSettings->setText(text(Msg::ClearSettingsButton));
+    m_clearSettings->setText(Text(Msg::ClearSettingsButton));
 }
 
 void CNetSetUtilDlg::ApplyWirelessTexts()
 {
-    auto text = [](MessageId id) {
-        return MessageText(id).toString();
-    };
-
-    m_wirelessListLabel->setText(text(Msg::WirelessSettingsList));
-    m_wirelessList->setAccessibleName(text(Msg::WirelessSettingsList));
-    m_useWireless->setText(text(Msg::UseWirelessToConnect));
-    m_priorityUp->setText(text(Msg::PriorityUpButton));
-    m_priorityDown->setText(text(Msg::PriorityDownButton));
-    m_add->setText(text(Msg::AddButton));
-    m_import->setText(text(Msg::ImportNetworksButton));
-    m_import->setToolTip(text(Msg::ImportNetworksTip));
-    m_import->setAccessibleName(text(Msg::ImportNetworksButton));
-    m_import->setAccessibleDescription(text(Msg::ImportNetworksTip));
-    m_delete->setText(text(Msg::DeleteButton));
-    m_property->setText(text(Msg::PropertyButton));
+    m_wirelessListLabel->setText(Text(Msg::WirelessSettingsList));
+    m_wirelessList->setAccessibleName(Text(Msg::WirelessSettingsList));
+    m_useWireless->setText(Text(Msg::UseWirelessToConnect));
+    m_priorityUp->setText(Text(Msg::PriorityUpButton));
+    m_priorityDown->setText(Text(Msg::PriorityDownButton));
+    m_add->setText(Text(Msg::AddButton));
+    m_import->setText(Text(Msg::ImportNetworksButton));
+    m_import->setToolTip(Text(Msg::ImportNetworksTip));
+    m_import->setAccessibleName(Text(Msg::ImportNetworksButton));
+    m_import->setAccessibleDescription(Text(Msg::ImportNetworksTip));
+    m_delete->setText(Text(Msg::DeleteButton));
+    m_property->setText(Text(Msg::PropertyButton));
 }
 
 void CNetSetUtilDlg::CreateShortcuts()

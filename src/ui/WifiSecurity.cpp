@@ -4,6 +4,7 @@
 #include "core/model/Validators.h"
 #include "i18n/MessageCatalog.h"
 #include "platform/QrImageDecoder.h"
+#include "ui/CatalogText.h"
 #include "ui/ConnectionPanel.h"
 #include "ui/ControlMirror.h"
 #include "ui/IpAddressEdit.h"
@@ -34,11 +35,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QString Text(MessageId id)
-{
-    return MessageText(id).toString();
-}
 
 // A red frame drawn over a field. It sits on top of the field instead of restyling it, so that
 // marking a field never changes its size or its platform look.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "i18n/MessageCatalog.h"
+#include "ui/CatalogText.h"
 #include "ui/IpAddressEdit.h"
 #include "ui/WifiSecurity.h"
 
@@ -74,11 +75,6 @@ template<typename Widget> Widget *Find(const QWidget &parent, const char *name)
 inline void Press(const QWidget &parent, const char *name)
 {
     QTest::mouseClick(Find<QPushButton>(parent, name), Qt::LeftButton);
-}
-
-inline QString Text(MessageId id)
-{
-    return MessageText(id).toString();
 }
 
 // Clicks a check box or radio button on its indicator, where a user aims.
