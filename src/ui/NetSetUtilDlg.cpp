@@ -78,6 +78,17 @@ QLabel *MakeLabel(QWidget *parent, const QString &name, QWidget *buddy)
     return label;
 }
 
+// A key of `owner` that runs `slot` in `receiver`'s thread and lifetime; returns the key.
+template<typename Slot>
+QKeySequence AddShortcut(QObject *receiver, QWidget *owner, const QKeySequence &key,
+    Qt::ShortcutContext context, Slot slot)
+{
+    auto *shortcut = new QShortcut(key, owner);
+    shortcut->setContext(context);
+    QObject::connect(shortcut, &QShortcut::activated, receiver, std::move(slot));
+    return key;
+}
+
 QPushButton *MakeButton(QWidget *parent, const QString &name)
 {
     auto *button = new QPushButton(parent);
@@ -127,8 +138,8 @@ CNetSetUtilDlg::CNetSetUtilDlg(QWidget *parent)
     ShowPage(0);
     m_loadSettings->setFocus(Qt::OtherFocusReason);
 
-    auto *help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, &CNetSetUtilDlg::ShowAboutBox);
+    AddShortcut(this, this, QKeySequence::HelpContents, Qt::WindowShortcut,
+        [this] { ShowAboutBox(); });
 }
 
 CNetSetUtilDlg::~CNetSetUtilDlg() = default;
@@ -334,28 +345,21 @@ void CNetSetUtilDlg::ApplyWirelessTexts()
 
 void CNetSetUtilDlg::CreateShortcuts()
 {
-    const auto addShortcut = [this](const QKeySequence &key, QWidget *owner,
-                                 Qt::ShortcutContext context, auto &&slot) {
-        auto *shortcut = new QShortcut(key, owner);
-        shortcut->setContext(context);
-        connect(shortcut, &QShortcut::activated, this, slot);
-        return key;
-    };
     const auto switchPage = [this](int step) {
         const int count = m_tabControl->count();
         ShowPage((m_tabControl->currentIndex() + step + count) % count);
     };
     // From anywhere in the window, not only from inside the tab control as Qt has it.
     const QKeySequence next[] = {
-        addShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this, Qt::WindowShortcut,
+        AddShortcut(this, this, QKeySequence(Qt::CTRL | Qt::Key_Tab), Qt::WindowShortcut,
             [switchPage] { switchPage(1); }),
-        addShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this, Qt::WindowShortcut,
+        AddShortcut(this, this, QKeySequence(Qt::CTRL | Qt::Key_PageDown), Qt::WindowShortcut,
             [switchPage] { switchPage(1); }),
     };
     const QKeySequence previous[] = {
-        addShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), this, Qt::WindowShortcut,
+        AddShortcut(this, this, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), Qt::WindowShortcut,
             [switchPage] { switchPage(-1); }),
-        addShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this, Qt::WindowShortcut,
+        AddShortcut(this, this, QKeySequence(Qt::CTRL | Qt::Key_PageUp), Qt::WindowShortcut,
             [switchPage] { switchPage(-1); }),
     };
     const auto names = [](const QKeySequence(&keys)[2]) {
@@ -379,9 +383,7 @@ void CNetSetUtilDlg::CreateListShortcuts()
     };
     for (const auto &[button, key] : listKeys) {
         QPushButton *target = button;
-        auto *shortcut = new QShortcut(key, m_wirelessList);
-        shortcut->setContext(Qt::WidgetShortcut);
-        connect(shortcut, &QShortcut::activated, this, [target] {
+        AddShortcut(this, m_wirelessList, key, Qt::WidgetShortcut, [target] {
             if (target->isEnabled())
                 target->click();
         });
